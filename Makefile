@@ -36,8 +36,7 @@ tsan: deps
 	cd build-tsan && $(CTEST) -L threads
 
 fuzz: deps
-	cmake -S . -B build-fuzz $(CMAKE_FLAGS) -DORVANE_WERROR=ON -DORVANE_FUZZ=ON \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake -S . -B build-fuzz $(CMAKE_FLAGS) -DORVANE_WERROR=ON -DORVANE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
