@@ -1,0 +1,71 @@
+#include "QXDashboardAccessible.h"
+
+#include "QXDashboard.h"
+
+namespace {
+
+QAccessibleInterface *dashboardFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QXDashboard") && object && object->isWidgetType())
+        return new QXDashboardAccessible(static_cast<QXDashboard *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+QXDashboardAccessible::QXDashboardAccessible(QXDashboard *dashboard)
+    : QAccessibleWidget(dashboard, QAccessible::Dial)
+{
+}
+
+QXDashboard *QXDashboardAccessible::dashboard() const
+{
+    return static_cast<QXDashboard *>(widget());
+}
+
+void *QXDashboardAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString QXDashboardAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return QString::number(dashboard()->value());
+    return QAccessibleWidget::text(t);
+}
+
+QVariant QXDashboardAccessible::currentValue() const
+{
+    return dashboard()->value();
+}
+
+void QXDashboardAccessible::setCurrentValue(const QVariant &)
+{
+}
+
+QVariant QXDashboardAccessible::maximumValue() const
+{
+    return 359.0;
+}
+
+QVariant QXDashboardAccessible::minimumValue() const
+{
+    return 0.0;
+}
+
+QVariant QXDashboardAccessible::minimumStepSize() const
+{
+    return 1.0;
+}
+
+void installQXDashboardAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(dashboardFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
