@@ -1,0 +1,782 @@
+#include "QXAsyncSocket.h"
+
+#include "QXSocketCode.h"
+#include "QXSocketReadOperation.h"
+#include "QXSocketWriteOperation.h"
+
+#include <QXLog.h>
+
+#include <QMetaObject>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <deque>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace {
+
+const QString kNotConnected = QStringLiteral("未连接");
+
+bool logging()
+{
+    return lcOrvaneDevice().isDebugEnabled();
+}
+
+QString describe(const QXOperationRef &operation)
+{
+    return operation ? operation->description() : QStringLiteral("(null)");
+}
+
+int toMilliseconds(double seconds)
+{
+    return int(qBound(1.0, seconds * 1000.0, double(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+namespace qxsocket_detail {
+
+// Lives on the socket thread and owns everything that happens there: the connection, the
+// time-outs, the received bytes and the queue of chains. Only the socket talks to it, by posting.
+class SocketWorker : public QObject
+{
+public:
+    explicit SocketWorker(QXAsyncSocket *owner) : m_owner(owner)
+    {
+        m_tcp = new QTcpSocket(this);
+        m_stepTimer = new QTimer(this);
+        m_connectTimer = new QTimer(this);
+        m_stepTimer->setSingleShot(true);
+        m_connectTimer->setSingleShot(true);
+        connect(m_tcp, &QAbstractSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
+            m_linkState.store(state);
+            if (state == QAbstractSocket::ConnectedState)
+                didConnect();
+            else if (state == QAbstractSocket::UnconnectedState)
+                didDisconnect();
+        });
+        connect(m_tcp, &QAbstractSocket::errorOccurred, this, [this] { noteError(m_tcp->errorString()); });
+        connect(m_tcp, &QIODevice::readyRead, this, [this] {
+            m_received += m_tcp->readAll();
+            drive();
+        });
+        connect(m_tcp, &QIODevice::bytesWritten, this, [this] { didWrite(); });
+        connect(m_stepTimer, &QTimer::timeout, this, [this] {
+            const bool reading = m_current && m_current->kind() == QXChainedSocketOperation::Kind::Read;
+            abortWith(reading ? QStringLiteral("Read operation timed out")
+                              : QStringLiteral("Write operation timed out"));
+        });
+        connect(m_connectTimer, &QTimer::timeout, this, [this] {
+            if (m_tcp->state() != QAbstractSocket::ConnectedState)
+                abortWith(QStringLiteral("Attempt to connect to host timed out"));
+        });
+    }
+
+    void connectTo(const QString &host, quint16 port, qint64 timeoutSeconds)
+    {
+        m_error.reset();
+        m_received.clear();
+        m_connectTimer->start(toMilliseconds(double(timeoutSeconds)));
+        m_tcp->connectToHost(host, port);
+    }
+
+    // `session` is the connection the caller saw when it queued the chain. When that connection
+    // ended before the chain got here, the chain was waiting on it and fails like the others did.
+    void enqueue(QXOperationRef root, bool insert, quint64 session)
+    {
+        if (session != m_owner->m_session.load()) {
+            if (logging())
+                QXLOG(QStringLiteral("Other Operation Failing:%1").arg(describe(root)));
+            root->fail(qxCode(QXSocketCode::disconnected), m_lastError);
+            return;
+        }
+        {
+            std::lock_guard lock(m_mutex);
+            const bool known =
+                root == m_current || std::find(m_queue.begin(), m_queue.end(), root) != m_queue.end();
+            if (known) {
+                root.reset();
+            } else if (insert) {
+                m_queue.push_front(root);
+            } else {
+                m_queue.push_back(root);
+            }
+        }
+        if (root && logging())
+            QXLOG(QStringLiteral("Socket:%1,Queue Operation:%2").arg(socketName(), describe(root)));
+        drive();
+    }
+
+    // A chain handed over while the socket was disconnecting: it connects afresh once down.
+    void keep(const QXOperationRef &root)
+    {
+        if (m_owner->status() == QXAsyncSocket::Disconnecting)
+            m_kept.push_back(root);
+        else
+            m_owner->connectThen(root);
+    }
+
+    void remove(const QXOperationRef &operation, const QXOperationRef &root)
+    {
+        std::lock_guard lock(m_mutex);
+        for (const QXOperationRef &step : {operation, root}) {
+            m_queue.erase(std::remove(m_queue.begin(), m_queue.end(), step), m_queue.end());
+            m_kept.erase(std::remove(m_kept.begin(), m_kept.end(), step), m_kept.end());
+        }
+    }
+
+    void disconnectRequested(const QXSocketBlock &block)
+    {
+        if (block)
+            m_disconnectBlocks.push_back(block);
+        switch (m_tcp->state()) {
+        case QAbstractSocket::UnconnectedState:
+            didDisconnect();
+            break;
+        case QAbstractSocket::ConnectedState:
+            // Gracefully, so bytes already handed over still reach the device; a peer that stops
+            // reading must not keep the socket closing for ever, though.
+            m_tcp->disconnectFromHost();
+            if (m_tcp->state() != QAbstractSocket::UnconnectedState)
+                m_stepTimer->start(toMilliseconds(double(m_owner->writeTimeout())));
+            break;
+        default:
+            m_tcp->abort();
+            break;
+        }
+    }
+
+    // Ends the thread's work without calling any block.
+    void stop()
+    {
+        QObject::disconnect(m_tcp, nullptr, this, nullptr);
+        m_stepTimer->stop();
+        m_connectTimer->stop();
+        m_tcp->abort();
+    }
+
+    QXOperationRef current() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_current;
+    }
+
+    QList<QXOperationRef> queued() const
+    {
+        std::lock_guard lock(m_mutex);
+        return QList<QXOperationRef>(m_queue.begin(), m_queue.end());
+    }
+
+    QAbstractSocket::SocketState linkState() const { return m_linkState.load(); }
+
+private:
+    QString socketName() const
+    {
+        return QStringLiteral("<QXAsyncSocket %1>").arg(quintptr(m_owner), 0, 16);
+    }
+
+    void noteError(const QString &error)
+    {
+        if (!m_error)
+            m_error = error;
+    }
+
+    void abortWith(const QString &error)
+    {
+        noteError(error);
+        m_tcp->abort();
+    }
+
+    void didConnect()
+    {
+        m_connectTimer->stop();
+        m_tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (const int sendBuffer = m_owner->m_sendBufferSize.load(); sendBuffer > 0)
+            m_tcp->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, sendBuffer);
+        {
+            std::lock_guard lock(m_owner->m_connectMutex);
+            qint64 connecting = QXAsyncSocket::Connecting;
+            m_owner->m_status.compare_exchange_strong(connecting, QXAsyncSocket::Connected);
+        }
+        if (logging())
+            QXLOG(QStringLiteral("成功连接到“%1， %2").arg(m_tcp->peerName()).arg(m_tcp->peerPort()));
+        drive();
+    }
+
+    void didDisconnect()
+    {
+        m_stepTimer->stop();
+        m_connectTimer->stop();
+        m_writing = false;
+        const QVariant error = m_error ? QVariant(*m_error) : QVariant();
+        m_lastError = error;
+        m_error.reset();
+        m_received.clear();
+        {
+            std::lock_guard lock(m_owner->m_connectMutex);
+            m_owner->m_status.store(QXAsyncSocket::Disconnected);
+            m_owner->m_session.fetch_add(1);
+            m_owner->socketDidDisconnect();
+        }
+        if (logging())
+            QXLOG(QStringLiteral("disconnect:%1").arg(error.toString()));
+
+        QXOperationRef current;
+        std::deque<QXOperationRef> waiting;
+        {
+            std::lock_guard lock(m_mutex);
+            current.swap(m_current);
+            waiting.swap(m_queue);
+        }
+        m_owner->m_currentTag.store(0);
+        if (current && current->status() < QXChainedSocketOperation::Succeeded) {
+            if (logging())
+                QXLOG(QStringLiteral("Current Operation Failing:%1").arg(describe(current)));
+            current->fail(qxCode(QXSocketCode::disconnected), error);
+        }
+        for (const QXOperationRef &root : waiting) {
+            if (root->status() >= QXChainedSocketOperation::Succeeded)
+                continue;
+            if (logging())
+                QXLOG(QStringLiteral("Other Operation Failing:%1").arg(describe(root)));
+            root->fail(qxCode(QXSocketCode::disconnected), error);
+        }
+
+        std::vector<QXSocketBlock> blocks;
+        blocks.swap(m_disconnectBlocks);
+        for (const QXSocketBlock &block : blocks)
+            block(qxCode(QXSocketCode::success), error);
+
+        std::vector<QXOperationRef> kept;
+        kept.swap(m_kept);
+        for (const QXOperationRef &root : kept)
+            m_owner->connectThen(root);
+    }
+
+    // A write ends when all its bytes are handed to the system; drive() then reports it.
+    void didWrite()
+    {
+        if (!m_writing || m_tcp->bytesToWrite() > 0)
+            return;
+        m_writing = false;
+        m_stepTimer->stop();
+        drive();
+    }
+
+    // Runs steps for as long as they can end without waiting: empty steps, writes of nothing, and
+    // reads whose bytes have already arrived (a buffered reply produces no new readyRead).
+    void drive()
+    {
+        if (m_driving)
+            return;
+        m_driving = true;
+        while (m_current || startNextRoot()) {
+            const QXOperationRef step = m_current;
+            if (!m_started) {
+                m_started = true;
+                if (!begin(step))
+                    break;
+            }
+            if (step->kind() == QXChainedSocketOperation::Kind::Read) {
+                QByteArray data;
+                if (!takeRead(static_cast<QXSocketReadOperation &>(*step), data))
+                    break;
+                m_stepTimer->stop();
+                if (logging())
+                    QXLOG(QStringLiteral("Did Read:%1").arg(QString::fromLatin1(data.toHex(' '))));
+                step->succeed(qxCode(QXSocketCode::success), data);
+            } else if (step->kind() == QXChainedSocketOperation::Kind::Empty) {
+                step->succeed(qxCode(QXSocketCode::success), QVariant());
+            } else if (m_writing) {
+                break;
+            } else {
+                step->succeed(qxCode(QXSocketCode::success), QStringLiteral("writeSuccess"));
+            }
+            moveOn();
+        }
+        if (!m_current)
+            m_owner->m_currentTag.store(0);
+        m_driving = false;
+    }
+
+    bool startNextRoot()
+    {
+        if (m_tcp->state() != QAbstractSocket::ConnectedState)
+            return false;
+        QXOperationRef root;
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_queue.empty())
+                return false;
+            root = m_queue.front();
+            m_queue.pop_front();
+            m_current = root;
+        }
+        m_started = false;
+        m_owner->m_currentTag.store(root->tag());
+        if (logging())
+            QXLOG(QStringLiteral("Socket:%1,Out Queue Operation:%2").arg(socketName(), describe(root)));
+        return true;
+    }
+
+    // Starts a step's input or output; false when it must wait for the network.
+    bool begin(const QXOperationRef &step)
+    {
+        if (logging())
+            QXLOG(QStringLiteral("Socket:%1 ProcessingOperation:%2").arg(socketName(), describe(step)));
+        switch (step->kind()) {
+        case QXChainedSocketOperation::Kind::Write: {
+            const QByteArray data = static_cast<QXSocketWriteOperation &>(*step).writeData();
+            if (data.isEmpty())
+                return true;
+            m_writing = true;
+            armStepTimer(step->timeout(), m_owner->writeTimeout());
+            if (m_tcp->write(data) != data.size()) {
+                // Never closed from inside the queue's advance: the close runs as its own event.
+                QMetaObject::invokeMethod(this, [this] { abortWith(m_tcp->errorString()); }, Qt::QueuedConnection);
+                return false;
+            }
+            // Sent now rather than on the next turn of the event loop; a write the system takes
+            // at once ends here (didWrite() runs inside the flush).
+            m_tcp->flush();
+            return true;
+        }
+        case QXChainedSocketOperation::Kind::Read:
+            armStepTimer(step->timeout(), m_owner->readTimeout());
+            return true;
+        case QXChainedSocketOperation::Kind::Empty:
+            return true;
+        }
+        return true;
+    }
+
+    void armStepTimer(double seconds, qint64 fallbackSeconds)
+    {
+        // A step without a time-out of its own takes the socket's, so nothing waits for ever.
+        m_stepTimer->start(toMilliseconds(seconds > 0 ? seconds : double(fallbackSeconds)));
+    }
+
+    bool takeRead(const QXSocketReadOperation &read, QByteArray &data)
+    {
+        const QByteArray terminator = read.terminator();
+        const qint64 length = read.readLength();
+        qsizetype count = 0;
+        if (!terminator.isEmpty()) {
+            const qsizetype at = m_received.indexOf(terminator);
+            if (at < 0)
+                return false;
+            count = at + terminator.size();
+        } else if (length >= 1) {
+            if (m_received.size() < length)
+                return false;
+            count = qsizetype(length);
+        } else {
+            if (m_received.isEmpty())
+                return false;
+            count = m_received.size();
+        }
+        data = m_received.left(count);
+        m_received.remove(0, count);
+        return true;
+    }
+
+    // The step's blocks have returned, so a cut or a splice they made is seen here.
+    void moveOn()
+    {
+        const QXOperationRef finished = m_current;
+        if (logging())
+            QXLOG(QStringLiteral("Socket:%1,End Queue Operation:%2").arg(socketName(), describe(finished)));
+        const QXOperationRef next = finished->thenOperation();
+        {
+            std::lock_guard lock(m_mutex);
+            m_current = next;
+        }
+        m_started = false;
+        // The idle tag is set by drive() only when no next chain follows, so readers never see
+        // a gap between two chains.
+        if (next)
+            m_owner->m_currentTag.store(next->tag());
+        if (logging()) {
+            QStringList waiting;
+            for (const QXOperationRef &root : queued())
+                waiting << describe(root);
+            QXLOG(QStringLiteral("Socket:%1,Total Operations:(%2)")
+                      .arg(socketName(), waiting.join(QStringLiteral(", "))));
+        }
+    }
+
+    QXAsyncSocket *const m_owner;
+    QTcpSocket *m_tcp = nullptr;
+    QTimer *m_stepTimer = nullptr;
+    QTimer *m_connectTimer = nullptr;
+    std::atomic<QAbstractSocket::SocketState> m_linkState{QAbstractSocket::UnconnectedState};
+
+    mutable std::mutex m_mutex; // m_current and m_queue, for the snapshots read by other threads
+    QXOperationRef m_current;
+    std::deque<QXOperationRef> m_queue;
+
+    std::vector<QXOperationRef> m_kept;
+    std::vector<QXSocketBlock> m_disconnectBlocks;
+    std::optional<QString> m_error;
+    QVariant m_lastError;
+    QByteArray m_received;
+    bool m_started = false;
+    bool m_writing = false;
+    bool m_driving = false;
+};
+
+} // namespace qxsocket_detail
+
+using qxsocket_detail::SocketWorker;
+
+QXAsyncSocketDelegate::~QXAsyncSocketDelegate() = default;
+
+void QXAsyncSocketDelegate::prepareForConnectBySocket(QXAsyncSocket *)
+{
+}
+
+QString QXAsyncSocketDelegate::passwordForDeviceName(const QString &)
+{
+    return QString();
+}
+
+QXAsyncSocket::QXAsyncSocket()
+{
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("Orvane.socket.operation"));
+    m_worker = new SocketWorker(this);
+    m_worker->moveToThread(m_thread);
+    m_thread->start();
+}
+
+QXAsyncSocket::QXAsyncSocket(const QString &host, quint16 port) : QXAsyncSocket()
+{
+    if (!host.isEmpty() && port != 0) {
+        m_ip = host;
+        m_port = port;
+    }
+}
+
+QXAsyncSocket::~QXAsyncSocket()
+{
+    shutdown();
+}
+
+void QXAsyncSocket::shutdown()
+{
+    if (!m_thread)
+        return;
+    Q_ASSERT_X(!onSocketThread(), "QXAsyncSocket", "a socket cannot be destroyed from one of its own blocks");
+    SocketWorker *worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker,
+        [worker] {
+            worker->stop();
+            delete worker;
+            QThread::currentThread()->quit();
+        },
+        Qt::QueuedConnection);
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    m_worker = nullptr;
+}
+
+QXAsyncSocketDelegate *QXAsyncSocket::delegate() const
+{
+    return m_delegate.load();
+}
+
+void QXAsyncSocket::setDelegate(QXAsyncSocketDelegate *delegate)
+{
+    m_delegate.store(delegate);
+}
+
+qint64 QXAsyncSocket::status() const
+{
+    return m_status.load();
+}
+
+QString QXAsyncSocket::IP()
+{
+    std::lock_guard lock(m_settingsMutex);
+    if (m_ip.isNull())
+        m_ip = QStringLiteral("192.168.1.1");
+    return m_ip;
+}
+
+void QXAsyncSocket::setIP(const QString &ip)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_ip = ip;
+}
+
+qint64 QXAsyncSocket::port() const
+{
+    std::lock_guard lock(m_settingsMutex);
+    return m_port;
+}
+
+void QXAsyncSocket::setPort(qint64 port)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_port = port;
+}
+
+qint64 QXAsyncSocket::connectTimeout()
+{
+    std::lock_guard lock(m_settingsMutex);
+    if (m_connectTimeout == 0)
+        m_connectTimeout = 2;
+    return m_connectTimeout;
+}
+
+void QXAsyncSocket::setConnectTimeout(qint64 seconds)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_connectTimeout = seconds;
+}
+
+qint64 QXAsyncSocket::readTimeout()
+{
+    std::lock_guard lock(m_settingsMutex);
+    if (m_readTimeout == 0) {
+        m_readTimeout = 3;
+        QXLOG(QStringLiteral("Read Timeout:%1").arg(m_readTimeout));
+    }
+    return m_readTimeout;
+}
+
+void QXAsyncSocket::setReadTimeout(qint64 seconds)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_readTimeout = seconds;
+}
+
+qint64 QXAsyncSocket::writeTimeout()
+{
+    std::lock_guard lock(m_settingsMutex);
+    if (m_writeTimeout == 0)
+        m_writeTimeout = 3;
+    return m_writeTimeout;
+}
+
+void QXAsyncSocket::setWriteTimeout(qint64 seconds)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_writeTimeout = seconds;
+}
+
+QXSocketBlock QXAsyncSocket::commonFailBlock() const
+{
+    std::lock_guard lock(m_settingsMutex);
+    return m_commonFailBlock;
+}
+
+void QXAsyncSocket::setCommonFailBlock(QXSocketBlock block)
+{
+    std::lock_guard lock(m_settingsMutex);
+    m_commonFailBlock = std::move(block);
+}
+
+QXOperationRef QXAsyncSocket::currentOperation() const
+{
+    return m_worker ? m_worker->current() : nullptr;
+}
+
+QList<QXOperationRef> QXAsyncSocket::operations() const
+{
+    return m_worker ? m_worker->queued() : QList<QXOperationRef>();
+}
+
+qint64 QXAsyncSocket::currentTag() const
+{
+    return m_currentTag.load();
+}
+
+bool QXAsyncSocket::onSocketThread() const
+{
+    return QThread::currentThread() == m_thread;
+}
+
+void QXAsyncSocket::queueOperation(const QXOperationRef &operation, bool insert)
+{
+    const QXOperationRef root = operation->rootOperation();
+    root->setStatus(QXChainedSocketOperation::Arranged);
+    SocketWorker *worker = m_worker;
+    const quint64 session = m_session.load();
+    // From a block the chain joins the queue at once; it starts when the running chain is done.
+    if (onSocketThread())
+        return worker->enqueue(root, insert, session);
+    QMetaObject::invokeMethod(
+        worker, [worker, root, insert, session] { worker->enqueue(root, insert, session); }, Qt::QueuedConnection);
+}
+
+QXOperationRef QXAsyncSocket::connectThen(const QXOperationRef &operation)
+{
+    if (!operation)
+        return nullptr;
+    std::lock_guard lock(m_connectMutex);
+    if (status() == Disconnecting) {
+        const QXOperationRef root = operation->rootOperation();
+        root->setStatus(QXChainedSocketOperation::Arranged);
+        SocketWorker *worker = m_worker;
+        QMetaObject::invokeMethod(worker, [worker, root] { worker->keep(root); }, Qt::QueuedConnection);
+        return operation;
+    }
+    return connectChain(operation);
+}
+
+QXOperationRef QXAsyncSocket::connectChain(const QXOperationRef &operation)
+{
+    if (status() != Disconnected) {
+        queueOperation(operation, false);
+        return operation;
+    }
+    if (QXAsyncSocketDelegate *d = delegate())
+        d->prepareForConnectBySocket(this);
+    const QString host = IP();
+    const qint64 devicePort = port();
+    if (!host.isEmpty() && devicePort >= 1) {
+        queueOperation(operation, false);
+        m_status.store(Connecting);
+        SocketWorker *worker = m_worker;
+        const qint64 timeout = connectTimeout();
+        QMetaObject::invokeMethod(
+            worker, [worker, host, devicePort, timeout] { worker->connectTo(host, quint16(devicePort), timeout); },
+            Qt::QueuedConnection);
+        return operation;
+    }
+    operation->fail(qxCode(QXSocketCode::notConnected), QVariant());
+    dropOperation(operation);
+    return nullptr;
+}
+
+void QXAsyncSocket::socketDidDisconnect()
+{
+}
+
+void QXAsyncSocket::setSendBufferSize(int bytes)
+{
+    m_sendBufferSize.store(bytes);
+}
+
+QXOperationRef QXAsyncSocket::connectedWithSuccess(QXOperationBlock success, QXOperationBlock failure)
+{
+    return connectThen(QXChainedSocketOperation::operationWithTimeout(0, std::move(success), std::move(failure)));
+}
+
+QXOperationRef QXAsyncSocket::addOperation(const QXOperationRef &operation)
+{
+    if (operation)
+        queueOperation(operation, false);
+    return operation;
+}
+
+QXOperationRef QXAsyncSocket::insertOperation(const QXOperationRef &operation)
+{
+    if (operation)
+        queueOperation(operation, true);
+    return operation;
+}
+
+QXOperationRef QXAsyncSocket::writeData(const QByteArray &data, double timeout, QXOperationBlock success,
+                                        QXOperationBlock failure)
+{
+    return addOperation(
+        QXSocketWriteOperation::writeOperationWithTimeout(timeout, data, std::move(success), std::move(failure)));
+}
+
+QXOperationRef QXAsyncSocket::writeData(const QByteArray &data, QXOperationBlock success, QXOperationBlock failure)
+{
+    return writeData(data, double(writeTimeout()), std::move(success), std::move(failure));
+}
+
+QXOperationRef QXAsyncSocket::connectThenWriteData(const QByteArray &data, double timeout, QXOperationBlock success,
+                                                   QXOperationBlock failure)
+{
+    return connectThen(
+        QXSocketWriteOperation::writeOperationWithTimeout(timeout, data, std::move(success), std::move(failure)));
+}
+
+QXOperationRef QXAsyncSocket::refuseRead(const QXOperationBlock &failure)
+{
+    QXLOG(QStringLiteral("未连接，无法读取数据"));
+    if (const QXSocketBlock common = commonFailBlock())
+        common(qxCode(QXSocketCode::notConnected), kNotConnected);
+    if (failure)
+        failure(nullptr, qxCode(QXSocketCode::notConnected), kNotConnected);
+    return nullptr;
+}
+
+QXOperationRef QXAsyncSocket::readDataToLength(quint64 length, double timeout, QXOperationBlock success,
+                                               QXOperationBlock failure)
+{
+    if (status() != Connected)
+        return refuseRead(failure);
+    return addOperation(QXSocketReadOperation::readOperationWithTimeout(
+        timeout, qint64(qMin<quint64>(length, quint64(std::numeric_limits<qint64>::max()))), std::move(success),
+        std::move(failure)));
+}
+
+QXOperationRef QXAsyncSocket::readDataToLength(quint64 length, QXOperationBlock success, QXOperationBlock failure)
+{
+    return readDataToLength(length, double(readTimeout()), std::move(success), std::move(failure));
+}
+
+QXOperationRef QXAsyncSocket::readDataWithTimeout(double timeout, QXOperationBlock success, QXOperationBlock failure)
+{
+    return readDataToLength(0, timeout, std::move(success), std::move(failure));
+}
+
+QXOperationRef QXAsyncSocket::readDataWithSuccess(QXOperationBlock success, QXOperationBlock failure)
+{
+    return readDataToLength(0, double(readTimeout()), std::move(success), std::move(failure));
+}
+
+void QXAsyncSocket::dropOperation(const QXOperationRef &operation)
+{
+    if (!operation)
+        return;
+    // A step that has ended stays ended: its blocks are never called again.
+    if (operation->status() < QXChainedSocketOperation::Succeeded)
+        operation->setStatus(QXChainedSocketOperation::New);
+    const QXOperationRef root = operation->rootOperation();
+    SocketWorker *worker = m_worker;
+    if (onSocketThread())
+        worker->remove(operation, root);
+    else
+        QMetaObject::invokeMethod(worker, [worker, operation, root] { worker->remove(operation, root); },
+                                  Qt::QueuedConnection);
+}
+
+void QXAsyncSocket::disconnectWtihBlock(QXSocketBlock block)
+{
+    {
+        std::lock_guard lock(m_connectMutex);
+        if (status() != Disconnected) {
+            m_status.store(Disconnecting);
+            SocketWorker *worker = m_worker;
+            QMetaObject::invokeMethod(worker, [worker, block] { worker->disconnectRequested(block); },
+                                      Qt::QueuedConnection);
+            return;
+        }
+    }
+    QXLOG(QStringLiteral("已经断开"));
+    if (block)
+        block(qxCode(QXSocketCode::success), QStringLiteral("socket断开"));
+}
+
+bool QXAsyncSocket::isConnected() const
+{
+    return m_worker && m_worker->linkState() == QAbstractSocket::ConnectedState;
+}
+
+bool QXAsyncSocket::isDisconnected() const
+{
+    return !m_worker || m_worker->linkState() == QAbstractSocket::UnconnectedState;
+}
