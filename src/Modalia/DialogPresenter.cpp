@@ -1,0 +1,79 @@
+#include "DialogPresenter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QPointer>
+#include <QThread>
+
+namespace Modalia {
+
+namespace {
+
+DialogPresenter *installed = nullptr;
+
+DialogPresenter &defaultPresenter()
+{
+    static DialogPresenter presenter;
+    return presenter;
+}
+
+} // namespace
+
+DialogPresenter::~DialogPresenter() = default;
+
+bool DialogPresenter::present(QDialog *dialog, QWidget *parent)
+{
+    if (!dialog || !parent || QThread::currentThread() != qApp->thread())
+        return false;
+    if (dialog->parentWidget() != parent)
+        dialog->setParent(parent, dialog->windowFlags());
+    if (dialog->windowFlags().testFlag(Qt::Popup))
+        dialog->show();
+    else
+        dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+    return true;
+}
+
+void DialogPresenter::presentAndWait(QDialog *dialog, QWidget *parent)
+{
+    QPointer<QDialog> guard(dialog);
+    if (!present(dialog, parent)) {
+        if (guard)
+            dialog->reject();
+        return;
+    }
+    if (!guard || !dialog->isVisible())
+        return;
+    QEventLoop loop;
+    QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+DialogPresenter &DialogPresenter::current()
+{
+    return installed ? *installed : defaultPresenter();
+}
+
+void DialogPresenter::setCurrent(DialogPresenter *presenter)
+{
+    installed = presenter;
+}
+
+QWidget *DialogPresenter::defaultParent()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && !window->windowFlags().testFlag(Qt::Popup)
+            && !qobject_cast<QDialog *>(window))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace Modalia

@@ -1,0 +1,81 @@
+#pragma once
+
+// The drop-down list of ComboBoxView: the frameless window, the list inside it and the painting
+// of one row. Only ComboBoxView creates them.
+
+#include <QStringList>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+class QListView;
+class QStringListModel;
+
+// Paints one 35-pixel row: the string in the text colour, on the highlight colour while the
+// mouse is over the row or the keyboard has moved onto it.
+class dragViewTableCell : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static constexpr int rowHeight = 35;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};
+
+// The list of strings. Selecting a row is the pick: it records the row and its string and closes
+// the window.
+class dragViewController : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit dragViewController(const QStringList &contentArray, QWidget *parent = nullptr);
+
+    QStringList contentArray() const { return m_contentArray; }
+    QListView *infoTable() const { return m_infoTable; }
+    // The row picked, -1 before a pick.
+    qint64 selectedIndex() const { return m_selectedIndex; }
+    // The string picked (carriage returns kept); a null string before a pick.
+    QString infoString() const { return m_infoString; }
+
+    // Keyboard use: moves the highlight one row up (-1) or down (+1) without picking.
+    void moveHighlight(int step);
+    // Keyboard use: picks the highlighted row; false when no row is highlighted.
+    bool pickHighlighted();
+
+private:
+    void tableViewSelectionDidChange();
+
+    QStringList m_contentArray;
+    QStringListModel *m_model = nullptr;
+    QListView *m_infoTable = nullptr;
+    qint64 m_selectedIndex = -1;
+    QString m_infoString;
+};
+
+// The list window: frameless, never takes focus (a change of active window closes the list, so a
+// list that took focus would close before a pick could register), stays above the control's
+// window. Tells its owner when it closes, picked or not.
+class dragWindowController : public QWidget
+{
+    Q_OBJECT
+
+public:
+    dragWindowController(const QStringList &contentArray, QWidget *owner);
+
+    QStringList contentArray() const { return m_contentArray; }
+    dragViewController *dragVC() const { return m_dragVC; }
+
+signals:
+    void windowWillClose();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QStringList m_contentArray;
+    dragViewController *m_dragVC = nullptr;
+};

@@ -1,0 +1,312 @@
+#include "ComboBoxView.h"
+
+#include "ComboBoxAccessible.h"
+#include "ComboBoxDropDownWindow.h"
+#include "QXColor.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QThread>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+
+QColor controlBackground() { return qxkit::hexWithHex(0x303344); }
+constexpr int buttonWidth = 24;
+
+} // namespace
+
+ComboboxDelegate::ComboboxDelegate() : m_anchor(std::make_shared<ComboboxDelegate *>(this)) {}
+
+ComboboxDelegate::~ComboboxDelegate() = default;
+
+std::optional<QStringList> ComboboxDelegate::contentForCombleBox(ComboBoxView *)
+{
+    return std::nullopt;
+}
+
+void ComboboxDelegate::comboBox(ComboBoxView *, qint64, const QString &) {}
+
+ComboBoxView::ComboBoxView(QWidget *parent) : QWidget(parent)
+{
+    installComboBoxAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    m_contentView = new QWidget(this);
+    QPalette palette = m_contentView->palette();
+    palette.setColor(QPalette::Window, controlBackground());
+    palette.setColor(QPalette::Base, controlBackground());
+    palette.setColor(QPalette::Text, qxkit::globalTextColor());
+    palette.setColor(QPalette::WindowText, qxkit::globalTextColor());
+    palette.setColor(QPalette::Button, controlBackground());
+    palette.setColor(QPalette::ButtonText, qxkit::globalTextColor());
+    m_contentView->setPalette(palette);
+    m_contentView->setAutoFillBackground(true);
+
+    // The control itself holds the keyboard focus; its parts only show and take clicks.
+    m_infoField = new QLineEdit(m_contentView);
+    m_infoField->setReadOnly(true);
+    m_infoField->setFrame(false);
+    m_infoField->setFocusPolicy(Qt::NoFocus);
+    m_infoField->setContextMenuPolicy(Qt::NoContextMenu);
+    m_infoField->setAttribute(Qt::WA_MacShowFocusRect, false);
+
+    m_btnDragDown = new QToolButton(m_contentView);
+    m_btnDragDown->setArrowType(Qt::DownArrow);
+    m_btnDragDown->setAutoRaise(true);
+    m_btnDragDown->setFocusPolicy(Qt::NoFocus);
+    m_btnDragDown->setFixedWidth(buttonWidth);
+    m_btnDragDown->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    connect(m_btnDragDown, &QToolButton::clicked, this, &ComboBoxView::clickToShowDragWindow);
+
+    auto *contentLayout = new QHBoxLayout(m_contentView);
+    contentLayout->setContentsMargins(6, 0, 0, 0);
+    contentLayout->setSpacing(0);
+    contentLayout->addWidget(m_infoField, 1);
+    contentLayout->addWidget(m_btnDragDown);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_contentView);
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ComboBoxView::windowDidResignKey);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            hideDragWindow();
+    });
+}
+
+ComboBoxView::~ComboBoxView()
+{
+    // Nothing may reach this control while its children, the list window among them, go away.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    if (m_dragWC) {
+        disconnect(m_dragWC, nullptr, this, nullptr);
+        delete m_dragWC;
+    }
+}
+
+ComboboxDelegate *ComboBoxView::delegate() const
+{
+    const auto anchor = m_delegate.lock();
+    return anchor ? *anchor : nullptr;
+}
+
+dragWindowController *ComboBoxView::dragWC() const
+{
+    return m_dragWC;
+}
+
+void ComboBoxView::setDelegate(ComboboxDelegate *delegate)
+{
+    m_delegate = delegate ? delegate->m_anchor : std::weak_ptr<ComboboxDelegate *>();
+}
+
+void ComboBoxView::clickToShowDragWindow()
+{
+    if (m_isDragWindowShow)
+        hideDragWindow();
+    else
+        showDragWindow();
+}
+
+void ComboBoxView::showDragWindow()
+{
+    if (ComboboxDelegate *source = delegate()) {
+        if (std::optional<QStringList> strings = source->contentForCombleBox(this))
+            m_contentArray = std::move(*strings);
+    }
+    if (m_dragWC) {
+        // A controller left over from the last pick; it is replaced by a fresh one.
+        disconnect(m_dragWC, nullptr, this, nullptr);
+        m_dragWC->deleteLater();
+    }
+    m_dragWC = new dragWindowController(m_contentArray, this);
+    const int width = m_contentView->width();
+    const int height = m_showFull ? int(m_contentArray.size()) * dragViewTableCell::rowHeight : width;
+    const QRect rect = getdragWindowRect(m_contentView, width, height);
+    connect(m_dragWC, &dragWindowController::windowWillClose, this, &ComboBoxView::windowWillClose);
+    m_dragWC->setGeometry(rect);
+    m_dragWC->show();
+    setDragWindowShown(true);
+}
+
+void ComboBoxView::hideDragWindow()
+{
+    if (!m_dragWC)
+        return;
+    // Closing runs the close rule while the list still counts as open, with nothing picked.
+    m_dragWC->close();
+    disconnect(m_dragWC, nullptr, this, nullptr);
+    m_dragWC->deleteLater();
+    m_dragWC = nullptr;
+    setDragWindowShown(false);
+}
+
+void ComboBoxView::windowWillClose()
+{
+    if (!m_isDragWindowShow || !m_dragWC)
+        return;
+    const dragViewController *table = m_dragWC->dragVC();
+    const QString picked = table->infoString();
+    if (!picked.isNull()) {
+        showChoice(picked);
+        if (ComboboxDelegate *receiver = delegate())
+            receiver->comboBox(this, table->selectedIndex(), picked);
+    }
+    setDragWindowShown(false);
+}
+
+void ComboBoxView::windowDidResignKey(QWindow *newFocusWindow)
+{
+    if (!m_isDragWindowShow)
+        return;
+    // The list's own window and the control's window may pass activation between them (a
+    // platform that activates every shown window); anything else means the operator moved away.
+    const QWidget *top = window();
+    if (newFocusWindow && ((m_dragWC && newFocusWindow == m_dragWC->windowHandle())
+                           || (top && newFocusWindow == top->windowHandle())))
+        return;
+    hideDragWindow();
+}
+
+void ComboBoxView::setDragWindowShown(bool shown)
+{
+    if (m_isDragWindowShow == shown)
+        return;
+    m_isDragWindowShow = shown;
+    if (shown)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ComboBoxView::showChoice(const QString &text)
+{
+    m_selectString = text;
+    m_infoField->setText(text);
+    m_infoField->setCursorPosition(0);
+    QAccessibleValueChangeEvent event(this, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ComboBoxView::setStringOfIndex(quint64 index)
+{
+    std::optional<QStringList> strings;
+    if (ComboboxDelegate *source = delegate())
+        strings = source->contentForCombleBox(this);
+    auto apply = [this, index, strings = std::move(strings)] {
+        if (strings)
+            m_contentArray = *strings;
+        if (index < quint64(m_contentArray.size()))
+            showChoice(m_contentArray.at(qsizetype(index)));
+    };
+    // The control's state is touched on its own thread only, so a worker may call this safely.
+    if (QThread::currentThread() == thread())
+        apply();
+    else
+        QMetaObject::invokeMethod(this, std::move(apply), Qt::QueuedConnection);
+}
+
+qint64 ComboBoxView::selectedIndex() const
+{
+    if (m_selectString.isNull())
+        return -1;
+    return m_contentArray.indexOf(m_selectString);
+}
+
+QString ComboBoxView::getSelectedString() const
+{
+    return m_infoField->text();
+}
+
+void ComboBoxView::clearSelectedValue()
+{
+    m_infoField->setText(QString());
+    QAccessibleValueChangeEvent event(this, QString());
+    QAccessible::updateAccessibility(&event);
+}
+
+QRect ComboBoxView::getdragWindowRect(const QWidget *view, int width, int height) const
+{
+    return {view->mapToGlobal(QPoint(0, view->height())), QSize(width, height)};
+}
+
+bool ComboBoxView::isPointInSubWindow(const QPoint &globalPoint) const
+{
+    if (!m_dragWC)
+        return false;
+    QRect area = m_dragWC->geometry();
+    area.setTop(area.top() - m_contentView->height());
+    return area.contains(globalPoint);
+}
+
+bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && m_isDragWindowShow) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::LeftButton && !isPointInSubWindow(press->globalPosition().toPoint()))
+            hideDragWindow();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ComboBoxView::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool alt = event->modifiers().testFlag(Qt::AltModifier);
+    if (!m_isDragWindowShow) {
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4
+            || (alt && key == Qt::Key_Down)) {
+            showDragWindow();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    dragViewController *table = m_dragWC ? m_dragWC->dragVC() : nullptr;
+    switch (key) {
+    case Qt::Key_Escape:
+    case Qt::Key_F4:
+        hideDragWindow();
+        return;
+    case Qt::Key_Up:
+        if (alt)
+            hideDragWindow();
+        else if (table)
+            table->moveHighlight(-1);
+        return;
+    case Qt::Key_Down:
+        if (table)
+            table->moveHighlight(1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (table)
+            table->pickHighlighted();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ComboBoxView::focusOutEvent(QFocusEvent *event)
+{
+    // Tabbing away leaves nothing open behind the operator's back.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        hideDragWindow();
+    QWidget::focusOutEvent(event);
+}

@@ -1,0 +1,350 @@
+#include "AlertSheet.h"
+#include "AnsweringPresenter.h"
+#include "ConfirmDialogController.h"
+#include "Dialog.h"
+#include "DialogPresenter.h"
+#include "EventLoop.h"
+#include "InputDialogViewController.h"
+#include "QXButton.h"
+#include "SelectDialogController.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QWidget>
+
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Modalia::AlertStyle;
+using Modalia::Dialog;
+using Modalia::PopoverBehavior;
+using orvane::test::AnsweringPresenter;
+
+void pressEscape(QWidget *widget)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+int alertAnswer(const QStringList &buttons, int pressed)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext([pressed](QDialog *dialog) {
+        AnsweringPresenter::press(dialog, QStringLiteral("alertButton%1").arg(pressed));
+    });
+    QWidget window;
+    int answer = -1;
+    int calls = 0;
+    Dialog::showAlert(AlertStyle::warning, QStringLiteral("Title"), std::nullopt, {}, buttons, &window,
+                      [&](int index) {
+                          answer = index;
+                          ++calls;
+                      });
+    EXPECT_EQ(calls, 1);
+    return answer;
+}
+
+Modalia::DialogError rejection(QFuture<int> future)
+{
+    EXPECT_TRUE(future.isFinished());
+    try {
+        future.result();
+    } catch (const Modalia::DialogException &error) {
+        return error.error();
+    }
+    ADD_FAILURE() << "the promise was fulfilled";
+    return Modalia::DialogError::noWindowToPresent;
+}
+
+struct InputOutcome {
+    int calls = 0;
+    std::optional<QString> text;
+};
+
+Dialog::InputAction record(InputOutcome &outcome)
+{
+    return [&outcome](const std::optional<QString> &text) {
+        ++outcome.calls;
+        outcome.text = text;
+    };
+}
+
+TEST(Alert, ButtonIndexFollowsTheOrderGiven)
+{
+    const QStringList three{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    EXPECT_EQ(alertAnswer(three, 0), 0);
+    EXPECT_EQ(alertAnswer(three, 1), 1);
+    EXPECT_EQ(alertAnswer(three, 2), 2);
+    EXPECT_EQ(alertAnswer(three + QStringList{QStringLiteral("D")}, 3), 3);
+    // No buttons: the single default button answers 0.
+    EXPECT_EQ(alertAnswer({}, 0), 0);
+}
+
+TEST(Alert, MessageIsShownOnlyWhenGivenAndEscNeedsASingleButton)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    int calls = 0;
+    Dialog::showAlert(AlertStyle::critical, QStringLiteral("Title"), std::nullopt, {},
+                      {QStringLiteral("A"), QStringLiteral("B")}, &window, [&](int) { ++calls; });
+    auto *alert = qobject_cast<Modalia::AlertSheet *>(presenter.last());
+    ASSERT_NE(alert, nullptr);
+    EXPECT_FALSE(alert->hasMessage());
+    pressEscape(alert);
+    alert->close();
+    EXPECT_EQ(calls, 0);
+    alert->alertButton(1)->click();
+    alert->alertButton(0)->click();
+    EXPECT_EQ(calls, 1);
+
+    int single = -1;
+    Dialog::showAlert(AlertStyle::informational, QStringLiteral("Title"), QStringLiteral("Details"), {}, {}, &window,
+                      [&](int index) { single = index; });
+    auto *info = qobject_cast<Modalia::AlertSheet *>(presenter.last());
+    EXPECT_TRUE(info->hasMessage());
+    pressEscape(info);
+    EXPECT_EQ(single, 0);
+}
+
+TEST(Alert, WithoutAWindowNothingIsCalledAndThePromiseRejects)
+{
+    bool called = false;
+    Dialog::showAlert(AlertStyle::warning, QStringLiteral("Title"), std::nullopt, {}, {}, nullptr,
+                      [&](int) { called = true; });
+    EXPECT_FALSE(called);
+    EXPECT_EQ(rejection(Dialog::promiseAlert(AlertStyle::warning, QStringLiteral("T"), std::nullopt, {}, {}, nullptr)),
+              Modalia::DialogError::noWindowToPresent);
+}
+
+TEST(Alert, PromiseFulfilsWithThePressedButton)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext([](QDialog *dialog) { AnsweringPresenter::press(dialog, QStringLiteral("alertButton1")); });
+    QWidget window;
+    QFuture<int> future = Dialog::promiseAlert(AlertStyle::warning, QStringLiteral("T"), std::nullopt, {},
+                                               {QStringLiteral("A"), QStringLiteral("B")}, &window);
+    ASSERT_TRUE(future.isFinished());
+    EXPECT_EQ(future.result(), 1);
+}
+
+TEST(InputDialog, EveryWayOutAnswersExactlyOnce)
+{
+    QWidget window;
+    window.show();
+
+    InputOutcome confirmed;
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(confirmed));
+    auto *dialog = window.findChild<Modalia::InputDialogViewController *>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->isModal());
+    dialog->valueText()->setText(QStringLiteral("Lobby"));
+    dialog->confirmBtn()->click();
+    dialog->cancelBtn()->click();
+    EXPECT_EQ(confirmed.calls, 1);
+    EXPECT_EQ(confirmed.text, QStringLiteral("Lobby"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    AnsweringPresenter presenter;
+    InputOutcome empty;
+    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("confirmBtn")); });
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(empty));
+    EXPECT_EQ(empty.calls, 1);
+    EXPECT_EQ(empty.text, QString());
+    EXPECT_TRUE(empty.text.has_value());
+
+    InputOutcome cancelled;
+    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("cancelBtn")); });
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(cancelled));
+    EXPECT_EQ(cancelled.calls, 1);
+    EXPECT_FALSE(cancelled.text.has_value());
+
+    InputOutcome escaped;
+    presenter.answerNext([](QDialog *d) { pressEscape(d); });
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(escaped));
+    EXPECT_EQ(escaped.calls, 1);
+    EXPECT_FALSE(escaped.text.has_value());
+
+    InputOutcome closed;
+    presenter.answerNext([](QDialog *d) {
+        d->show();
+        d->close();
+    });
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(closed));
+    EXPECT_EQ(closed.calls, 1);
+    EXPECT_FALSE(closed.text.has_value());
+
+    // A dialog that goes away unanswered, with its window.
+    InputOutcome dropped;
+    {
+        QWidget shortLived;
+        Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &shortLived, record(dropped));
+        EXPECT_EQ(dropped.calls, 0);
+    }
+    EXPECT_EQ(dropped.calls, 1);
+    EXPECT_FALSE(dropped.text.has_value());
+}
+
+TEST(InputDialog, WithoutAWindowOrWhenRefusedAnswersNone)
+{
+    InputOutcome noWindow;
+    Dialog::showInput(QStringLiteral("Password"), std::nullopt, std::nullopt, nullptr, record(noWindow));
+    EXPECT_EQ(noWindow.calls, 1);
+    EXPECT_FALSE(noWindow.text.has_value());
+
+    struct Refusing : Modalia::DialogPresenter {
+        bool present(QDialog *, QWidget *) override { return false; }
+    } refusing;
+    Modalia::DialogPresenter::setCurrent(&refusing);
+    QWidget window;
+    InputOutcome refused;
+    Dialog::showInput(QStringLiteral("Password"), std::nullopt, std::nullopt, &window, record(refused));
+    Modalia::DialogPresenter::setCurrent(nullptr);
+    EXPECT_EQ(refused.calls, 1);
+    EXPECT_FALSE(refused.text.has_value());
+}
+
+TEST(InputDialog, ACallFromAnotherThreadIsShownAndAnsweredOnTheGuiThread)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext([](QDialog *d) {
+        AnsweringPresenter::type(d, QStringLiteral("valueText"), QStringLiteral("87654321"));
+        AnsweringPresenter::press(d, QStringLiteral("confirmBtn"));
+    });
+    QWidget window;
+    window.show();
+    QThread *answeredOn = nullptr;
+    std::optional<QString> typed;
+    std::thread socketThread([&] {
+        Dialog::showInput(QStringLiteral("Password"), std::nullopt, std::nullopt, &window,
+                          [&](const std::optional<QString> &text) {
+                              answeredOn = QThread::currentThread();
+                              typed = text;
+                          });
+    });
+    socketThread.join();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return typed.has_value(); }));
+    EXPECT_EQ(typed, QStringLiteral("87654321"));
+    EXPECT_EQ(answeredOn, qApp->thread());
+}
+
+TEST(InputDialog, ButtonTitlesAreTheGivenTextsOrTheKeys)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    Dialog::showInput(QStringLiteral("Q"), QStringLiteral("No"), std::nullopt, &window, {});
+    auto *dialog = qobject_cast<Modalia::InputDialogViewController *>(presenter.last());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->cancelBtn()->text(), QStringLiteral("No"));
+    EXPECT_EQ(dialog->confirmBtn()->text(), QStringLiteral("ov_confirm"));
+    EXPECT_EQ(dialog->titleLabel()->text(), QStringLiteral("Q"));
+}
+
+TEST(ConfirmDialog, CallsBackOnlyOnConfirmAfterDismissal)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    int confirmed = 0;
+    bool hiddenWhenCalled = false;
+    presenter.answerNext([&](QDialog *d) {
+        d->show();
+        AnsweringPresenter::press(d, QStringLiteral("confirmBtn"));
+    });
+    Dialog::showConfirm(QStringLiteral("Delete?"), std::nullopt, QStringLiteral("Delete"), &window, [&] {
+        ++confirmed;
+        hiddenWhenCalled = !presenter.last()->isVisible();
+    });
+    EXPECT_EQ(confirmed, 1);
+    EXPECT_TRUE(hiddenWhenCalled);
+
+    using Answer = AnsweringPresenter::Answer;
+    const Answer cancel = [](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("cancelBtn")); };
+    const Answer escape = [](QDialog *d) { pressEscape(d); };
+    const Answer closeWindow = [](QDialog *d) {
+        d->show();
+        d->close();
+    };
+    for (const Answer &answer : {cancel, escape, closeWindow}) {
+        presenter.answerNext(answer);
+        Dialog::showConfirm(QStringLiteral("Delete?"), std::nullopt, std::nullopt, &window, [&] { ++confirmed; });
+        // A late confirm after the dialog went away calls nothing either.
+        if (auto *dialog = qobject_cast<Modalia::ConfirmDialogController *>(presenter.last()))
+            dialog->okAction();
+    }
+    EXPECT_EQ(confirmed, 1);
+}
+
+TEST(ChoicePopover, AnswersThePressedRowAndCloses)
+{
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    int chosen = -1;
+    int calls = 0;
+    Dialog::showSelectAsPopover({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")}, QSize(),
+                                QRect(10, 10, 40, 20), &window, Qt::BottomEdge, PopoverBehavior::transient, &window,
+                                [&](int row) {
+                                    chosen = row;
+                                    ++calls;
+                                });
+    auto *list = window.findChild<Modalia::SelectDialogController *>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(list->rowButton(0)->height(), 40);
+    EXPECT_TRUE(list->isVisible());
+    list->rowButton(1)->click();
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST(ChoicePopover, TakesTheGivenSize)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    Dialog::showSelectAsPopover({QStringLiteral("One")}, QSize(240, 160), QRect(), &window, Qt::RightEdge,
+                                PopoverBehavior::applicationDefined, &window, {});
+    ASSERT_NE(presenter.last(), nullptr);
+    EXPECT_EQ(presenter.last()->size(), QSize(240, 160));
+}
+
+TEST(ChoicePopover, PromiseRejectsWhenClosedWithoutAPickOrWithoutAWindow)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    presenter.answerNext([](QDialog *d) {
+        d->show();
+        d->close();
+    });
+    bool called = false;
+    Dialog::showSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), &window, Qt::BottomEdge,
+                                PopoverBehavior::transient, &window, [&](int) { called = true; });
+    EXPECT_FALSE(called);
+
+    presenter.answerNext([](QDialog *d) {
+        d->show();
+        d->close();
+    });
+    EXPECT_EQ(rejection(Dialog::promiseSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), &window,
+                                                       Qt::BottomEdge, PopoverBehavior::transient, &window)),
+              Modalia::DialogError::noWindowToPresent);
+
+    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("DialogSelectButtonCell0")); });
+    QFuture<int> picked = Dialog::promiseSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), &window,
+                                                         Qt::BottomEdge, PopoverBehavior::transient, &window);
+    ASSERT_TRUE(picked.isFinished());
+    EXPECT_EQ(picked.result(), 0);
+
+    EXPECT_EQ(rejection(Dialog::promiseSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), nullptr,
+                                                       Qt::BottomEdge, PopoverBehavior::transient, nullptr)),
+              Modalia::DialogError::noWindowToPresent);
+}
+
+} // namespace

@@ -1,0 +1,338 @@
+#include "ComboBoxDropDownWindow.h"
+#include "ComboBoxView.h"
+#include "EventLoop.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTest>
+#include <QThread>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Pick
+{
+    qint64 index;
+    QString value;
+};
+
+class RecordingDelegate : public ComboboxDelegate
+{
+public:
+    QStringList strings;
+    int asked = 0;
+    std::vector<Pick> picks;
+
+    std::optional<QStringList> contentForCombleBox(ComboBoxView *) override
+    {
+        ++asked;
+        return strings;
+    }
+    void comboBox(ComboBoxView *, qint64 index, const QString &value) override { picks.push_back({index, value}); }
+};
+
+class ComboBoxViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.setGeometry(100, 100, 400, 300);
+        combo = new ComboBoxView(&window);
+        combo->setGeometry(20, 30, 200, 30);
+        other = new QPushButton(QStringLiteral("elsewhere"), &window);
+        other->setGeometry(20, 250, 120, 30);
+        combo->setDelegate(&delegate);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QListView *table() const { return combo->dragWC()->dragVC()->infoTable(); }
+
+    void clickRow(int row)
+    {
+        QListView *list = table();
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QWidget window;
+    RecordingDelegate delegate;
+    ComboBoxView *combo = nullptr;
+    QPushButton *other = nullptr;
+};
+
+TEST_F(ComboBoxViewTest, ListHangsBelowTheFieldAndIsSizedByTheHeightRule)
+{
+    delegate.strings = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+    combo->setShowFull(true);
+    combo->showDragWindow();
+    const QPoint fieldBottomLeft = combo->contentView()->mapToGlobal(QPoint(0, combo->contentView()->height()));
+    EXPECT_EQ(combo->dragWC()->geometry(), QRect(fieldBottomLeft, QSize(200, 140)));
+    combo->hideDragWindow();
+
+    // Without the full rule the list is as tall as the control is wide, whatever it holds.
+    combo->setShowFull(false);
+    for (const int count : {1, 30}) {
+        delegate.strings.clear();
+        for (int i = 0; i < count; ++i)
+            delegate.strings.append(QString::number(i));
+        combo->showDragWindow();
+        EXPECT_EQ(combo->dragWC()->geometry().size(), QSize(200, 200)) << count;
+        combo->hideDragWindow();
+    }
+    EXPECT_EQ(combo->dragWC(), nullptr);
+}
+
+TEST_F(ComboBoxViewTest, PickShowsTheStringAndReportsTheRowActuallyPicked)
+{
+    // Equal strings: the index reported to the delegate is the row picked, while selectedIndex
+    // is the first equal string. Carriage returns are hidden on screen only.
+    delegate.strings = {QStringLiteral("same"), QStringLiteral("two\r"), QStringLiteral("same")};
+    combo->showDragWindow();
+    EXPECT_EQ(table()->model()->index(1, 0).data().toString(), QStringLiteral("two"));
+    clickRow(2);
+
+    EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_FALSE(combo->dragWC()->isVisible());
+    ASSERT_EQ(delegate.picks.size(), 1u);
+    EXPECT_EQ(delegate.picks[0].index, 2);
+    EXPECT_EQ(delegate.picks[0].value, QStringLiteral("same"));
+    EXPECT_EQ(combo->selectedIndex(), 0);
+
+    combo->showDragWindow();
+    clickRow(1);
+    ASSERT_EQ(delegate.picks.size(), 2u);
+    EXPECT_EQ(delegate.picks[1].value, QStringLiteral("two\r"));
+    EXPECT_EQ(combo->selectString(), QStringLiteral("two\r"));
+    EXPECT_EQ(combo->getSelectedString(), QStringLiteral("two\r"));
+    EXPECT_EQ(combo->selectedIndex(), 1);
+    EXPECT_EQ(delegate.asked, 2);
+}
+
+TEST_F(ComboBoxViewTest, IndexSetFromCodeRefreshesStringsButNeverTellsTheDelegate)
+{
+    delegate.strings = {QStringLiteral("cn"), QStringLiteral("sg"), QStringLiteral("eu")};
+    EXPECT_EQ(combo->selectedIndex(), -1);
+    combo->setStringOfIndex(1);
+    EXPECT_EQ(combo->getSelectedString(), QStringLiteral("sg"));
+    EXPECT_EQ(combo->selectedIndex(), 1);
+
+    // Past the end: the strings are refreshed, the choice stays.
+    delegate.strings.append(QStringLiteral("us"));
+    combo->setStringOfIndex(4);
+    EXPECT_EQ(combo->contentArray().size(), 4);
+    EXPECT_EQ(combo->selectedIndex(), 1);
+
+    // Clearing empties the field only.
+    combo->clearSelectedValue();
+    EXPECT_EQ(combo->getSelectedString(), QString());
+    EXPECT_EQ(combo->selectedIndex(), 1);
+
+    // A choice no longer offered reads as none.
+    delegate.strings = {QStringLiteral("x")};
+    combo->setStringOfIndex(5);
+    EXPECT_EQ(combo->selectedIndex(), -1);
+    EXPECT_TRUE(delegate.picks.empty());
+}
+
+TEST_F(ComboBoxViewTest, IndexSetFromAWorkerThreadReachesTheFieldOnTheGuiThread)
+{
+    delegate.strings = {QStringLiteral("a"), QStringLiteral("b")};
+    std::unique_ptr<QThread> worker(QThread::create([this] { combo->setStringOfIndex(1); }));
+    worker->start();
+    ASSERT_TRUE(worker->wait(5000));
+    EXPECT_TRUE(orvane::test::waitUntil([this] { return combo->getSelectedString() == QStringLiteral("b"); }));
+    EXPECT_EQ(combo->selectedIndex(), 1);
+}
+
+TEST_F(ComboBoxViewTest, WithoutADelegateTheLastStringsAreOfferedAndAPickStillCounts)
+{
+    delegate.strings = {QStringLiteral("kept")};
+    combo->setStringOfIndex(5);
+    {
+        RecordingDelegate shortLived;
+        combo->setDelegate(&shortLived);
+        EXPECT_EQ(combo->delegate(), &shortLived);
+    }
+    EXPECT_EQ(combo->delegate(), nullptr);
+
+    combo->showDragWindow();
+    ASSERT_EQ(table()->model()->rowCount(), 1);
+    clickRow(0);
+    EXPECT_EQ(combo->getSelectedString(), QStringLiteral("kept"));
+    EXPECT_EQ(combo->selectedIndex(), 0);
+}
+
+TEST_F(ComboBoxViewTest, ClicksOnTheFieldKeepTheListOpenWhileClicksElsewhereCloseIt)
+{
+    delegate.strings = {QStringLiteral("a"), QStringLiteral("b")};
+    QTest::mouseClick(combo->btnDragDown(), Qt::LeftButton);
+    ASSERT_TRUE(combo->isDragWindowShow());
+
+    QTest::mouseClick(combo->infoField(), Qt::LeftButton);
+    EXPECT_TRUE(combo->isDragWindowShow());
+
+    // Another widget of the same window.
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_EQ(combo->dragWC(), nullptr);
+
+    // Another window of the application.
+    QWidget second;
+    second.setGeometry(600, 100, 200, 100);
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    QApplication::setActiveWindow(&window);
+    combo->showDragWindow();
+    ASSERT_TRUE(combo->isDragWindowShow());
+    QTest::mouseClick(&second, Qt::LeftButton);
+    EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_TRUE(delegate.picks.empty());
+    EXPECT_EQ(combo->getSelectedString(), QString());
+}
+
+TEST_F(ComboBoxViewTest, ButtonTogglesTheListWithoutPicking)
+{
+    delegate.strings = {QStringLiteral("a")};
+    combo->setStringOfIndex(0);
+    QTest::mouseClick(combo->btnDragDown(), Qt::LeftButton);
+    ASSERT_TRUE(combo->isDragWindowShow());
+    QTest::mouseClick(combo->btnDragDown(), Qt::LeftButton);
+    EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_EQ(combo->dragWC(), nullptr);
+    EXPECT_EQ(combo->getSelectedString(), QStringLiteral("a"));
+    EXPECT_TRUE(delegate.picks.empty());
+    QTest::mouseClick(combo->btnDragDown(), Qt::LeftButton);
+    EXPECT_TRUE(combo->isDragWindowShow());
+}
+
+TEST_F(ComboBoxViewTest, LosingTheActiveWindowClosesTheList)
+{
+    delegate.strings = {QStringLiteral("a")};
+    QApplication::setActiveWindow(&window);
+    combo->showDragWindow();
+    orvane::test::spinFor(20);
+    ASSERT_TRUE(combo->isDragWindowShow()) << "showing the list must not count as leaving the window";
+
+    QWidget second;
+    second.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&second));
+    second.activateWindow();
+    QApplication::setActiveWindow(&second);
+    EXPECT_TRUE(orvane::test::waitUntil([this] { return !combo->isDragWindowShow(); }, 2000));
+
+    // Switching to another application: no window of ours is active any more.
+    QApplication::setActiveWindow(&window);
+    combo->showDragWindow();
+    ASSERT_TRUE(combo->isDragWindowShow());
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(orvane::test::waitUntil([this] { return !combo->isDragWindowShow(); }, 2000));
+    EXPECT_TRUE(delegate.picks.empty());
+}
+
+TEST_F(ComboBoxViewTest, KeyboardOpensMovesPicksAndCancels)
+{
+    delegate.strings = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Space);
+    ASSERT_TRUE(combo->isDragWindowShow());
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_TRUE(combo->isDragWindowShow()) << "moving through the list is not a pick";
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_FALSE(combo->isDragWindowShow());
+    ASSERT_EQ(delegate.picks.size(), 1u);
+    EXPECT_EQ(delegate.picks[0].index, 1);
+
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(combo->isDragWindowShow());
+    QTest::keyClick(combo, Qt::Key_Up);
+    QTest::keyClick(combo, Qt::Key_Escape);
+    EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_EQ(delegate.picks.size(), 1u);
+    EXPECT_EQ(combo->getSelectedString(), QStringLiteral("b"));
+}
+
+TEST_F(ComboBoxViewTest, AccessibilityReportsRoleNameValueAndExpansion)
+{
+    combo->setAccessibleName(QStringLiteral("Region"));
+    delegate.strings = {QStringLiteral("cn"), QStringLiteral("sg")};
+    combo->setStringOfIndex(1);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(combo);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::ComboBox);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Region"));
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("sg"));
+    EXPECT_TRUE(iface->state().collapsed);
+    EXPECT_TRUE(iface->state().focusable);
+    EXPECT_EQ(iface->childCount(), 0);
+
+    QAccessibleActionInterface *actions = iface->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(combo->isDragWindowShow());
+    EXPECT_TRUE(iface->state().expanded);
+    ASSERT_EQ(iface->childCount(), 1);
+    EXPECT_EQ(iface->child(0)->role(), QAccessible::List);
+    EXPECT_EQ(iface->child(0)->childCount(), 2);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(combo->isDragWindowShow());
+}
+
+// Draws the control's window and, when open, the list window where they sit on screen.
+QImage screenshot(QWidget &window, ComboBoxView *combo)
+{
+    QRect area = window.geometry();
+    if (combo->isDragWindowShow())
+        area = area.united(combo->dragWC()->geometry());
+    QImage image(area.size(), QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    if (combo->isDragWindowShow())
+        painter.drawPixmap(combo->dragWC()->geometry().topLeft() - area.topLeft(), combo->dragWC()->grab());
+    return image;
+}
+
+TEST_F(ComboBoxViewTest, ClosedAndOpenControlCanBeDrawn)
+{
+    window.setPalette(QPalette(QColor(43, 45, 60)));
+    delegate.strings = {QStringLiteral("Server China"), QStringLiteral("Server Singapore"),
+                        QStringLiteral("Server Europe")};
+    combo->setShowFull(true);
+    combo->setStringOfIndex(0);
+    const QImage closed = screenshot(window, combo);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_F4);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);
+    const QImage open = screenshot(window, combo);
+    // The field's background is the control colour; the row reached from the keyboard is highlighted.
+    const QPoint fieldPoint = combo->mapTo(&window, QPoint(3, 3));
+    EXPECT_EQ(closed.pixelColor(fieldPoint), QColor(48, 51, 68));
+    const QPoint rowPoint = combo->mapTo(&window, QPoint(3, combo->height() + 35 + 3));
+    EXPECT_EQ(open.pixelColor(rowPoint), QColor(17, 108, 214));
+    EXPECT_NE(closed.pixelColor(rowPoint), QColor(17, 108, 214));
+
+    const QString directory = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
+    if (!directory.isEmpty()) {
+        QDir().mkpath(directory);
+        closed.save(QDir(directory).filePath(QStringLiteral("combobox-closed.png")));
+        open.save(QDir(directory).filePath(QStringLiteral("combobox-open.png")));
+    }
+}
+
+} // namespace
