@@ -280,6 +280,9 @@ private:
                 m_started = true;
                 if (!begin(step))
                     break;
+                // The flush of a write may lose the connection at once, which fails the step.
+                if (m_current != step)
+                    continue;
             }
             if (step->kind() == QXChainedSocketOperation::Kind::Read) {
                 QByteArray data;
@@ -343,6 +346,12 @@ private:
             // Sent now rather than on the next turn of the event loop; a write the system takes
             // at once ends here (didWrite() runs inside the flush).
             m_tcp->flush();
+            // Inside a bytesWritten() emission Qt does not emit it again for this flush: a write
+            // the system took whole must end here too, or nothing would ever end it.
+            if (m_writing && m_tcp->bytesToWrite() == 0) {
+                m_writing = false;
+                m_stepTimer->stop();
+            }
             return true;
         }
         case QXChainedSocketOperation::Kind::Read:

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Gives the displayed size of a media file (width, height), or (0, 0) when it cannot be read.
+using QXMediaSizeProbe = std::function<QSizeF(const QString &path)>;
+
+// Runs the converter with an argument list (without the program name) and gives its exit
+// status; 0 means the output was written.
+using QXConverterRunner = std::function<int(const QStringList &arguments)>;
+
+// The converter's argument lists that turn a video or a picture into the one format the
+// fans play: H.264 baseline MP4 with MP3 audio at the device's size and bit rate.
+namespace QXMediaConversion {
+
+// The device's wide format; sources narrower than it are padded, square ones shown twice.
+inline constexpr auto kWideSize = "1300x512";
+
+enum class Layout {
+    Normal,     // scaled to the device size
+    SideBySide, // a square source shown twice across the wide picture
+    Padded,     // scaled to the wide height and padded on the right
+};
+
+// "720" stands for a square "720x720"; a text with an "x" is used as it is.
+QString sizeText(const QString &resolution);
+
+// The layout for a wide device, chosen by the source's displayed size; a source whose size is
+// unknown (0, 0) is stretched to the device size.
+Layout wideLayout(const QSizeF &source);
+
+QStringList arguments(Layout layout, bool video, const QString &input, const QString &output, const QString &size,
+                      const QString &rate);
+
+// The whole choice: the size text, then for the wide size the source's layout (probing the
+// source), then the list. Empty when the rate or the input is missing: nothing can be converted.
+QStringList argumentsFor(const QString &resolution, const QString &rate, const QString &input, const QString &output,
+                         bool video, const QXMediaSizeProbe &probe);
+
+// The size a player shows for a stored size turned by the given angle in degrees.
+QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);
+
+// The default probe: ffprobe's first video stream with its rotation applied (pictures are
+// streams too), or the picture reader when ffprobe cannot tell.
+QSizeF probeMediaSize(const QString &path);
+
+} // namespace QXMediaConversion

@@ -1,0 +1,217 @@
+#include "EventLoop.h"
+#include "FileSocketHarness.h"
+#include "OrvaneProcess.h"
+#include "QXMediaConversion.h"
+#include "QXSocketCode.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace QXMediaConversion;
+using orvane::test::aimAtFan;
+using orvane::test::FakeFanFileServer;
+using orvane::test::ffmpegRunner;
+using orvane::test::firstVideoStream;
+using orvane::test::UploadRecorder;
+using orvane::test::waitUntil;
+using orvane::test::runTool;
+
+namespace {
+
+const QString F = "[0:v]scale=512:512,pad=1300:512:69:0[a];[1:v]scale=512:512[b];[a][b]overlay=719";
+const QString V = "scale=-1:512,pad=1300:512:0:0";
+
+QXMediaSizeProbe fixedSize(double width, double height, int *calls = nullptr)
+{
+    return [=](const QString &) {
+        if (calls)
+            ++*calls;
+        return QSizeF(width, height);
+    };
+}
+
+QStringList wide(bool video, const QXMediaSizeProbe &probe)
+{
+    return argumentsFor("1300x512", "2M", "P", "O", video, probe);
+}
+
+} // namespace
+
+TEST(QXMediaConversionTest, NormalListsOfTheDeviceSize)
+{
+    int probed = 0;
+    EXPECT_EQ(argumentsFor("720", "1M", "P", "O", true, fixedSize(1, 1, &probed)),
+              (QStringList{"-i", "P", "-c:v", "libx264", "-vprofile", "baseline", "-level", "30", "-s", "720x720",
+                           "-r", "24", "-refs", "1", "-b:v", "1M", "-maxrate", "1M", "-bufsize", "2M", "-c:a",
+                           "libmp3lame", "-ac", "2", "-ar", "22050", "-pix_fmt", "yuvj420p", "-strict", "-2", "O"}));
+    EXPECT_EQ(argumentsFor("512x256", "1M", "P", "O", false, fixedSize(1, 1, &probed)),
+              (QStringList{"-loop", "1", "-i", "P", "-c:v", "libx264", "-vprofile", "baseline", "-level", "30", "-s",
+                           "512x256", "-r", "24", "-refs", "1", "-b:v", "1M", "-maxrate", "1M", "-bufsize", "2M",
+                           "-c:a", "libmp3lame", "-ac", "2", "-ar", "22050", "-pix_fmt", "yuvj420p", "-t", "5", "O"}));
+    // Only the wide device needs the source's size.
+    EXPECT_EQ(probed, 0);
+}
+
+TEST(QXMediaConversionTest, WideDeviceChoosesByTheSourceShape)
+{
+    const QStringList padded = {"-i", "P", "-i", "P", "-vf", V, "-c:v", "libx264", "-vprofile", "baseline", "-level",
+                                "30", "-r", "24", "-refs", "1", "-b:v", "2M", "-c:a", "libmp3lame", "-ac", "2", "-ar",
+                                "22050", "-pix_fmt", "yuvj420p", "-strict", "-2", "O"};
+    EXPECT_EQ(wide(true, fixedSize(1920, 1080)), padded);
+
+    const QStringList normal = {"-i", "P", "-c:v", "libx264", "-vprofile", "baseline", "-level", "30", "-s",
+                                "1300x512", "-r", "24", "-refs", "1", "-b:v", "2M", "-maxrate", "1M", "-bufsize",
+                                "2M", "-c:a", "libmp3lame", "-ac", "2", "-ar", "22050", "-pix_fmt", "yuvj420p",
+                                "-strict", "-2", "O"};
+    EXPECT_EQ(wide(true, fixedSize(3000, 1000)), normal);
+    // An unreadable source falls back to stretching it to the device size.
+    EXPECT_EQ(wide(true, fixedSize(0, 0)), normal);
+
+    EXPECT_EQ(wide(true, fixedSize(1080, 1080)),
+              (QStringList{"-i", "P", "-i", "P", "-filter_complex", F, "-c:v", "libx264", "-vprofile", "baseline",
+                           "-level", "30", "-r", "24", "-refs", "1", "-b:v", "2M", "-c:a", "libmp3lame", "-ac", "2",
+                           "-ar", "22050", "-pix_fmt", "yuvj420p", "-strict", "-2", "O"}));
+}
+
+TEST(QXMediaConversionTest, WidePictureLists)
+{
+    // Exactly the device's own ratio is not wider than the device: padded.
+    EXPECT_EQ(wide(false, fixedSize(1300, 512)),
+              (QStringList{"-loop", "1", "-i", "P", "-i", "P", "-vf", V, "-c:v", "libx264", "-vprofile", "baseline",
+                           "-level", "30", "-r", "24", "-refs", "1", "-b:v", "2M", "-c:a", "libmp3lame", "-ac", "2",
+                           "-ar", "22050", "-pix_fmt", "yuvj420p", "-t", "5", "O"}));
+    EXPECT_EQ(wide(false, fixedSize(800, 800)),
+              (QStringList{"-loop", "1", "-i", "P", "-i", "P", "-filter_complex", F, "-c:v", "libx264", "-vprofile",
+                           "baseline", "-level", "30", "-s", "1300x512", "-r", "24", "-refs", "1", "-b:v", "2M",
+                           "-maxrate", "1M", "-bufsize", "2M", "-c:a", "libmp3lame", "-ac", "2", "-ar", "22050",
+                           "-pix_fmt", "yuvj420p", "-t", "5", "O"}));
+}
+
+TEST(QXMediaConversionTest, RotationTurnsTheShape)
+{
+    EXPECT_EQ(displayedSize({1920, 1080}, 90), QSizeF(1080, 1920));
+    EXPECT_EQ(displayedSize({1920, 1080}, -90), QSizeF(1080, 1920));
+    EXPECT_EQ(displayedSize({1920, 1080}, 180), QSizeF(1920, 1080));
+    // A portrait video on the wide device is padded.
+    EXPECT_EQ(wideLayout(displayedSize({1920, 1080}, 90)), Layout::Padded);
+}
+
+TEST(QXMediaConversionTest, MissingRateOrInputGivesNoList)
+{
+    EXPECT_TRUE(argumentsFor("720", "", "P", "O", true, fixedSize(1, 1)).isEmpty());
+    EXPECT_TRUE(argumentsFor("720", "1M", "", "O", true, fixedSize(1, 1)).isEmpty());
+}
+
+TEST(QXMediaConversionTest, ProbeReadsRealFilesWithRotation)
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("clip.mp4");
+    const QString turned = dir.filePath("turned.mp4");
+    const QString picture = dir.filePath("p.png");
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=192x108:rate=10", "-t", "0.3", clip}),
+              0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata:s:v:0", "rotate=90", turned}), 0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=100x50", "-frames:v", "1", picture}),
+              0);
+
+    EXPECT_EQ(probeMediaSize(clip), QSizeF(192, 108));
+    EXPECT_EQ(probeMediaSize(turned), QSizeF(108, 192));
+    EXPECT_EQ(probeMediaSize(picture), QSizeF(100, 50));
+    EXPECT_EQ(probeMediaSize(dir.filePath("none.mp4")), QSizeF(0, 0));
+
+    // Without ffprobe a picture is still measured.
+    qputenv("ORVANE_FFPROBE", "/nonexistent/ffprobe");
+    EXPECT_EQ(probeMediaSize(picture), QSizeF(100, 50));
+    EXPECT_EQ(probeMediaSize(clip), QSizeF(0, 0));
+    qunsetenv("ORVANE_FFPROBE");
+}
+
+TEST(QXMediaConversionTest, RealConversionGivesTheWideFormat)
+{
+    QTemporaryDir dir;
+    const QString flat = dir.filePath("flat.mp4");
+    const QString square = dir.filePath("square.mp4");
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=320x180:rate=24", "-t", "1", flat}),
+              0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=240x240:rate=24", "-t", "1", square}),
+              0);
+
+    for (const QString &source : {flat, square}) {
+        const QString output = source + ".out.mp4";
+        const QStringList list = argumentsFor("1300x512", "1M", source, output, true, probeMediaSize);
+        EXPECT_TRUE(list.contains(source == flat ? "-vf" : "-filter_complex"));
+        ASSERT_EQ(runTool("ffmpeg", list), 0) << list.join(' ').toStdString();
+        const QJsonObject stream = firstVideoStream(output);
+        EXPECT_EQ(stream.value("codec_name").toString(), "h264");
+        EXPECT_EQ(stream.value("width").toInt(), 1300);
+        EXPECT_EQ(stream.value("height").toInt(), 512);
+    }
+}
+
+TEST(QXMediaConversionTest, PictureIsConvertedByTheRealConverterAndSent)
+{
+    QTemporaryDir dir;
+    FakeFanFileServer fan;
+    ASSERT_TRUE(fan.start());
+    QXFileSocket socket;
+    aimAtFan(socket, fan);
+    socket.setResolution("64");
+    socket.setRate("1M");
+    UploadRecorder record;
+    const QString picture = dir.filePath("pic.png");
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=100x50", "-frames:v", "1", picture}),
+              0);
+    socket.setFfmpeg_mac(ffmpegRunner());
+    socket.sendFile(picture, "", record.translate(), nullptr, record.success(), record.failure());
+    ASSERT_TRUE(record.waitForOutcomes(1, 20000));
+    ASSERT_TRUE(record.outcomes()[0].success);
+    ASSERT_TRUE(waitUntil([&fan] { return fan.transfers().size() == 1; }));
+    const auto transfer = fan.transfers()[0];
+    EXPECT_EQ(transfer.name, "pic.mp4");
+    EXPECT_EQ(transfer.body.mid(4, 4), "ftyp");
+    const QString received = dir.filePath("received.mp4");
+    QFile out(received);
+    out.open(QIODevice::WriteOnly);
+    out.write(transfer.body);
+    out.close();
+    EXPECT_EQ(firstVideoStream(received).value("width").toInt(), 64);
+}
+
+TEST(QXMediaConversionTest, StandInFfmpegThatFailsSendsNothing)
+{
+    QTemporaryDir dir;
+    FakeFanFileServer fan;
+    ASSERT_TRUE(fan.start());
+    QXFileSocket socket;
+    aimAtFan(socket, fan);
+    socket.setResolution("64");
+    socket.setRate("1M");
+    // Found through the override; it writes nothing and exits 1.
+    const QString fakeFfmpeg = dir.filePath("ffmpeg");
+    QFile script(fakeFfmpeg);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nexit 1\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("ORVANE_FFMPEG", fakeFfmpeg.toUtf8());
+    QFile source(dir.filePath("clip.mp4"));
+    source.open(QIODevice::WriteOnly);
+    source.write("source");
+    source.close();
+
+    UploadRecorder record;
+    socket.setFfmpeg_mac(ffmpegRunner());
+    socket.sendFiles({std::make_shared<QXFile>(source.fileName(), "clip")}, nullptr, record.progress(),
+                     record.success(), record.failure());
+    ASSERT_TRUE(record.waitForOutcomes(1));
+    qunsetenv("ORVANE_FFMPEG");
+    EXPECT_EQ(record.outcomes()[0].code, QXSocketCode::checkFailed);
+    EXPECT_EQ(record.outcomes()[0].payload.toString(), QStringLiteral("转码文件不存在"));
+    EXPECT_TRUE(record.progressValues().isEmpty());
+    EXPECT_TRUE(fan.transfers().isEmpty());
+}
