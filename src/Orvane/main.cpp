@@ -1,5 +1,7 @@
+#include "Core/Language.h"
+#include "Core/MasterWindowController.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 extern const char orvaneVersion[];
 
@@ -9,9 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setApplicationVersion(QString::fromLatin1(orvaneVersion));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("%1 %2").arg(QApplication::applicationName(), QApplication::applicationVersion()));
-    window.resize(1100, 720);
+    orvane::language::applyStartupLanguage();
+    MasterWindowController window;
+    window.applicationDidFinishLaunching();
     window.show();
     return app.exec();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QVariant>
+
+class QWidget;
+
+// What a screen shown in the main window's content area asks of the home screen: go to
+// another screen by its type code, optionally with data for that screen.
+class ContentChildDelegate
+{
+public:
+    virtual ~ContentChildDelegate() = default;
+    virtual void childVC(QWidget *child, int destination) = 0;
+    virtual void childVC(QWidget *child, int destination, const QVariant &data) = 0;
+};

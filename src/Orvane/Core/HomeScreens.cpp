@@ -1,0 +1,51 @@
+#include "HomeScreens.h"
+
+#include "EmptyScreen.h"
+#include "HomeViewController.h"
+#include "Modules/Connect/ConnectViewController.h"
+
+namespace orvane::home {
+
+QWidget *makeConnectViewController(HomeViewController *home)
+{
+    auto *screen = new ConnectViewController;
+    screen->setConnectDelegate(home);
+    return screen;
+}
+
+QWidget *makePlaylistViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("PlaylistViewController placeholder"));
+}
+
+QWidget *makeFunctionConfigViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("FunctionConfigViewController placeholder"));
+}
+
+QWidget *makeMultyListViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("MultyListViewController placeholder"));
+}
+
+QWidget *makeVideoListViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("VideoListViewController placeholder"));
+}
+
+QWidget *makePlayListEditViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("PlayListEditViewController placeholder"));
+}
+
+QWidget *makeMaterialCenterViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("MaterialCenterViewController placeholder"));
+}
+
+QWidget *makeUnionListViewController(HomeViewController *)
+{
+    return new EmptyScreen(QStringLiteral("UnionListViewController placeholder"));
+}
+
+} // namespace orvane::home

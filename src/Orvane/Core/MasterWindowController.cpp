@@ -1,0 +1,161 @@
+#include "MasterWindowController.h"
+
+#include "HomeViewController.h"
+#include "Dialog.h"
+#include "Language.h"
+#include "OrvaneProcess.h"
+#include "QXConnect.h"
+#include "QXConnectManager.h"
+#include "QXLog.h"
+#include "QXUserDefaults.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+
+namespace {
+
+// Tool tips appear after one second.
+class ToolTipDelayStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
+            return 1000;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+std::optional<QString> buttonTitle(const QString &title)
+{
+    return title.isNull() ? std::nullopt : std::optional<QString>(title);
+}
+
+// The password prompt handed to the connection manager: asked from a socket's thread, shown on
+// the GUI thread by the dialog framework, which answers the action exactly once (none when
+// cancelled or when no window can show it).
+void askForPassword(const QString &prompt, const QString &cancel, const QString &confirm, QXPasswordAction action)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [prompt, cancel, confirm, action] {
+            Modalia::Dialog::showInput(prompt, buttonTitle(cancel), buttonTitle(confirm), nullptr, action);
+        },
+        Qt::QueuedConnection);
+}
+
+void setToolTipDelay()
+{
+    if (dynamic_cast<ToolTipDelayStyle *>(QApplication::style()))
+        return;
+    QApplication::setStyle(new ToolTipDelayStyle);
+}
+
+} // namespace
+
+MasterWindowController::MasterWindowController(QWidget *parent)
+    : QMainWindow(parent)
+{
+    windowDidLoad();
+    installHomeScreen();
+    resize(1100, 720);
+}
+
+MasterWindowController::~MasterWindowController() = default;
+
+void MasterWindowController::windowDidLoad()
+{
+    setWindowTitle(QStringLiteral("%1 %2").arg(QGuiApplication::applicationDisplayName(),
+                                               QCoreApplication::applicationVersion()));
+}
+
+QVariantMap MasterWindowController::launchDefaults()
+{
+    return {
+        {QStringLiteral("Address_IP"), QStringLiteral("192.168.2.1")},
+        {QStringLiteral("Resolution"), QStringLiteral("512")},
+        {QStringLiteral("Device_Type"), qtTrId("ov_default_device_type")},
+        {QStringLiteral("Address_Port1"), QStringLiteral("8000")},
+        {QStringLiteral("Address_Port2"), QStringLiteral("8001")},
+        {QStringLiteral("Address_Port3"), QStringLiteral("8002")},
+        {QStringLiteral("ImageQuality"), QStringLiteral("40")},
+        {QStringLiteral("FrameRate"), QStringLiteral("7")},
+        {QStringLiteral("VolumeNum"), QStringLiteral("3")},
+        {QStringLiteral("LightNum"), QStringLiteral("5")},
+        {QStringLiteral("AngleNum"), QStringLiteral("0")},
+        {QStringLiteral("AutoStart"), QStringLiteral("0")},
+        {QStringLiteral("BlueTooth"), QStringLiteral("1")},
+        {QStringLiteral("BreathLamp"), QStringLiteral("1")},
+        {QStringLiteral("SwitchTimer"), QStringLiteral("0")},
+        {QStringLiteral("OpenTime"), QStringLiteral("00:00:00")},
+        {QStringLiteral("CloseTime"), QStringLiteral("00:00:00")},
+        {QStringLiteral("IsApMode"), QStringLiteral("0")},
+    };
+}
+
+int MasterWindowController::runFfmpeg(const QStringList &arguments)
+{
+    QXLOG(QStringLiteral("FFmpeg Arguments:%1").arg(arguments.join(QLatin1Char(' '))));
+    const QString executable = OrvaneProcess::findExecutable(QStringLiteral("ffmpeg"));
+    OrvaneProcess process(executable.isEmpty() ? std::nullopt : std::optional<QString>(executable), arguments);
+    process.launch();
+    process.waitUntilExit();
+    QXLOG(process.output().value_or(QString()));
+    const int status = process.terminate();
+    QXLOG(QString::number(status));
+    QXLOG(QStringLiteral("转码结束"));
+    return status;
+}
+
+void MasterWindowController::applicationDidFinishLaunching()
+{
+    const QVariantMap defaults = launchDefaults();
+    QXConnectManager &manager = QXConnect::connectManager();
+    manager.setFfmpeg_mac(&MasterWindowController::runFfmpeg);
+    manager.setInputCallback(&askForPassword);
+    QXUserDefaults::standardUserDefaults().registerDefaults(defaults);
+    setToolTipDelay();
+}
+
+HomeViewController *MasterWindowController::homeViewController() const
+{
+    return m_home;
+}
+
+void MasterWindowController::installHomeScreen()
+{
+    m_home = new HomeViewController;
+    setCentralWidget(m_home);
+}
+
+void MasterWindowController::rebuildHomeScreen()
+{
+    QPointer<MasterWindowController> self(this);
+    QMetaObject::invokeMethod(
+        this, [self] {
+            if (!self)
+                return;
+            // Taken out first: setCentralWidget would delete the old home screen at once.
+            if (QWidget *old = self->takeCentralWidget())
+                old->deleteLater();
+            self->installHomeScreen();
+        },
+        Qt::QueuedConnection);
+}
+
+bool MasterWindowController::switchLanguage(int type, QWidget *from)
+{
+    if (type == orvane::language::currentLanguage())
+        return false;
+    orvane::language::setLanguageWithType(type);
+    auto *window = from ? qobject_cast<MasterWindowController *>(from->window()) : nullptr;
+    if (!window) {
+        for (QWidget *topLevel : QApplication::topLevelWidgets()) {
+            if ((window = qobject_cast<MasterWindowController *>(topLevel)))
+                break;
+        }
+    }
+    if (window)
+        window->rebuildHomeScreen();
+    return true;
+}

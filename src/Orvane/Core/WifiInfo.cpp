@@ -1,0 +1,7 @@
+#include "WifiInfo.h"
+
+WifiInfo::WifiInfo(const QString &name, const std::optional<QString> &password)
+    : m_wifiName(name)
+    , m_wifiPwd(password)
+{
+}

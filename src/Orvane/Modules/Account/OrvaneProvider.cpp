@@ -1,0 +1,92 @@
+#include "OrvaneProvider.h"
+
+#include "QXView.h"
+
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPromise>
+
+#include <memory>
+
+namespace {
+
+QNetworkAccessManager *sharedSession()
+{
+    static QPointer<QNetworkAccessManager> session;
+    if (!session)
+        session = new QNetworkAccessManager(QCoreApplication::instance());
+    return session;
+}
+
+// Errors below the content range mean the request never got an HTTP answer (refused, timed out,
+// aborted, proxy or TLS failure); the content, protocol and server ranges come with a status.
+bool isTransportFailure(QNetworkReply::NetworkError error)
+{
+    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
+}
+
+} // namespace
+
+OrvaneProvider::OrvaneProvider(QNetworkAccessManager *session) : m_session(session) {}
+
+QNetworkAccessManager *OrvaneProvider::session() const
+{
+    return m_session ? m_session.data() : sharedSession();
+}
+
+QFuture<HttpResponse> OrvaneProvider::request(const OrvaneAPI &target) const
+{
+    QNetworkRequest request(target.url());
+    for (const auto &[name, value] : target.headers())
+        request.setRawHeader(name, value);
+    request.setTransferTimeout(int(m_timeout.count()));
+
+    QNetworkReply *reply = target.method() == "GET"
+        ? session()->get(request)
+        : session()->sendCustomRequest(request, target.method(), target.body());
+    auto promise = std::make_shared<QPromise<HttpResponse>>();
+    promise->start();
+    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, promise] {
+        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (status.isValid() && !isTransportFailure(reply->error()))
+            promise->addResult(HttpResponse{status.toInt(), reply->readAll()});
+        else
+            promise->setException(TransportError(reply->error(), reply->errorString()));
+        promise->finish();
+        reply->deleteLater();
+    });
+    return promise->future();
+}
+
+QString OrvaneProvider::cloudServerErrorMessage()
+{
+    static const QString key = QStringLiteral("cloud_server_error");
+    const QString text = qxkit::localizedString(key);
+    return text == key ? QStringLiteral("服务器异常,请稍后重试") : text;
+}
+
+QJsonValue OrvaneProvider::parseBody(const HttpResponse &response)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(response.data, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw ResponseError::invalidResponse(response.statusCode, cloudServerErrorMessage());
+    if (document.isArray())
+        return document.array();
+    return document.object();
+}
+
+void OrvaneProvider::throwForOtherJSON(const QJsonValue &body)
+{
+    const JSONValueResponse reply(body);
+    throw ResponseError::invalidResponse(reply.responseCode(), reply.responseMessage().value_or(QString()));
+}
+
+void OrvaneProvider::checkCode(const ResponseType &reply, CodeRange validCodes)
+{
+    const qint64 code = reply.responseCode();
+    if (code < validCodes.low || code > validCodes.high)
+        throw ResponseError::invalidResponse(code, reply.responseMessage().value_or(QString()));
+}

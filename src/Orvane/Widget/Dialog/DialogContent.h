@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The parts the older dialogs' contents share.
+namespace dialogcontent {
+
+// The message label: light text, word-wrapped.
+QLabel *messageLabel();
+// Shows the message with 5 points between lines, left-aligned or centred.
+void setMessage(QLabel *label, const QString &message, bool leftAligned);
+// A theme-coloured button titled by its localisation key, running the action on click.
+QPushButton *button(const QString &objectName, const QString &key, QWidget *owner, std::function<void()> action);
+// The buttons centred in one row.
+QBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
+
+} // namespace dialogcontent

@@ -1,0 +1,66 @@
+#include "DialogInputViewController.h"
+
+#include "DialogContent.h"
+#include "QXView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DialogInputViewController::DialogInputViewController(QWidget *parent)
+    : QWidget(parent)
+    , m_info(dialogcontent::messageLabel())
+    , m_inputField(new QLineEdit)
+    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, [this] {
+        if (m_okAction)
+            m_okAction();
+    }))
+    , m_btnCancel(dialogcontent::button(QStringLiteral("btnCancel"), QStringLiteral("ov_cancel"), this, [this] {
+        if (m_cancelAction)
+            m_cancelAction();
+    }))
+{
+    qxkit::setBgColor(this, QColor(52, 58, 77));
+
+    auto *inputView = new QWidget;
+    inputView->setObjectName(QStringLiteral("inputView"));
+    qxkit::setBgColor(inputView, QColor(48, 51, 68));
+    qxkit::setCRadius(inputView, 4);
+    auto *inputLayout = new QHBoxLayout(inputView);
+    inputLayout->setContentsMargins(10, 4, 10, 4);
+    m_inputField->setObjectName(QStringLiteral("inputField"));
+    m_inputField->setFrame(false);
+    m_inputField->setMinimumHeight(28);
+    QPalette fieldPalette = m_inputField->palette();
+    fieldPalette.setColor(QPalette::Base, Qt::transparent);
+    fieldPalette.setColor(QPalette::Text, Qt::white);
+    m_inputField->setPalette(fieldPalette);
+    inputLayout->addWidget(m_inputField);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(30, 24, 30, 24);
+    layout->setSpacing(18);
+    layout->addWidget(m_info, 1);
+    layout->addWidget(inputView);
+    layout->addLayout(dialogcontent::buttonRow({m_btnCancel, m_btnOK}));
+    m_btnOK->setDefault(true);
+}
+
+void DialogInputViewController::setInfoString(const QString &info)
+{
+    dialogcontent::setMessage(m_info, info, info.contains(QLatin1Char('\n')));
+    m_inputField->setAccessibleName(info);
+}
+
+QString DialogInputViewController::getInputString() const
+{
+    return m_inputField->text();
+}
+
+void DialogInputViewController::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_inputField->setFocus();
+}

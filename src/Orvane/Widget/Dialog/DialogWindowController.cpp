@@ -1,0 +1,97 @@
+#include "DialogWindowController.h"
+
+#include "DialogEnsureViewController.h"
+#include "DialogInfoViewController.h"
+#include "DialogInputViewController.h"
+#include "QXColor.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QVBoxLayout>
+
+DialogWindowController::DialogWindowController(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setPalette(qxkit::darkPalette());
+    setAutoFillBackground(true);
+    setWindowTitle(QApplication::applicationName());
+    setFixedSize(440, 220);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void DialogWindowController::setViewControllerWithType(Utils::DialogType type, const QString &info,
+                                                       std::function<void()> okAction,
+                                                       std::function<void()> cancelAction)
+{
+    delete m_content;
+    m_content = nullptr;
+    m_escapeAction = nullptr;
+    switch (type) {
+    case Utils::DialogType::ensure: {
+        auto *content = new DialogEnsureViewController;
+        content->setInfoString(info);
+        content->setClickOKAction(okAction);
+        content->setClickCancelAction(cancelAction);
+        m_content = content;
+        m_escapeAction = cancelAction;
+        break;
+    }
+    case Utils::DialogType::input: {
+        auto *content = new DialogInputViewController;
+        content->setInfoString(info);
+        content->setClickOKAction(okAction);
+        content->setClickCancelAction(cancelAction);
+        m_content = content;
+        m_escapeAction = cancelAction;
+        break;
+    }
+    case Utils::DialogType::info: {
+        auto *content = new DialogInfoViewController;
+        content->setInfoString(info);
+        content->setClickAction(okAction);
+        m_content = content;
+        m_escapeAction = okAction;
+        break;
+    }
+    }
+    if (m_content) {
+        layout()->addWidget(m_content);
+        setAccessibleName(info);
+    }
+}
+
+QString DialogWindowController::getInput() const
+{
+    if (auto *input = qobject_cast<DialogInputViewController *>(m_content))
+        return input->getInputString();
+    return {};
+}
+
+void DialogWindowController::finish(int code)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    QDialog::done(code);
+}
+
+void DialogWindowController::done(int result)
+{
+    if (m_finished)
+        return;
+    // Esc or the close button: answer as the operator's way out would, then make sure the window
+    // really closes even when the action left it open.
+    QPointer<DialogWindowController> self(this);
+    if (m_escapeAction)
+        m_escapeAction();
+    if (self)
+        finish(result);
+}
+
+void DialogWindowController::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_superFrame.isValid())
+        move(m_superFrame.center() - QPoint(width() / 2, height() / 2));
+}

@@ -1,0 +1,223 @@
+#include "EventLoop.h"
+#include "MiniHttpServer.h"
+#include "Modules/Account/JSONResponse.h"
+#include "Modules/Account/OrvaneAPI.h"
+#include "Modules/Account/OrvaneProvider.h"
+#include "Modules/Account/User.h"
+#include "QXDeviceStatus.h"
+
+#include <QJsonDocument>
+#include <QTcpServer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+using orvane::test::MiniHttpServer;
+
+namespace {
+
+// Runs the event loop until the future settles and hands back its exception, if any.
+std::exception_ptr settle(QFuture<JSONResponse> future)
+{
+    EXPECT_TRUE(orvane::test::waitUntil([&] { return future.isFinished(); }, 5000));
+    try {
+        future.waitForFinished();
+        future.result();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+void rethrow(std::exception_ptr error)
+{
+    if (!error) {
+        ADD_FAILURE() << "the request succeeded";
+        return;
+    }
+    std::rethrow_exception(error);
+}
+
+template <typename E>
+E errorOf(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const E &error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error of the expected kind";
+    throw std::logic_error("no error");
+}
+
+ResponseError replyError(int status, const QByteArray &body, CodeRange range = {}, bool skip = false)
+{
+    return errorOf<ResponseError>([&] { OrvaneProvider::mapResponse<JSONResponse>({status, body}, range, skip); });
+}
+
+TEST(OrvaneReplyCheck, TheReplysOwnCodeDecidesWithBothEndsOfTheRangeAccepted)
+{
+    for (const QByteArray &body : {QByteArray(R"({"code":200})"), QByteArray(R"({"code":300,"msg":"x"})")})
+        EXPECT_NO_THROW(OrvaneProvider::mapResponse<JSONResponse>({200, body}, {}, false)) << body.constData();
+    // The HTTP status plays no part once the body is the service's JSON.
+    EXPECT_EQ(OrvaneProvider::mapResponse<JSONResponse>({401, R"({"code":250})"}, {}, false).code, 250);
+
+    const ResponseError above = replyError(200, R"({"code":301,"msg":"x"})");
+    EXPECT_EQ(above.kind(), ResponseError::Kind::invalidResponse);
+    EXPECT_EQ(above.code(), 301);
+    EXPECT_EQ(above.message(), QStringLiteral("x"));
+    EXPECT_EQ(replyError(200, R"({"code":199})").code(), 199);
+    // The envelope reports "msg" only: a "message" alone leaves the text empty.
+    const ResponseError serverError = replyError(200, R"({"code":500,"message":"y"})");
+    EXPECT_EQ(serverError.code(), 500);
+    EXPECT_EQ(serverError.message(), QString());
+    // With the check skipped any decodable reply passes.
+    EXPECT_EQ(OrvaneProvider::mapResponse<JSONResponse>({200, R"({"code":999})"}, {}, true).code, 999);
+    EXPECT_EQ(replyError(200, R"({"code":201})", CodeRange{200, 200}).code(), 201);
+}
+
+TEST(OrvaneReplyCheck, OtherJSONAndNonJSONBodiesBecomeInvalidResponses)
+{
+    const ResponseError noCode = replyError(200, R"({"status":1})");
+    EXPECT_EQ(noCode.code(), -1);
+    EXPECT_EQ(noCode.message(), QString());
+    // Not the envelope (a text code, a message of the wrong type): the value's own fields count.
+    const ResponseError textCode = replyError(200, R"({"code":"200","msg":"m"})");
+    EXPECT_EQ(textCode.code(), -1);
+    EXPECT_EQ(textCode.message(), QStringLiteral("m"));
+    const ResponseError badMsg = replyError(200, R"({"code":404,"msg":5,"message":"fallback"})");
+    EXPECT_EQ(badMsg.code(), 404);
+    EXPECT_EQ(badMsg.message(), QStringLiteral("fallback"));
+    EXPECT_EQ(replyError(200, "[1,2]").code(), -1);
+
+    // Without a translation the message is the service's own fallback text.
+    const QString fallback = OrvaneProvider::cloudServerErrorMessage();
+    EXPECT_EQ(fallback, QStringLiteral("服务器异常,请稍后重试"));
+    const ResponseError html = replyError(502, "<html><body>Bad Gateway</body></html>");
+    EXPECT_EQ(html.code(), 502);
+    EXPECT_EQ(html.message(), fallback);
+    const ResponseError empty = replyError(500, "");
+    EXPECT_EQ(empty.code(), 500);
+    EXPECT_EQ(empty.message(), fallback);
+}
+
+JSONResponse envelope(const QByteArray &json)
+{
+    return JSONResponse::decode(QJsonDocument::fromJson(json).object());
+}
+
+TEST(OrvaneReplyDecode, DataIsReadUnderOneKeyAndMissingDataIsNoData)
+{
+    const JSONResponse reply = envelope(R"({"code":200,"data":{"user":{"id":7,"userName":"a"}}})");
+    const orvane::User user = decode<orvane::User>(reply, QStringLiteral("user"));
+    EXPECT_EQ(user.id(), 7);
+    EXPECT_EQ(user.userName(), QStringLiteral("a"));
+    // A dotted path is one key, not a path.
+    EXPECT_THROW(decode<orvane::User>(reply, QStringLiteral("data.user")), DecodingError);
+
+    for (const QByteArray &body : {QByteArray(R"({"code":200})"), QByteArray(R"({"code":200,"data":null})")}) {
+        const JSONResponse empty = envelope(body);
+        EXPECT_EQ(errorOf<ResponseError>([&] { decode<orvane::User>(empty, QStringLiteral("user")); }).kind(),
+                  ResponseError::Kind::noData);
+    }
+    EXPECT_THROW(decode<orvane::User>(envelope(R"({"code":200,"data":{"user":{"id":7}}})"), QStringLiteral("user")),
+                 DecodingError);
+
+    const JSONResponse list = envelope(R"({"code":200,"data":[{"id":1,"userName":"a"},{"id":"2"},{"id":3,"userName":"c"}]})");
+    const QList<orvane::User> users = decodeArray<orvane::User>(list);
+    ASSERT_EQ(users.size(), 2);
+    EXPECT_EQ(users[1].userName(), QStringLiteral("c"));
+    EXPECT_TRUE(decodeArray<orvane::User>(reply, QStringLiteral("user")).isEmpty());
+}
+
+TEST(OrvaneTargets, RegionsAndBaseAddresses)
+{
+    EXPECT_EQ(OrvaneAPI::serverFromRawValue(2), OrvaneAPI::Server::eu);
+    EXPECT_EQ(OrvaneAPI::serverFromRawValue(3), std::nullopt);
+    EXPECT_EQ(OrvaneAPI::serverFromRawValue(-1), std::nullopt);
+    // Without a configured address a region is served over HTTPS at its host in the shared list.
+    OrvaneAPI::resetBaseURLs();
+    const QUrl sg = OrvaneAPI::baseURL(OrvaneAPI::Server::sg);
+    EXPECT_EQ(sg.scheme(), QStringLiteral("https"));
+    EXPECT_EQ(sg.host(), QXDeviceStatus::serverList().at(1));
+}
+
+class OrvaneRequestTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.listen());
+        OrvaneAPI::setServer(OrvaneAPI::Server::cn);
+        OrvaneAPI::setBaseURL(OrvaneAPI::Server::cn, server.baseUrl());
+        OrvaneAPI::setToken(std::nullopt);
+    }
+    void TearDown() override
+    {
+        OrvaneAPI::resetBaseURLs();
+        OrvaneAPI::setToken(std::nullopt);
+    }
+
+    MiniHttpServer server;
+    OrvaneProvider provider;
+};
+
+TEST_F(OrvaneRequestTest, TokenAndUserRequestsHaveTheirPathMethodHeadersAndBody)
+{
+    server.setResponse("POST", "/quintar/rest/v1/token", {200, R"({"code":200})"});
+    server.setResponse("GET", "/manage-platform/rest/v2/user", {200, R"({"code":200})"});
+    EXPECT_EQ(settle(provider.fetch<JSONResponse>(OrvaneAPI::token(QStringLiteral("ann"), QStringLiteral("pw\"1")))),
+              nullptr);
+    EXPECT_EQ(settle(provider.fetch<JSONResponse>(OrvaneAPI::user())), nullptr);
+    OrvaneAPI::setToken(QStringLiteral("t0k"));
+    EXPECT_EQ(settle(provider.fetch<JSONResponse>(OrvaneAPI::user())), nullptr);
+
+    const QList<MiniHttpServer::Request> requests = server.requests();
+    ASSERT_EQ(requests.size(), 3);
+    EXPECT_EQ(requests[0].method, "POST");
+    EXPECT_EQ(requests[0].header("content-type"), "application/json");
+    const QJsonObject body = QJsonDocument::fromJson(requests[0].body).object();
+    EXPECT_EQ(body, (QJsonObject{{QStringLiteral("username"), QStringLiteral("ann")},
+                                 {QStringLiteral("password"), QStringLiteral("pw\"1")}}));
+    EXPECT_FALSE(requests[0].headers.contains("authorization"));
+    // Before any token the header carries the bare scheme and its blank.
+    EXPECT_EQ(requests[1].method, "GET");
+    EXPECT_TRUE(requests[1].headers.contains("authorization"));
+    EXPECT_EQ(requests[1].header("authorization"), "Bearer ");
+    EXPECT_EQ(requests[2].header("authorization"), "Bearer t0k");
+}
+
+TEST_F(OrvaneRequestTest, ErrorStatusesAreRepliesWhileNoAnswerIsATransportError)
+{
+    server.setResponse("GET", "/manage-platform/rest/v2/user", {502, "<html>bad gateway</html>", "text/html"});
+    const std::exception_ptr error = settle(provider.fetch<JSONResponse>(OrvaneAPI::user()));
+    ASSERT_NE(error, nullptr);
+    try {
+        std::rethrow_exception(error);
+    } catch (const ResponseError &reply) {
+        EXPECT_EQ(reply.code(), 502);
+        EXPECT_EQ(reply.message(), OrvaneProvider::cloudServerErrorMessage());
+    } catch (...) {
+        ADD_FAILURE() << "a 502 page is a reply";
+    }
+    server.setResponse("GET", "/manage-platform/rest/v2/user", {404, R"({"code":200,"data":{}})"});
+    EXPECT_EQ(settle(provider.fetch<JSONResponse>(OrvaneAPI::user())), nullptr);
+
+    // A closed port.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 closedPort = closed.serverPort();
+    closed.close();
+    OrvaneAPI::setBaseURL(OrvaneAPI::Server::cn, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closedPort)));
+    EXPECT_THROW(rethrow(settle(provider.fetch<JSONResponse>(OrvaneAPI::user()))), TransportError);
+
+    // A server that never answers: the request gives up after its time-out.
+    OrvaneAPI::setBaseURL(OrvaneAPI::Server::cn, server.baseUrl());
+    server.setSilent(true);
+    provider.setTimeout(std::chrono::milliseconds(300));
+    EXPECT_THROW(rethrow(settle(provider.fetch<JSONResponse>(OrvaneAPI::user()))), TransportError);
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "AnsweringPresenter.h"
+#include "ComboBoxDropDownWindow.h"
+#include "ComboBoxView.h"
+#include "Core/Utils.h"
+#include "Core/WifiProvider.h"
+#include "QXConnectManager.h"
+#include "QXDevice.h"
+#include "QXDeviceStatus.h"
+#include "QXUserDefaults.h"
+#include "QXView.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QListView>
+#include <QMutex>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace orvane::test {
+
+// What the operator reads for a localisation key in the language installed now.
+inline QString text(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+// The machine's Wi-Fi as a test wants it: the joined network and the networks in range.
+class FakeWifiProvider : public WifiProvider
+{
+public:
+    QString interfaceName() override { return QStringLiteral("wlan0"); }
+    std::optional<QString> currentNetworkName() override
+    {
+        QMutexLocker lock(&mutex);
+        return current;
+    }
+    QStringList cachedNetworkNames() override
+    {
+        QMutexLocker lock(&mutex);
+        ++scans;
+        return inRange;
+    }
+
+    QMutex mutex;
+    std::optional<QString> current;
+    QStringList inRange;
+    int scans = 0;
+};
+
+inline std::shared_ptr<FakeWifiProvider> installFakeWifi()
+{
+    auto provider = std::make_shared<FakeWifiProvider>();
+    Utils::shareInstance()->setWifiProvider(provider);
+    return provider;
+}
+
+// Answers dialogs as AnsweringPresenter does and keeps the message of each one presented (a
+// dialog's accessible name is its text), since an answered dialog is deleted soon after.
+class RecordingPresenter : public AnsweringPresenter
+{
+public:
+    bool present(QDialog *dialog, QWidget *parent) override
+    {
+        texts.append(dialog->accessibleName());
+        return AnsweringPresenter::present(dialog, parent);
+    }
+    QStringList texts;
+};
+
+inline AnsweringPresenter::Answer typeAndPress(const QString &text, const char *button)
+{
+    return [text, button](QDialog *dialog) {
+        AnsweringPresenter::type(dialog, QStringLiteral("inputField"), text);
+        AnsweringPresenter::press(dialog, QString::fromLatin1(button));
+    };
+}
+
+inline AnsweringPresenter::Answer press(const char *button)
+{
+    return [button](QDialog *dialog) { AnsweringPresenter::press(dialog, QString::fromLatin1(button)); };
+}
+
+// Gives the current record a status as a fan with this core firmware and these functions reports.
+inline void giveStatus(QXDevice &record, qint64 coreVersion1, quint64 functionSet, qint64 serverIndex)
+{
+    record.configStatusWithData(QByteArray::fromHex("35a40a01"));
+    record.editStatus([&](QXDeviceStatus &status) {
+        status.version().setCoreVersion1(coreVersion1);
+        status.setFunctionSet(functionSet);
+        status.setServerIndex(serverIndex);
+    });
+}
+
+// The operator opens the box's list and clicks the row.
+inline void pickRow(ComboBoxView *box, int row)
+{
+    box->showDragWindow();
+    QListView *table = box->dragWC()->dragVC()->infoTable();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
+}
+
+// Saves the picture for a person to look at when ORVANE_SCREENSHOT_DIR names a folder.
+inline bool saveScreenshot(QWidget *widget, const QString &name)
+{
+    const QImage image = widget->grab().toImage();
+    const QString directory = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
+    if (!directory.isEmpty()) {
+        QDir().mkpath(directory);
+        image.save(QDir(directory).filePath(name + QStringLiteral(".png")));
+    }
+    return !image.isNull();
+}
+
+} // namespace orvane::test

@@ -1,0 +1,195 @@
+#include "ConnectTestSupport.h"
+#include "Core/HomeViewController.h"
+#include "Core/Language.h"
+#include "Core/MasterWindowController.h"
+#include "DeviceIntroView.h"
+#include "EventLoop.h"
+#include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Connect/DeviceModeSelectView.h"
+#include "NetworkingDevice.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::RecordingPresenter;
+using orvane::test::press;
+
+class ConnectScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The operator reads texts, not keys, on the screenshots.
+        orvane::language::setLanguageWithType(1);
+        screen = std::make_unique<ConnectViewController>();
+        screen->resize(960, 640);
+        screen->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
+    }
+
+    // What is on screen now, by role.
+    bool shown(QWidget *widget) const { return widget->isVisibleTo(screen.get()); }
+
+    std::unique_ptr<ConnectViewController> screen;
+};
+
+TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
+{
+    DeviceModeSelectView *modes = screen->modeSelectView();
+    // Every appearance starts at the mode choice.
+    EXPECT_TRUE(shown(modes));
+    EXPECT_FALSE(shown(screen->btnConnectDevice()));
+    EXPECT_FALSE(shown(screen->btnBack()));
+    EXPECT_FALSE(shown(screen->searchComboBoxView()));
+    EXPECT_FALSE(shown(screen->introView()));
+    EXPECT_TRUE(screen->IsApMode());
+    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-mode-choice")));
+
+    modes->localBtn()->click();
+    EXPECT_FALSE(shown(modes));
+    EXPECT_TRUE(shown(screen->btnConnectDevice()));
+    EXPECT_TRUE(shown(screen->btnBack()));
+    EXPECT_FALSE(shown(screen->btnSearchDevice()));
+    EXPECT_FALSE(shown(screen->labelDeviceList()));
+    EXPECT_TRUE(screen->IsApMode());
+    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-ap")));
+
+    screen->btnBack()->click();
+    EXPECT_TRUE(shown(modes));
+    modes->netBtn()->click();
+    EXPECT_FALSE(shown(modes));
+    for (QWidget *widget : {static_cast<QWidget *>(screen->btnSearchDevice()),
+                            static_cast<QWidget *>(screen->searchComboBoxView()),
+                            static_cast<QWidget *>(screen->labelDeviceList()),
+                            static_cast<QWidget *>(screen->btnConnectDevice()),
+                            static_cast<QWidget *>(screen->btnBack())})
+        EXPECT_TRUE(shown(widget)) << widget->metaObject()->className();
+    EXPECT_FALSE(shown(screen->btnErrorSearch()));
+    EXPECT_FALSE(screen->IsApMode());
+    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-sta")));
+
+    screen->btnBack()->click();
+    EXPECT_TRUE(screen->IsApMode());
+    modes->helpBtn()->click();
+    EXPECT_TRUE(shown(screen->introView()));
+    EXPECT_TRUE(shown(screen->btnBack()));
+    EXPECT_FALSE(shown(screen->btnConnectDevice()));
+    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-help")));
+    screen->btnBack()->click();
+    modes->forgetBtn()->click();
+    EXPECT_TRUE(shown(screen->introView()));
+
+    // Hiding and showing the screen (another screen in between) starts over at the choice.
+    screen->hide();
+    screen->show();
+    EXPECT_TRUE(shown(modes));
+    EXPECT_FALSE(shown(screen->btnBack()));
+}
+
+TEST_F(ConnectScreenTest, ControlsAreNamedForAssistiveTechnologyAndReachableByKeyboard)
+{
+    EXPECT_EQ(screen->labelDeviceList()->buddy(), screen->searchComboBoxView());
+    for (QWidget *control : {static_cast<QWidget *>(screen->modeSelectView()->localBtn()),
+                             static_cast<QWidget *>(screen->modeSelectView()->netBtn()),
+                             static_cast<QWidget *>(screen->languageBox())}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_TRUE(accessible);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty());
+        EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus);
+    }
+    EXPECT_EQ(screen->modeSelectView()->localBtn()->accessibleName(), orvane::test::text("ov_device_is_ap"));
+}
+
+TEST_F(ConnectScreenTest, DeviceListOffersTheFoundNamesAndSelectsTheFirstWhenShown)
+{
+    screen->setDeviceList(
+        {std::make_shared<NetworkingDevice>(QStringLiteral("Fan_kvi_01"), QStringLiteral("10.0.0.5")),
+         std::make_shared<NetworkingDevice>(QStringLiteral("Fan_kvd_02"), QStringLiteral("10.0.0.6"))});
+    screen->changeToSearchView();
+    EXPECT_TRUE(screen->IsReadyForNetworkConnect());
+    ASSERT_TRUE(screen->selectedDevice());
+    EXPECT_EQ(screen->selectedDevice()->name(), QStringLiteral("Fan_kvi_01"));
+    EXPECT_EQ(screen->searchComboBoxView()->selectString(), QStringLiteral("Fan_kvi_01"));
+    screen->beginConnectView();
+    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-sta-connecting")));
+    screen->endConnectView();
+
+    // The operator picks the second row.
+    orvane::test::pickRow(screen->searchComboBoxView(), 1);
+    EXPECT_EQ(screen->selectedDevice()->ip(), QStringLiteral("10.0.0.6"));
+    EXPECT_FALSE(screen->IsApMode());
+
+    // Back to the mode choice clears the choice; coming back selects the first again.
+    screen->btnBack()->click();
+    EXPECT_FALSE(screen->IsReadyForNetworkConnect());
+    screen->changeToSearchView();
+    EXPECT_EQ(screen->selectedDevice()->name(), QStringLiteral("Fan_kvi_01"));
+}
+
+TEST_F(ConnectScreenTest, ConnectWithNothingSelectedSaysSoAndEndsIdle)
+{
+    RecordingPresenter presenter;
+    presenter.answerNext(press("btnOK"));
+    screen->setDeviceList({});
+    screen->changeToSearchView();
+    screen->btnConnectDevice()->click();
+
+    EXPECT_EQ(presenter.texts, QStringList{orvane::test::text("ov_not_selected_device")});
+    EXPECT_FALSE(screen->connecting());
+    EXPECT_TRUE(shown(screen->btnConnectDevice()));
+    EXPECT_FALSE(shown(screen->circleProgress2()));
+}
+
+TEST_F(ConnectScreenTest, LanguageBoxListsTheTenLanguagesAndMarksTheOneInUse)
+{
+    const QList<QVariantMap> languages = screen->languageList();
+    QStringList names;
+    QList<int> types;
+    for (const QVariantMap &item : languages) {
+        names.append(item.value(QStringLiteral("name")).toString());
+        types.append(item.value(QStringLiteral("type")).toInt());
+    }
+    EXPECT_EQ(names, (QStringList{QStringLiteral("简体中文"), QStringLiteral("繁體中文"), QStringLiteral("English"),
+                                  QStringLiteral("日本語"), QStringLiteral("Deutsch"), QStringLiteral("русский"),
+                                  QStringLiteral("Le français"), QStringLiteral("Português"), QStringLiteral("Espanol"),
+                                  QStringLiteral("العربية")}));
+    EXPECT_EQ(types, (QList<int>{10, 11, 1, 3, 4, 6, 8, 9, 7, 2}));
+    EXPECT_TRUE(screen->languageBox()->showFull());
+    const int current = orvane::language::currentLanguage();
+    EXPECT_EQ(types.at(screen->languageBox()->selectedIndex()), current);
+}
+
+TEST(ConnectScreenLanguage, PickingAnotherLanguageRebuildsTheHomeScreenAndTheSameOneChangesNothing)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPointer<HomeViewController> home = window.homeViewController();
+    ASSERT_TRUE(home);
+    auto *screen = qobject_cast<ConnectViewController *>(home->connectViewController());
+    ASSERT_TRUE(screen) << "the home screen's type 100 is the connection screen";
+    screen->loadViewIfNeeded();
+
+    screen->comboBox(screen->languageBox(), 2, QStringLiteral("English"));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(window.homeViewController(), home.data());
+    EXPECT_EQ(orvane::language::installedLanguage(), QStringLiteral("en"));
+
+    screen->comboBox(screen->languageBox(), 4, QStringLiteral("Deutsch"));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return window.homeViewController() != home.data(); }));
+    EXPECT_EQ(orvane::language::currentLanguage(), 4);
+    auto *rebuilt = qobject_cast<ConnectViewController *>(window.homeViewController()->connectViewController());
+    ASSERT_TRUE(rebuilt);
+    EXPECT_EQ(window.homeViewController()->currentContentViewType(), 100);
+    orvane::language::setLanguageWithType(1);
+}
+
+} // namespace

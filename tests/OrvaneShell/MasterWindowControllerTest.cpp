@@ -1,0 +1,162 @@
+#include "Core/HomeViewController.h"
+#include "Core/Language.h"
+#include "Core/MasterWindowController.h"
+#include "ShellTestSupport.h"
+
+#include "EventLoop.h"
+#include "HomeMenuCell.h"
+#include "QXConnect.h"
+#include "QXConnectManager.h"
+#include "QXUserDefaults.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QStyle>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using orvane::test::waitUntil;
+
+namespace {
+
+QString menuTitle(const MasterWindowController &window, int row)
+{
+    HomeViewController *home = window.homeViewController();
+    auto *cell = qobject_cast<HomeMenuCell *>(home->menuView()->itemWidget(home->menuView()->item(row)));
+    return cell ? cell->titleLabel()->text() : QString();
+}
+
+class MasterWindowControllerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { orvane::language::setLanguage(QStringLiteral("en")); }
+
+    void TearDown() override
+    {
+        QXUserDefaults::standardUserDefaults().removeObjectForKey(QStringLiteral("AppleLanguages"));
+        orvane::language::setLanguage(QStringLiteral("en"));
+        qunsetenv("ORVANE_FFMPEG");
+    }
+};
+
+} // namespace
+
+TEST_F(MasterWindowControllerTest, TitleIsTheDisplayNameAndTheVersionAlone)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.4.1"));
+    MasterWindowController window;
+    EXPECT_EQ(window.windowTitle(), "Orvane 2.4.1");
+    EXPECT_NE(window.homeViewController(), nullptr);
+    EXPECT_EQ(window.centralWidget(), window.homeViewController());
+}
+
+TEST_F(MasterWindowControllerTest, LaunchRegistersTheDefaultsWithoutWritingThemAndStoredValuesWin)
+{
+    QXUserDefaults &defaults = QXUserDefaults::standardUserDefaults();
+    defaults.setObject(QStringLiteral("1024"), QStringLiteral("Resolution"));
+    MasterWindowController window;
+    window.applicationDidFinishLaunching();
+
+    EXPECT_EQ(MasterWindowController::launchDefaults().size(), 18);
+    EXPECT_EQ(defaults.stringForKey(QStringLiteral("IsApMode")), "0");
+    EXPECT_EQ(defaults.stringForKey(QStringLiteral("OpenTime")), "00:00:00");
+    EXPECT_EQ(defaults.stringForKey(QStringLiteral("Address_Port3")), "8002");
+    EXPECT_EQ(defaults.stringForKey(QStringLiteral("Device_Type")), "Holographic fan");
+    EXPECT_EQ(defaults.stringForKey(QStringLiteral("Resolution")), "1024");
+    EXPECT_FALSE(defaults.hasStoredValueForKey(QStringLiteral("IsApMode")));
+    defaults.synchronize();
+    QFile file(defaults.fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("IsApMode"));
+
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
+    // The manager holds both blocks; nothing was connected.
+    QXConnectManager &manager = QXConnect::connectManager();
+    EXPECT_TRUE(static_cast<bool>(manager.ffmpeg_mac()));
+    EXPECT_TRUE(static_cast<bool>(manager.inputCallback()));
+    EXPECT_TRUE(manager.insSocket()->isDisconnected());
+}
+
+TEST_F(MasterWindowControllerTest, ConverterRunnerReturnsTheExitStatusAndSurvivesAMissingProgram)
+{
+    qputenv("ORVANE_FFMPEG", "/bin/sh");
+    EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("echo converted; exit 3")}), 3);
+    EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("exit 0")}), 0);
+    qputenv("ORVANE_FFMPEG", "/nonexistent/ffmpeg");
+    EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-version")}), -1);
+}
+
+TEST_F(MasterWindowControllerTest, PasswordPromptFromASocketThreadIsAnsweredOnceOnTheGuiThread)
+{
+    AnsweringPresenter presenter;
+    MasterWindowController window;
+    window.applicationDidFinishLaunching();
+    int answers = 0;
+    std::optional<QString> answer = QStringLiteral("unset");
+    QThread *answeredOn = nullptr;
+    std::thread socketThread([&] {
+        QXConnect::connectManager().inputCallback()(QStringLiteral("Password"), QString(), QString(),
+                                                     [&](const std::optional<QString> &text) {
+                                                         ++answers;
+                                                         answer = text;
+                                                         answeredOn = QThread::currentThread();
+                                                     });
+    });
+    socketThread.join();
+    ASSERT_TRUE(waitUntil([&] { return answers > 0; }, 3000));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(answer, std::nullopt) << "a dialog that cannot be shown answers as cancelled";
+    EXPECT_EQ(answeredOn, QCoreApplication::instance()->thread());
+}
+
+TEST_F(MasterWindowControllerTest, SwitchingLanguageRebuildsTheHomeScreenAfterTheCallerReturns)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    EXPECT_EQ(menuTitle(window, 1), "Play list");
+    QPointer<HomeViewController> oldHome = window.homeViewController();
+    oldHome->switchToViewControllerType(110);
+
+    // Asked from a control inside the old home screen, which must survive its own handler.
+    bool callerSurvived = false;
+    QWidget *caller = oldHome->menuView();
+    QTimer::singleShot(0, caller, [&] {
+        EXPECT_TRUE(MasterWindowController::switchLanguage(3, caller));
+        caller->setObjectName(QStringLiteral("still here"));
+        callerSurvived = true;
+    });
+    ASSERT_TRUE(waitUntil([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return oldHome.isNull();
+    }, 3000));
+    EXPECT_TRUE(callerSurvived);
+    ASSERT_NE(window.homeViewController(), nullptr);
+    EXPECT_EQ(menuTitle(window, 1), QStringLiteral("再生リスト"));
+    EXPECT_EQ(window.homeViewController()->currentContentViewType(), 100);
+    EXPECT_EQ(QXUserDefaults::standardUserDefaults().arrayForKey(QStringLiteral("AppleLanguages")),
+              QVariantList{"ja"});
+
+    // The language already in use changes nothing.
+    QPointer<HomeViewController> current = window.homeViewController();
+    EXPECT_FALSE(MasterWindowController::switchLanguage(3, current));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(window.homeViewController(), current.data());
+}
+
+TEST_F(MasterWindowControllerTest, ArabicWindowRunsRightToLeft)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    EXPECT_TRUE(MasterWindowController::switchLanguage(2, &window));
+    ASSERT_TRUE(waitUntil([&] { return menuTitle(window, 0) == QStringLiteral("توصيل الجهاز"); }, 3000));
+    EXPECT_EQ(window.layoutDirection(), Qt::RightToLeft);
+}

@@ -1,0 +1,236 @@
+#include "AnsweringPresenter.h"
+#include "Core/Utils.h"
+#include "EventLoop.h"
+#include "Widget/Dialog/DialogEnsureViewController.h"
+#include "Widget/Dialog/DialogInfoViewController.h"
+#include "Widget/Dialog/DialogWindowController.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::AnsweringPresenter;
+using Type = Utils::DialogType;
+
+void pressEscape(QWidget *widget)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+int blockAnswer(Type type, const AnsweringPresenter::Answer &answer)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext(answer);
+    int result = -1;
+    int calls = 0;
+    Utils::shareInstance()->showDialogWithType(type, QStringLiteral("Message"), [&](int value) {
+        result = value;
+        ++calls;
+    });
+    EXPECT_EQ(calls, 1);
+    return result;
+}
+
+AnsweringPresenter::Answer press(const char *name)
+{
+    return [name](QDialog *dialog) { AnsweringPresenter::press(dialog, QString::fromLatin1(name)); };
+}
+
+TEST(UtilsDialogs, BlockFormAnswersOnceForEveryWayOut)
+{
+    EXPECT_EQ(blockAnswer(Type::info, press("btnOK")), Utils::clickOK);
+    EXPECT_EQ(blockAnswer(Type::ensure, press("btnOK")), Utils::clickOK);
+    EXPECT_EQ(blockAnswer(Type::ensure, press("btnCancel")), Utils::clickCancel);
+    EXPECT_EQ(blockAnswer(Type::input, press("btnCancel")), Utils::clickCancel);
+    EXPECT_EQ(blockAnswer(Type::ensure, [](QDialog *d) { pressEscape(d); }), Utils::clickCancel);
+    EXPECT_EQ(blockAnswer(Type::info, [](QDialog *d) { pressEscape(d); }), Utils::clickOK);
+    // Nobody answers: the wait still ends, as a cancel.
+    EXPECT_EQ(blockAnswer(Type::ensure, [](QDialog *) {}), Utils::clickCancel);
+}
+
+TEST(UtilsDialogs, BlockRunsAfterTheWindowIsGone)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext(press("btnOK"));
+    bool dialogGone = false;
+    Utils::shareInstance()->showDialogWithType(Type::info, QStringLiteral("Done"), [&](int) {
+        auto *dialog = qobject_cast<DialogWindowController *>(presenter.last());
+        dialogGone = Utils::shareInstance()->dialogWC() == nullptr && dialog && dialog->isFinished()
+            && !dialog->isVisible();
+    });
+    EXPECT_TRUE(dialogGone);
+}
+
+TEST(UtilsDialogs, RealModalWaitEndsWhenTheOperatorClicks)
+{
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTimer::singleShot(0, [] {
+        DialogWindowController *dialog = Utils::shareInstance()->dialogWC();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->findChild<QPushButton *>(QStringLiteral("btnOK"))->click();
+    });
+    int result = -1;
+    Utils::shareInstance()->showDialogWithType(Type::ensure, QStringLiteral("Sure?"), [&](int value) { result = value; });
+    EXPECT_EQ(result, Utils::clickOK);
+}
+
+TEST(UtilsDialogs, TargetFormReadsTheInputBeforeClosing)
+{
+    AnsweringPresenter presenter;
+    presenter.answerNext([](QDialog *dialog) {
+        AnsweringPresenter::type(dialog, QStringLiteral("inputField"), QStringLiteral("12345678"));
+        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    Utils *utils = Utils::shareInstance();
+    QObject screen;
+    QString typed;
+    int cancels = 0;
+    utils->showDialogWithType(
+        Type::input, QStringLiteral("Password"), &screen,
+        [&] {
+            typed = utils->dialogWC()->getInput();
+            utils->clickToOK();
+        },
+        [&] {
+            ++cancels;
+            utils->clickToCancel();
+        });
+    EXPECT_EQ(typed, QStringLiteral("12345678"));
+    EXPECT_EQ(cancels, 0);
+    EXPECT_EQ(utils->dialogWC(), nullptr);
+}
+
+TEST(UtilsDialogs, TargetFormEscapeRunsCancelOnceAndMissingActionsClose)
+{
+    AnsweringPresenter presenter;
+    Utils *utils = Utils::shareInstance();
+    QObject screen;
+    int oks = 0;
+    int cancels = 0;
+    presenter.answerNext([](QDialog *d) { pressEscape(d); });
+    utils->showDialogWithType(
+        Type::input, QStringLiteral("Password"), &screen, [&] { ++oks; },
+        [&] {
+            ++cancels;
+            utils->clickToCancel();
+        });
+    EXPECT_EQ(oks, 0);
+    EXPECT_EQ(cancels, 1);
+
+    // No actions: OK closes the dialog by itself.
+    presenter.answerNext(press("btnOK"));
+    utils->showDialogWithType(Type::ensure, QStringLiteral("Sure?"), nullptr, {}, {});
+    auto *dialog = qobject_cast<DialogWindowController *>(presenter.last());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->result(), Utils::clickOK);
+}
+
+TEST(UtilsDialogs, ActionsOfAGoneTargetDoNotRun)
+{
+    AnsweringPresenter presenter;
+    Utils *utils = Utils::shareInstance();
+    auto *screen = new QObject;
+    bool ran = false;
+    presenter.answerNext([screen](QDialog *dialog) {
+        delete screen;
+        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    utils->showDialogWithType(Type::ensure, QStringLiteral("Sure?"), screen, [&] { ran = true; }, [&] { ran = true; });
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(utils->dialogWC(), nullptr);
+}
+
+TEST(UtilsDialogs, ClosingClosesTheInnermostDialogOnly)
+{
+    AnsweringPresenter presenter;
+    Utils *utils = Utils::shareInstance();
+    DialogWindowController *outer = nullptr;
+    bool innerSawOuterBeneath = false;
+    presenter.answerNext([&](QDialog *dialog) {
+        outer = qobject_cast<DialogWindowController *>(dialog);
+        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    presenter.answerNext(press("btnOK"));
+    utils->showDialogWithType(Type::ensure, QStringLiteral("Outer"), nullptr,
+                              [&] {
+                                  // A message shown from inside the first dialog's action.
+                                  utils->showDialogWithType(Type::info, QStringLiteral("Inner"), [&](int) {
+                                      innerSawOuterBeneath = utils->dialogWC() == outer;
+                                  });
+                                  EXPECT_FALSE(outer->isFinished());
+                                  utils->clickToOK();
+                              },
+                              {});
+    EXPECT_TRUE(innerSawOuterBeneath);
+    ASSERT_NE(outer, nullptr);
+    EXPECT_TRUE(outer->isFinished());
+    EXPECT_EQ(outer->result(), Utils::clickOK);
+    EXPECT_EQ(utils->dialogWC(), nullptr);
+}
+
+TEST(UtilsDialogs, OffTheGuiThreadNothingIsShownAndTheAnswerIsCancel)
+{
+    AnsweringPresenter presenter;
+    int result = -1;
+    std::thread worker([&] {
+        Utils::shareInstance()->showDialogWithType(Type::ensure, QStringLiteral("Sure?"),
+                                                   [&](int value) { result = value; });
+    });
+    worker.join();
+    EXPECT_EQ(result, Utils::clickCancel);
+
+    QObject screen;
+    QThread *cancelledOn = nullptr;
+    std::thread other([&] {
+        Utils::shareInstance()->showDialogWithType(Type::input, QStringLiteral("Password"), &screen, [] {},
+                                                   [&] { cancelledOn = QThread::currentThread(); });
+    });
+    other.join();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return cancelledOn != nullptr; }));
+    EXPECT_EQ(cancelledOn, qApp->thread());
+    EXPECT_TRUE(presenter.presented().isEmpty());
+}
+
+TEST(UtilsDialogs, MessagesWithALineBreakAreLeftAligned)
+{
+    DialogEnsureViewController ensure;
+    ensure.setInfoString(QStringLiteral("First\nSecond"));
+    EXPECT_TRUE(ensure.info()->alignment().testFlag(Qt::AlignLeft));
+    ensure.setInfoString(QStringLiteral("Short"));
+    EXPECT_TRUE(ensure.info()->alignment().testFlag(Qt::AlignHCenter));
+
+    const QFont font;
+    EXPECT_TRUE(DialogInfoViewController::leftAligned(QStringLiteral("a\nb"), font));
+    EXPECT_FALSE(DialogInfoViewController::leftAligned(QStringLiteral("Short"), font));
+    EXPECT_TRUE(DialogInfoViewController::leftAligned(QString(200, QLatin1Char('w')).replace(5, 1, QLatin1Char(' ')), font));
+}
+
+TEST(UtilsDialogs, StandaloneConfirmationAnswersOnce)
+{
+    int answers = 0;
+    int last = -1;
+    DialogEnsureViewController ensure(QStringLiteral("Delete the union?"), [&](int value) {
+        ++answers;
+        last = value;
+    });
+    ensure.btnCancel()->click();
+    ensure.btnOK()->click();
+    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(last, Utils::clickCancel);
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include "Core/Utils.h"
+#include "Core/WifiProvider.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ListedWifi : public WifiProvider
+{
+public:
+    explicit ListedWifi(QStringList names) : m_names(std::move(names)) {}
+    QString interfaceName() override { return QStringLiteral("wlan0"); }
+    std::optional<QString> currentNetworkName() override { return std::nullopt; }
+    QStringList cachedNetworkNames() override { return m_names; }
+
+private:
+    QStringList m_names;
+};
+
+TEST(Utils, FileSizeIsShownInTheLargestFittingUnit)
+{
+    EXPECT_EQ(Utils::fileSizeToshow(1023), QStringLiteral("1023.00B"));
+    EXPECT_EQ(Utils::fileSizeToshow(1024), QStringLiteral("1.00K"));
+    EXPECT_EQ(Utils::fileSizeToshow(1572864), QStringLiteral("1.50M"));
+    EXPECT_EQ(Utils::fileSizeToshow(2LL * 1024 * 1024 * 1024), QStringLiteral("2.00G"));
+    EXPECT_EQ(Utils::fileSizeToshow(0), QStringLiteral("0.00B"));
+}
+
+TEST(Utils, ByteConversionsReturnValuesAndReadNoFurtherThanTheirInput)
+{
+    EXPECT_EQ(Utils::byteArrayToInt(QByteArray::fromHex("00000102")), 258u);
+    EXPECT_EQ(Utils::byteArrayToInt(QByteArray::fromHex("000001")), 0u);
+    EXPECT_EQ(Utils::byteArrayToLong(QByteArray::fromHex("0000000000000102")), 258);
+    EXPECT_EQ(Utils::byteArrayToLong(QByteArray::fromHex("00000000000001")), 0);
+
+    // Each call has its own bytes: an earlier result is not overwritten by a later call.
+    const QByteArray first = Utils::shortToByteArray(258);
+    const QByteArray second = Utils::shortToByteArray(0xFFFF);
+    EXPECT_EQ(first, QByteArray::fromHex("0102"));
+    EXPECT_EQ(second, QByteArray::fromHex("ffff"));
+    EXPECT_EQ(Utils::longToByteArray(258), QByteArray::fromHex("0201000000000000"));
+}
+
+TEST(Utils, PlayListFileIsWrittenWholeInTheDocumentsFolder)
+{
+    Utils *utils = Utils::shareInstance();
+    utils->InitDefault();
+    EXPECT_EQ(utils->playingIndex(), -1);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(utils->fileListPath(), documents + QStringLiteral("/playlist.txt"));
+    EXPECT_EQ(Utils::getDocumentPathWithFileName(QStringLiteral("out.mp4")), documents + QStringLiteral("/out.mp4"));
+
+    ASSERT_TRUE(utils->saveFileListToStorage("a.mp4,1\nb.mp4,2\n"));
+    ASSERT_TRUE(utils->saveFileListToStorage("c.mp4,3\n"));
+    QFile file(utils->fileListPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("c.mp4,3\n"));
+}
+
+TEST(Utils, DeletingRemovesFilesButNeverAFolderWithContent)
+{
+    const QString root = QDir::homePath() + QStringLiteral("/delete-test");
+    QDir().mkpath(root + QStringLiteral("/kept"));
+    QFile keep(root + QStringLiteral("/kept/user.mp4"));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.close();
+    QFile single(root + QStringLiteral("/gone.mp4"));
+    ASSERT_TRUE(single.open(QIODevice::WriteOnly));
+    single.close();
+
+    Utils::deleteFileWithPath(single.fileName());
+    Utils::deleteFileWithPath(root + QStringLiteral("/kept"));
+    Utils::deleteFileWithPath(root + QStringLiteral("/missing"));
+    EXPECT_FALSE(QFile::exists(single.fileName()));
+    EXPECT_TRUE(QFile::exists(keep.fileName()));
+}
+
+TEST(Utils, WifiListHoldsEachNamedNetworkOnceInTheSystemsOrder)
+{
+    Utils *utils = Utils::shareInstance();
+    utils->setWifiProvider(std::make_shared<ListedWifi>(QStringList{
+        QStringLiteral("HomeNet"), QString(), QStringLiteral("Cafe"), QStringLiteral("HomeNet")}));
+    utils->getWifiList();
+    const QList<WifiInfo> list = utils->wifiList();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list.at(0).wifiName(), QStringLiteral("HomeNet"));
+    EXPECT_EQ(list.at(1).wifiName(), QStringLiteral("Cafe"));
+    EXPECT_FALSE(list.at(0).wifiPwd().has_value());
+    EXPECT_FALSE(utils->getWifiName().has_value());
+}
+
+TEST(Utils, ButtonTitleTakesTheColourOrWhite)
+{
+    QPushButton button(QStringLiteral("Go"));
+    Utils::setButton(&button, std::nullopt, std::nullopt);
+    EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::white));
+    QFont font;
+    font.setPointSize(19);
+    Utils::setButton(&button, QColor(Qt::red), font);
+    EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_EQ(button.font().pointSize(), 19);
+    EXPECT_EQ(button.text(), QStringLiteral("Go"));
+}
+
+} // namespace
