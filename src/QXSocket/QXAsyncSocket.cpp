@@ -6,12 +6,16 @@
 
 #include <QXLog.h>
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <deque>
 #include <limits>
 #include <optional>
@@ -52,6 +56,7 @@ public:
         m_connectTimer = new QTimer(this);
         m_stepTimer->setSingleShot(true);
         m_connectTimer->setSingleShot(true);
+        m_clock.start();
         connect(m_tcp, &QAbstractSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
             m_linkState.store(state);
             if (state == QAbstractSocket::ConnectedState)
@@ -66,6 +71,16 @@ public:
         });
         connect(m_tcp, &QIODevice::bytesWritten, this, [this] { didWrite(); });
         connect(m_stepTimer, &QTimer::timeout, this, [this] {
+            if (!m_stepArmed)
+                return;
+            // The deadline may have moved on since the timer was started (a later step, or a
+            // coarse timer firing a little early): wait for the rest of it.
+            if (const qint64 left = m_stepDeadline - m_clock.elapsed(); left > 0) {
+                m_stepTimer->start(int(qMin<qint64>(left, std::numeric_limits<int>::max())));
+                m_timerDue = m_stepDeadline;
+                return;
+            }
+            m_stepArmed = false;
             const bool reading = m_current && m_current->kind() == QXChainedSocketOperation::Kind::Read;
             abortWith(reading ? QStringLiteral("Read operation timed out")
                               : QStringLiteral("Write operation timed out"));
@@ -142,7 +157,7 @@ public:
             // reading must not keep the socket closing for ever, though.
             m_tcp->disconnectFromHost();
             if (m_tcp->state() != QAbstractSocket::UnconnectedState)
-                m_stepTimer->start(toMilliseconds(double(m_owner->writeTimeout())));
+                armStepTimer(0, m_owner->writeTimeout());
             break;
         default:
             m_tcp->abort();
@@ -154,6 +169,7 @@ public:
     void stop()
     {
         QObject::disconnect(m_tcp, nullptr, this, nullptr);
+        m_stepArmed = false;
         m_stepTimer->stop();
         m_connectTimer->stop();
         m_tcp->abort();
@@ -209,6 +225,7 @@ private:
 
     void didDisconnect()
     {
+        m_stepArmed = false;
         m_stepTimer->stop();
         m_connectTimer->stop();
         m_writing = false;
@@ -263,7 +280,7 @@ private:
         if (!m_writing || m_tcp->bytesToWrite() > 0)
             return;
         m_writing = false;
-        m_stepTimer->stop();
+        m_stepArmed = false;
         drive();
     }
 
@@ -288,7 +305,7 @@ private:
                 QByteArray data;
                 if (!takeRead(static_cast<QXSocketReadOperation &>(*step), data))
                     break;
-                m_stepTimer->stop();
+                m_stepArmed = false;
                 if (logging())
                     QXLOG(QStringLiteral("Did Read:%1").arg(QString::fromLatin1(data.toHex(' '))));
                 step->succeed(qxCode(QXSocketCode::success), data);
@@ -336,9 +353,13 @@ private:
             const QByteArray data = static_cast<QXSocketWriteOperation &>(*step).writeData();
             if (data.isEmpty())
                 return true;
+            const qint64 sent = sendDirectly(data);
+            if (sent == data.size())
+                return true;
             m_writing = true;
             armStepTimer(step->timeout(), m_owner->writeTimeout());
-            if (m_tcp->write(data) != data.size()) {
+            const QByteArray rest = sent > 0 ? data.sliced(sent) : data;
+            if (m_tcp->write(rest) != rest.size()) {
                 // Never closed from inside the queue's advance: the close runs as its own event.
                 QMetaObject::invokeMethod(this, [this] { abortWith(m_tcp->errorString()); }, Qt::QueuedConnection);
                 return false;
@@ -350,7 +371,7 @@ private:
             // the system took whole must end here too, or nothing would ever end it.
             if (m_writing && m_tcp->bytesToWrite() == 0) {
                 m_writing = false;
-                m_stepTimer->stop();
+                m_stepArmed = false;
             }
             return true;
         }
@@ -363,10 +384,37 @@ private:
         return true;
     }
 
+    // A step without a time-out of its own takes the socket's, so nothing waits for ever. A file
+    // goes out in thousands of short steps: restarting the timer for each would cost more than
+    // the write, so a running timer that fires no later than the new deadline is kept, and its
+    // handler waits for whatever is left of the deadline.
     void armStepTimer(double seconds, qint64 fallbackSeconds)
     {
-        // A step without a time-out of its own takes the socket's, so nothing waits for ever.
-        m_stepTimer->start(toMilliseconds(seconds > 0 ? seconds : double(fallbackSeconds)));
+        const int milliseconds = toMilliseconds(seconds > 0 ? seconds : double(fallbackSeconds));
+        m_stepDeadline = m_clock.elapsed() + milliseconds;
+        m_stepArmed = true;
+        if (!m_stepTimer->isActive() || m_timerDue > m_stepDeadline) {
+            m_stepTimer->start(milliseconds);
+            m_timerDue = m_stepDeadline;
+        }
+    }
+
+    // Hands the bytes to the system at once while the connection's own buffer is empty, which
+    // keeps the order of the bytes and spares a small write the buffering and the write
+    // notifications. Returns how many the system took; whatever is left (or an error, which the
+    // connection then meets and reports itself) goes through the connection as before.
+    qint64 sendDirectly(const QByteArray &data)
+    {
+        if (m_tcp->state() != QAbstractSocket::ConnectedState || m_tcp->bytesToWrite() > 0)
+            return 0;
+        const qintptr descriptor = m_tcp->socketDescriptor();
+        if (descriptor < 0)
+            return 0;
+        ssize_t sent = 0;
+        do {
+            sent = ::send(int(descriptor), data.constData(), size_t(data.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        } while (sent < 0 && errno == EINTR);
+        return sent > 0 ? qint64(sent) : 0;
     }
 
     bool takeRead(const QXSocketReadOperation &read, QByteArray &data)
@@ -422,6 +470,12 @@ private:
     QTcpSocket *m_tcp = nullptr;
     QTimer *m_stepTimer = nullptr;
     QTimer *m_connectTimer = nullptr;
+    // The step time-out: armed or not, its deadline and when the running timer fires (both on
+    // m_clock, in milliseconds).
+    QElapsedTimer m_clock;
+    bool m_stepArmed = false;
+    qint64 m_stepDeadline = 0;
+    qint64 m_timerDue = 0;
     std::atomic<QAbstractSocket::SocketState> m_linkState{QAbstractSocket::UnconnectedState};
 
     mutable std::mutex m_mutex; // m_current and m_queue, for the snapshots read by other threads

@@ -20,17 +20,37 @@ std::shared_ptr<QXSocketFileOperation> QXSocketFileOperation::fileOperationWithT
                                                                                        QXOperationBlock success,
                                                                                        QXOperationBlock failure)
 {
-    std::shared_ptr<QXSocketFileOperation> step(
-        new QXSocketFileOperation(timeout, file, sliceWrapper(success, failure), failure));
+    // Every slice step of the transfer shares the caller's blocks: the steps' own blocks only hold
+    // a reference to them, so a slice costs no copy of whatever the caller's blocks capture.
+    const auto callers = std::make_shared<const Callers>(std::move(success), std::move(failure));
+    const std::shared_ptr<QXSocketFileOperation> step = make(timeout, file, callers);
     step->setWriteData(file->fileHeaderData());
     return step;
 }
 
-QXOperationBlock QXSocketFileOperation::sliceWrapper(QXOperationBlock success, QXOperationBlock failure)
+std::shared_ptr<QXSocketFileOperation> QXSocketFileOperation::make(double timeout, const QXFileRef &file,
+                                                                   const std::shared_ptr<const Callers> &callers)
 {
-    // Shared by every slice step of the transfer, so a slice costs no copy of the caller's blocks.
-    const auto callers = std::make_shared<const std::pair<QXOperationBlock, QXOperationBlock>>(std::move(success),
-                                                                                            std::move(failure));
+    // One allocation for the step and its count: a large file makes one step per slice.
+    struct Made : QXSocketFileOperation {
+        Made(double timeout, const QXFileRef &file, QXOperationBlock success, QXOperationBlock failure)
+            : QXSocketFileOperation(timeout, file, std::move(success), std::move(failure))
+        {
+        }
+    };
+    return std::make_shared<Made>(timeout, file, sliceWrapper(callers), failureWrapper(callers));
+}
+
+QXOperationBlock QXSocketFileOperation::failureWrapper(const std::shared_ptr<const Callers> &callers)
+{
+    return [callers](const QXOperationRef &operation, qint64 code, const QVariant &payload) {
+        if (callers->second)
+            callers->second(operation, code, payload);
+    };
+}
+
+QXOperationBlock QXSocketFileOperation::sliceWrapper(const std::shared_ptr<const Callers> &callers)
+{
     return [callers](const QXOperationRef &operation, qint64 code, const QVariant &payload) {
         const auto &[callerSuccess, callerFailure] = *callers;
         if (callerSuccess)
@@ -45,8 +65,7 @@ QXOperationBlock QXSocketFileOperation::sliceWrapper(QXOperationBlock success, Q
                 callerFailure(operation, qxCode(QXSocketCode::checkFailed), kReadFailed);
             return;
         }
-        std::shared_ptr<QXSocketFileOperation> next(
-            new QXSocketFileOperation(operation->timeout(), file, operation->success(), operation->failure()));
+        const std::shared_ptr<QXSocketFileOperation> next = make(operation->timeout(), file, callers);
         next->setWriteData(*slice);
         next->setTag(operation->tag());
         next->setStatus(Arranged);

@@ -3,6 +3,9 @@
 #include "QXFile.h"
 #include "QXSocketWriteOperation.h"
 
+#include <memory>
+#include <utility>
+
 // The first step of a file transfer: it writes the file's head, and after each written step it
 // splices the next slice in as a step of its own, ahead of whatever the caller chained after the
 // first step (the read of the device's answer). The caller's success block runs after every
@@ -24,7 +27,12 @@ public:
 
 private:
     QXSocketFileOperation(double timeout, const QXFileRef &file, QXOperationBlock success, QXOperationBlock failure);
-    static QXOperationBlock sliceWrapper(QXOperationBlock success, QXOperationBlock failure);
+    // The caller's success and failure blocks.
+    using Callers = std::pair<QXOperationBlock, QXOperationBlock>;
+    static std::shared_ptr<QXSocketFileOperation> make(double timeout, const QXFileRef &file,
+                                                       const std::shared_ptr<const Callers> &callers);
+    static QXOperationBlock sliceWrapper(const std::shared_ptr<const Callers> &callers);
+    static QXOperationBlock failureWrapper(const std::shared_ptr<const Callers> &callers);
 
     const QXFileRef m_file;
 };
