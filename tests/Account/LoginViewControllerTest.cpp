@@ -1,7 +1,9 @@
+#include "AnsweringPresenter.h"
 #include "ComboBoxDropDownWindow.h"
 #include "Core/NSNavigationController.h"
 #include "DialogPresenter.h"
 #include "EventLoop.h"
+#include "Loopback.h"
 #include "MiniHttpServer.h"
 #include "Modules/Account/LoginViewController.h"
 #include "Modules/Account/OrvaneAPI.h"
@@ -9,16 +11,13 @@
 #include "Modules/Account/User.h"
 #include "QXButton.h"
 #include "QXDeviceStatus.h"
+#include "Screenshots.h"
 
-#include <QDialog>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
-#include <QTcpServer>
 #include <QTest>
-#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -27,42 +26,12 @@ using orvane::test::MiniHttpServer;
 
 namespace {
 
-// Answers every dialog at once and keeps the texts it showed.
-class RecordingPresenter : public Modalia::DialogPresenter
-{
-public:
-    QStringList texts;
-
-    bool present(QDialog *dialog, QWidget *) override
-    {
-        record(dialog);
-        return true;
-    }
-    void presentAndWait(QDialog *dialog, QWidget *) override { record(dialog); }
-
-private:
-    void record(QDialog *dialog)
-    {
-        for (const QLabel *label : dialog->findChildren<QLabel *>()) {
-            // Dialog messages are styled rich text; the words are what counts.
-            const QString text = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
-            if (!text.isEmpty())
-                texts.append(text);
-        }
-    }
-};
-
 const QByteArray tokenPath = "/quintar/rest/v1/token";
 const QByteArray userPath = "/manage-platform/rest/v2/user";
 
 QUrl closedPortUrl()
 {
-    QTcpServer closed;
-    if (!closed.listen(QHostAddress::LocalHost))
-        return {};
-    const quint16 port = closed.serverPort();
-    closed.close();
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(orvane::test::closedPort()));
 }
 
 class LoginViewControllerTest : public ::testing::Test
@@ -78,7 +47,6 @@ protected:
         User::setCurrent(std::nullopt);
         User::setAccount(std::nullopt);
         User::setPassword(std::nullopt);
-        Modalia::DialogPresenter::setCurrent(&presenter);
     }
 
     void TearDown() override
@@ -118,7 +86,7 @@ protected:
     }
 
     MiniHttpServer server;
-    RecordingPresenter presenter;
+    orvane::test::AnsweringPresenter presenter;
     NSNavigationController *navigation = nullptr;
     LoginViewController *login = nullptr;
     int nextScreens = 0;
@@ -290,13 +258,7 @@ TEST_F(LoginViewControllerTest, ScreenIsLabelledForAssistiveTechnologyAndCanBeDr
     EXPECT_EQ(login->usernameTip()->text(), QStringLiteral("ov_username:"));
     EXPECT_TRUE(login->loginBtn()->focusPolicy() & Qt::TabFocus);
 
-    const QImage image = navigation->grab().toImage();
-    EXPECT_FALSE(image.isNull());
-    const QString directory = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
-    if (!directory.isEmpty()) {
-        QDir().mkpath(directory);
-        image.save(QDir(directory).filePath(QStringLiteral("login.png")));
-    }
+    EXPECT_FALSE(orvane::test::grabScreenshot(navigation, QStringLiteral("login")).isNull());
 }
 
 TEST(SpecialBridgeTest, BuildsALoginScreenThatLeadsToTheUnionList)

@@ -24,7 +24,7 @@
 
 namespace {
 
-using orvane::test::RecordingPresenter;
+using orvane::test::AnsweringPresenter;
 using orvane::test::FakeFan;
 using orvane::test::FakeFanSsdp;
 using orvane::test::giveStatus;
@@ -131,7 +131,7 @@ TEST_F(ConnectRoad, RouterFanWithoutStoredPasswordRefusesShortOnesThenConnectsAn
     fan.setDelay(300);
     chooseFan(name);
 
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(typeAndPress(QStringLiteral("1234567"), "btnOK"));
     presenter.answerNext(press("btnOK"));
     screen->btnConnectDevice()->click();
@@ -180,7 +180,7 @@ TEST_F(ConnectRoad, RefusedStoredPasswordAsksAgainAndARefusedTypedOneFails)
     fan.requirePassword("new-pass-2");
     chooseFan(name);
 
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(typeAndPress(QStringLiteral("wrong-pass"), "btnOK"));
     presenter.answerNext(press("btnOK"));
     orvane::test::QXLogCapture log;
@@ -203,7 +203,7 @@ TEST_F(ConnectRoad, CancelledPasswordDialogEndsIdleWithTheSocketDown)
 {
     FakeFan fan{QHostAddress(routerAddress), 8000};
     chooseFan(QStringLiteral("Orvane_kvi_STA3"));
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnCancel"));
     screen->btnConnectDevice()->click();
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.size() == 1 && idle(); }));
@@ -239,7 +239,7 @@ TEST_F(ConnectRoad, HotspotConnectionReachesThePlayListAndAConnectedSocketGoesSt
 TEST_F(ConnectRoad, HotspotWithoutAFanSaysTheConnectionFailed)
 {
     wifi->current = QStringLiteral("Orvane_kvl_AP02"); // a model at 192.168.0.1, where nothing listens
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnOK"));
     screen->modeSelectView()->localBtn()->click();
     screen->btnConnectDevice()->click();
@@ -306,7 +306,7 @@ TEST_F(WifiMove, FanWithoutServerChoiceGetsOnlyTheJoinAndTheNetworkIsRemembered)
 {
     giveStatus(*manager().device(), 14, 0x40, 1);
     manager().addWifi(QStringLiteral("Older"), QStringLiteral("older-pass"));
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnOK"));
     presenter.answerNext(press("btnOK"));
     item->connectBtn()->click();
@@ -330,7 +330,7 @@ TEST_F(WifiMove, FanWithServerChoiceGetsTheServerIndexFirst)
     giveStatus(*manager().device(), 15, 0x40, 2);
     item->refreshServer();
     orvane::test::spinFor(10);
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnOK"));
     presenter.answerNext(press("btnOK"));
     item->connectBtn()->click();
@@ -348,7 +348,7 @@ TEST_F(WifiMove, FailedServerInstructionStopsTheMoveSilently)
     orvane::test::spinFor(10);
     fan.setReply(49, QByteArray::fromHex("00000000"));
     const QList<QXWifi> rememberedBefore = manager().wifiList();
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnOK"));
     item->connectBtn()->click();
     ASSERT_TRUE(waitUntil([&] { return fan.codes().size() == 1; }));
@@ -362,7 +362,7 @@ TEST_F(WifiMove, FailedServerInstructionStopsTheMoveSilently)
 
 TEST_F(WifiMove, CancelSendsNothingAndABusySocketIsLeftAlone)
 {
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnCancel"));
     item->connectBtn()->click();
     orvane::test::spinFor(100);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnsweringPresenter.h"
+#include "Screenshots.h"
 #include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 #include "Core/Utils.h"
@@ -12,8 +13,6 @@
 #include "QXView.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QImage>
 #include <QListView>
 #include <QMutex>
 #include <QStringList>
@@ -61,32 +60,6 @@ inline std::shared_ptr<FakeWifiProvider> installFakeWifi()
     return provider;
 }
 
-// Answers dialogs as AnsweringPresenter does and keeps the message of each one presented (a
-// dialog's accessible name is its text), since an answered dialog is deleted soon after.
-class RecordingPresenter : public AnsweringPresenter
-{
-public:
-    bool present(QDialog *dialog, QWidget *parent) override
-    {
-        texts.append(dialog->accessibleName());
-        return AnsweringPresenter::present(dialog, parent);
-    }
-    QStringList texts;
-};
-
-inline AnsweringPresenter::Answer typeAndPress(const QString &text, const char *button)
-{
-    return [text, button](QDialog *dialog) {
-        AnsweringPresenter::type(dialog, QStringLiteral("inputField"), text);
-        AnsweringPresenter::press(dialog, QString::fromLatin1(button));
-    };
-}
-
-inline AnsweringPresenter::Answer press(const char *button)
-{
-    return [button](QDialog *dialog) { AnsweringPresenter::press(dialog, QString::fromLatin1(button)); };
-}
-
 // Gives the current record a status as a fan with this core firmware and these functions reports.
 inline void giveStatus(QXDevice &record, qint64 coreVersion1, quint64 functionSet, qint64 serverIndex)
 {
@@ -104,18 +77,6 @@ inline void pickRow(ComboBoxView *box, int row)
     box->showDragWindow();
     QListView *table = box->dragWC()->dragVC()->infoTable();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, 0)).center());
-}
-
-// Saves the picture for a person to look at when ORVANE_SCREENSHOT_DIR names a folder.
-inline bool saveScreenshot(QWidget *widget, const QString &name)
-{
-    const QImage image = widget->grab().toImage();
-    const QString directory = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
-    if (!directory.isEmpty()) {
-        QDir().mkpath(directory);
-        image.save(QDir(directory).filePath(name + QStringLiteral(".png")));
-    }
-    return !image.isNull();
 }
 
 } // namespace orvane::test

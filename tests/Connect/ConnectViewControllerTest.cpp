@@ -18,7 +18,7 @@
 
 namespace {
 
-using orvane::test::RecordingPresenter;
+using orvane::test::AnsweringPresenter;
 using orvane::test::press;
 
 class ConnectScreenTest : public ::testing::Test
@@ -50,7 +50,7 @@ TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
     EXPECT_FALSE(shown(screen->searchComboBoxView()));
     EXPECT_FALSE(shown(screen->introView()));
     EXPECT_TRUE(screen->IsApMode());
-    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-mode-choice")));
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("connect-mode-choice")).isNull());
 
     modes->localBtn()->click();
     EXPECT_FALSE(shown(modes));
@@ -59,7 +59,7 @@ TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
     EXPECT_FALSE(shown(screen->btnSearchDevice()));
     EXPECT_FALSE(shown(screen->labelDeviceList()));
     EXPECT_TRUE(screen->IsApMode());
-    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-ap")));
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("connect-ap")).isNull());
 
     screen->btnBack()->click();
     EXPECT_TRUE(shown(modes));
@@ -73,7 +73,7 @@ TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
         EXPECT_TRUE(shown(widget)) << widget->metaObject()->className();
     EXPECT_FALSE(shown(screen->btnErrorSearch()));
     EXPECT_FALSE(screen->IsApMode());
-    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-sta")));
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("connect-sta")).isNull());
 
     screen->btnBack()->click();
     EXPECT_TRUE(screen->IsApMode());
@@ -81,7 +81,7 @@ TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
     EXPECT_TRUE(shown(screen->introView()));
     EXPECT_TRUE(shown(screen->btnBack()));
     EXPECT_FALSE(shown(screen->btnConnectDevice()));
-    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-help")));
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("connect-help")).isNull());
     screen->btnBack()->click();
     modes->forgetBtn()->click();
     EXPECT_TRUE(shown(screen->introView()));
@@ -118,7 +118,7 @@ TEST_F(ConnectScreenTest, DeviceListOffersTheFoundNamesAndSelectsTheFirstWhenSho
     EXPECT_EQ(screen->selectedDevice()->name(), QStringLiteral("Fan_kvi_01"));
     EXPECT_EQ(screen->searchComboBoxView()->selectString(), QStringLiteral("Fan_kvi_01"));
     screen->beginConnectView();
-    EXPECT_TRUE(orvane::test::saveScreenshot(screen.get(), QStringLiteral("connect-sta-connecting")));
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("connect-sta-connecting")).isNull());
     screen->endConnectView();
 
     // The operator picks the second row.
@@ -135,7 +135,7 @@ TEST_F(ConnectScreenTest, DeviceListOffersTheFoundNamesAndSelectsTheFirstWhenSho
 
 TEST_F(ConnectScreenTest, ConnectWithNothingSelectedSaysSoAndEndsIdle)
 {
-    RecordingPresenter presenter;
+    AnsweringPresenter presenter;
     presenter.answerNext(press("btnOK"));
     screen->setDeviceList({});
     screen->changeToSearchView();

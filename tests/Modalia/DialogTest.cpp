@@ -9,7 +9,6 @@
 #include "SelectDialogController.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,12 +25,8 @@ using Modalia::AlertStyle;
 using Modalia::Dialog;
 using Modalia::PopoverBehavior;
 using orvane::test::AnsweringPresenter;
-
-void pressEscape(QWidget *widget)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
+using orvane::test::press;
+using orvane::test::pressEscape;
 
 int alertAnswer(const QStringList &buttons, int pressed)
 {
@@ -154,14 +149,14 @@ TEST(InputDialog, EveryWayOutAnswersExactlyOnce)
 
     AnsweringPresenter presenter;
     InputOutcome empty;
-    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("confirmBtn")); });
+    presenter.answerNext(press("confirmBtn"));
     Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(empty));
     EXPECT_EQ(empty.calls, 1);
     EXPECT_EQ(empty.text, QString());
     EXPECT_TRUE(empty.text.has_value());
 
     InputOutcome cancelled;
-    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("cancelBtn")); });
+    presenter.answerNext(press("cancelBtn"));
     Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(cancelled));
     EXPECT_EQ(cancelled.calls, 1);
     EXPECT_FALSE(cancelled.text.has_value());
@@ -199,14 +194,11 @@ TEST(InputDialog, WithoutAWindowOrWhenRefusedAnswersNone)
     EXPECT_EQ(noWindow.calls, 1);
     EXPECT_FALSE(noWindow.text.has_value());
 
-    struct Refusing : Modalia::DialogPresenter {
-        bool present(QDialog *, QWidget *) override { return false; }
-    } refusing;
-    Modalia::DialogPresenter::setCurrent(&refusing);
+    AnsweringPresenter refusing;
+    refusing.setRefusing(true);
     QWidget window;
     InputOutcome refused;
     Dialog::showInput(QStringLiteral("Password"), std::nullopt, std::nullopt, &window, record(refused));
-    Modalia::DialogPresenter::setCurrent(nullptr);
     EXPECT_EQ(refused.calls, 1);
     EXPECT_FALSE(refused.text.has_value());
 }
@@ -214,10 +206,7 @@ TEST(InputDialog, WithoutAWindowOrWhenRefusedAnswersNone)
 TEST(InputDialog, ACallFromAnotherThreadIsShownAndAnsweredOnTheGuiThread)
 {
     AnsweringPresenter presenter;
-    presenter.answerNext([](QDialog *d) {
-        AnsweringPresenter::type(d, QStringLiteral("valueText"), QStringLiteral("87654321"));
-        AnsweringPresenter::press(d, QStringLiteral("confirmBtn"));
-    });
+    presenter.answerNext(orvane::test::typeAndPress(QStringLiteral("87654321"), "confirmBtn", "valueText"));
     QWidget window;
     window.show();
     QThread *answeredOn = nullptr;
@@ -265,7 +254,7 @@ TEST(ConfirmDialog, CallsBackOnlyOnConfirmAfterDismissal)
     EXPECT_TRUE(hiddenWhenCalled);
 
     using Answer = AnsweringPresenter::Answer;
-    const Answer cancel = [](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("cancelBtn")); };
+    const Answer cancel = press("cancelBtn");
     const Answer escape = [](QDialog *d) { pressEscape(d); };
     const Answer closeWindow = [](QDialog *d) {
         d->show();
@@ -336,7 +325,7 @@ TEST(ChoicePopover, PromiseRejectsWhenClosedWithoutAPickOrWithoutAWindow)
                                                        Qt::BottomEdge, PopoverBehavior::transient, &window)),
               Modalia::DialogError::noWindowToPresent);
 
-    presenter.answerNext([](QDialog *d) { AnsweringPresenter::press(d, QStringLiteral("DialogSelectButtonCell0")); });
+    presenter.answerNext(press("DialogSelectButtonCell0"));
     QFuture<int> picked = Dialog::promiseSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), &window,
                                                          Qt::BottomEdge, PopoverBehavior::transient, &window);
     ASSERT_TRUE(picked.isFinished());

@@ -1,7 +1,8 @@
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
-#include "ShellTestSupport.h"
+#include "AnsweringPresenter.h"
+#include "Loopback.h"
 
 #include "EventLoop.h"
 #include "HomeMenuCell.h"
@@ -20,6 +21,7 @@
 
 #include <thread>
 
+using orvane::test::AnsweringPresenter;
 using orvane::test::waitUntil;
 
 namespace {
@@ -197,13 +199,8 @@ TEST_F(HomeViewControllerTest, ConnectionOutcomesSwitchOnTheGuiThreadFromAnyThre
 TEST_F(HomeViewControllerTest, PlaylistRowWithTheFanUnreachableShowsTheFailureThenTheConnectionScreen)
 {
     AnsweringPresenter presenter;
-    quint16 closedPort = 0;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        closedPort = probe.serverPort();
-    }
-    pointDeviceAt(closedPort);
+    presenter.setRefusing(true);
+    pointDeviceAt(orvane::test::closedPort());
     home->switchToViewControllerType(110);
 
     clickRow(1);
@@ -214,8 +211,8 @@ TEST_F(HomeViewControllerTest, PlaylistRowWithTheFanUnreachableShowsTheFailureTh
     EXPECT_EQ(home->currentContentViewType(), 110);
 
     ASSERT_TRUE(waitUntil([&] { return !home->isReconnecting(); }, 5000));
-    ASSERT_EQ(presenter.shown.size(), 1);
-    EXPECT_TRUE(presenter.shown.first().contains(qtTrId("ov_conn_fail_tip")));
+    ASSERT_EQ(presenter.texts.size(), 1);
+    EXPECT_TRUE(presenter.texts.first().contains(qtTrId("ov_conn_fail_tip")));
     EXPECT_EQ(home->currentContentViewType(), 100);
     EXPECT_EQ(selectedRow(), 0);
     EXPECT_EQ(shownScreen(), home->connectViewController());
@@ -224,6 +221,7 @@ TEST_F(HomeViewControllerTest, PlaylistRowWithTheFanUnreachableShowsTheFailureTh
 TEST_F(HomeViewControllerTest, SettingsRowWithTheFanAnsweringReconnectsAndSwitches)
 {
     AnsweringPresenter presenter;
+    presenter.setRefusing(true);
     QTcpServer fan;
     ASSERT_TRUE(fan.listen(QHostAddress::LocalHost, 0));
     pointDeviceAt(fan.serverPort());
@@ -233,7 +231,7 @@ TEST_F(HomeViewControllerTest, SettingsRowWithTheFanAnsweringReconnectsAndSwitch
     ASSERT_TRUE(waitUntil([&] { return home->currentContentViewType() == 103; }, 5000));
     EXPECT_EQ(selectedRow(), 2);
     EXPECT_FALSE(home->isReconnecting());
-    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_TRUE(presenter.texts.isEmpty());
     EXPECT_TRUE(QXConnect::connectManager().insSocket()->isConnected());
 
     // Connected, the play-list row switches at once.

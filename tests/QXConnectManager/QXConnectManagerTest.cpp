@@ -11,7 +11,6 @@
 
 #include "MultyConnectProtocol.h"
 
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,11 +33,6 @@ QXUserDefaults &defaults()
 QString name(int i)
 {
     return QStringLiteral("Net%1").arg(i, 2, 10, QLatin1Char('0'));
-}
-
-QVariantMap storedNetwork(const QVariant &entry)
-{
-    return entry.toMap();
 }
 
 class ConnectManagerTest : public ::testing::Test
@@ -70,8 +64,8 @@ TEST_F(ConnectManagerTest, WifiListOffersTheTenNewestWhileTheStoreKeepsAll)
     EXPECT_EQ(list.last().name, name(3));
     const QVariantList stored = defaults().arrayForKey(QStringLiteral("WifiArray"));
     ASSERT_EQ(stored.size(), 12);
-    EXPECT_EQ(storedNetwork(stored.first()).value(QStringLiteral("name")).toString(), name(12));
-    EXPECT_EQ(storedNetwork(stored.last()).value(QStringLiteral("pwd")).toString(), QStringLiteral("pw1"));
+    EXPECT_EQ(stored.first().toMap().value(QStringLiteral("name")).toString(), name(12));
+    EXPECT_EQ(stored.last().toMap().value(QStringLiteral("pwd")).toString(), QStringLiteral("pw1"));
     EXPECT_EQ(manager.pwdOfWifi(name(1)), QStringLiteral("pw1"));
 }
 

@@ -14,21 +14,6 @@ using namespace orvane::test;
 
 namespace {
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // A converter that writes the given bytes to its output (the last argument) and exits with `status`.
 QXConverterRunner writingConverter(const QByteArray &bytes, int status)
 {

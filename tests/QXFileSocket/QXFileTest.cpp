@@ -1,23 +1,13 @@
+#include "FileSocketHarness.h"
 #include "QXFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
-} // namespace
+using orvane::test::writeFile;
 
 TEST(QXFileTest, TypeFollowsTheNameInOrder)
 {

@@ -20,6 +20,7 @@ using orvane::test::firstVideoStream;
 using orvane::test::UploadRecorder;
 using orvane::test::waitUntil;
 using orvane::test::runTool;
+using orvane::test::writeFile;
 
 namespace {
 
@@ -39,6 +40,22 @@ QStringList wide(bool video, const QXMediaSizeProbe &probe)
 {
     return argumentsFor("1300x512", "2M", "P", "O", video, probe);
 }
+
+// A file socket that converts with a real runner and sends to a fake fan.
+struct ConverterUpload : ::testing::Test
+{
+    void SetUp() override
+    {
+        ASSERT_TRUE(fan.start());
+        aimAtFan(socket, fan);
+        socket.setResolution("64");
+        socket.setRate("1M");
+    }
+    QTemporaryDir dir;
+    FakeFanFileServer fan;
+    QXFileSocket socket;
+    UploadRecorder record;
+};
 
 } // namespace
 
@@ -153,16 +170,8 @@ TEST(QXMediaConversionTest, RealConversionGivesTheWideFormat)
     }
 }
 
-TEST(QXMediaConversionTest, PictureIsConvertedByTheRealConverterAndSent)
+TEST_F(ConverterUpload, PictureIsConvertedByTheRealConverterAndSent)
 {
-    QTemporaryDir dir;
-    FakeFanFileServer fan;
-    ASSERT_TRUE(fan.start());
-    QXFileSocket socket;
-    aimAtFan(socket, fan);
-    socket.setResolution("64");
-    socket.setRate("1M");
-    UploadRecorder record;
     const QString picture = dir.filePath("pic.png");
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=100x50", "-frames:v", "1", picture}),
               0);
@@ -170,43 +179,22 @@ TEST(QXMediaConversionTest, PictureIsConvertedByTheRealConverterAndSent)
     socket.sendFile(picture, "", record.translate(), nullptr, record.success(), record.failure());
     ASSERT_TRUE(record.waitForOutcomes(1, 20000));
     ASSERT_TRUE(record.outcomes()[0].success);
-    ASSERT_TRUE(waitUntil([&fan] { return fan.transfers().size() == 1; }));
+    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 1; }));
     const auto transfer = fan.transfers()[0];
     EXPECT_EQ(transfer.name, "pic.mp4");
     EXPECT_EQ(transfer.body.mid(4, 4), "ftyp");
-    const QString received = dir.filePath("received.mp4");
-    QFile out(received);
-    out.open(QIODevice::WriteOnly);
-    out.write(transfer.body);
-    out.close();
-    EXPECT_EQ(firstVideoStream(received).value("width").toInt(), 64);
+    EXPECT_EQ(firstVideoStream(writeFile(dir.filePath("received.mp4"), transfer.body)).value("width").toInt(), 64);
 }
 
-TEST(QXMediaConversionTest, StandInFfmpegThatFailsSendsNothing)
+TEST_F(ConverterUpload, StandInFfmpegThatFailsSendsNothing)
 {
-    QTemporaryDir dir;
-    FakeFanFileServer fan;
-    ASSERT_TRUE(fan.start());
-    QXFileSocket socket;
-    aimAtFan(socket, fan);
-    socket.setResolution("64");
-    socket.setRate("1M");
     // Found through the override; it writes nothing and exits 1.
-    const QString fakeFfmpeg = dir.filePath("ffmpeg");
-    QFile script(fakeFfmpeg);
-    script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\nexit 1\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString fakeFfmpeg = writeFile(dir.filePath("ffmpeg"), "#!/bin/sh\nexit 1\n");
+    QFile::setPermissions(fakeFfmpeg, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("ORVANE_FFMPEG", fakeFfmpeg.toUtf8());
-    QFile source(dir.filePath("clip.mp4"));
-    source.open(QIODevice::WriteOnly);
-    source.write("source");
-    source.close();
-
-    UploadRecorder record;
+    const QString source = writeFile(dir.filePath("clip.mp4"), "source");
     socket.setFfmpeg_mac(ffmpegRunner());
-    socket.sendFiles({std::make_shared<QXFile>(source.fileName(), "clip")}, nullptr, record.progress(),
+    socket.sendFiles({std::make_shared<QXFile>(source, "clip")}, nullptr, record.progress(),
                      record.success(), record.failure());
     ASSERT_TRUE(record.waitForOutcomes(1));
     qunsetenv("ORVANE_FFMPEG");

@@ -29,6 +29,10 @@ TEST_F(QXUserDefaultsTest, RegisteredDefaultsAnswerUntilAValueIsStoredAndAreNeve
 
         defaults.setObject(QStringLiteral("1"), QStringLiteral("IsApMode"));
         EXPECT_EQ(defaults.stringForKey(QStringLiteral("IsApMode")), QStringLiteral("1"));
+        // Removing a stored value falls back to the registered default.
+        defaults.setObject(QStringLiteral("7"), QStringLiteral("Address_IP"));
+        defaults.removeObjectForKey(QStringLiteral("Address_IP"));
+        EXPECT_EQ(defaults.stringForKey(QStringLiteral("Address_IP")), QStringLiteral("192.0.2.1"));
     }
     QXUserDefaults reopened(path());
     EXPECT_EQ(reopened.stringForKey(QStringLiteral("IsApMode")), QStringLiteral("1"));
@@ -60,15 +64,6 @@ TEST_F(QXUserDefaultsTest, SettingsFileIsReadableByItsOwnerOnly)
     const auto permissions = QFile::permissions(defaults.fileName());
     EXPECT_EQ(permissions & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
               QFile::Permissions());
-}
-
-TEST_F(QXUserDefaultsTest, RemovingAKeyFallsBackToTheRegisteredDefault)
-{
-    QXUserDefaults defaults(path());
-    defaults.registerDefaults({{QStringLiteral("VolumeNum"), QStringLiteral("3")}});
-    defaults.setObject(QStringLiteral("7"), QStringLiteral("VolumeNum"));
-    defaults.removeObjectForKey(QStringLiteral("VolumeNum"));
-    EXPECT_EQ(defaults.stringForKey(QStringLiteral("VolumeNum")), QStringLiteral("3"));
 }
 
 TEST_F(QXUserDefaultsTest, ConcurrentWritersAllPersist)

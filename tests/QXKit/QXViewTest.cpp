@@ -106,13 +106,6 @@ TEST(ViewLayer, PaintsUnderTheWidget)
     EXPECT_EQ(image.pixelColor(20, 10), qxkit::globalDark());
 }
 
-TEST(Colors, HexTakesTheLowest24BitsAndMatchesTheNamedColours)
-{
-    EXPECT_EQ(qxkit::hexWithHex(0x2B2D3C), qxkit::globalDark());
-    EXPECT_EQ(qxkit::hexWithHex(0xFF2B2D3C), qxkit::globalDark());
-    EXPECT_NEAR(qxkit::hexWithHex(0x0081FD, 0.5).alphaF(), 0.5, 0.001);
-}
-
 TEST(QXButton, BackgroundFollowsTheEnabledState)
 {
     QXButton button(QStringLiteral("Go"));
@@ -121,21 +114,6 @@ TEST(QXButton, BackgroundFollowsTheEnabledState)
     EXPECT_EQ(qxkit::bgColor(&button), qxkit::disabledButtonColor());
     button.setEnabled(true);
     EXPECT_EQ(qxkit::bgColor(&button), qxkit::globalThemeColor());
-}
-
-TEST(LabelFactory, MakesAnEmptyPlainLabelAndAppliesOnlyWhatIsGiven)
-{
-    std::unique_ptr<QLabel> plain(qxkit::label());
-    EXPECT_TRUE(plain->text().isEmpty());
-    EXPECT_FALSE(plain->autoFillBackground());
-    EXPECT_EQ(plain->textInteractionFlags(), Qt::NoTextInteraction);
-
-    QFont font;
-    font.setPointSize(21);
-    std::unique_ptr<QLabel> styled(qxkit::label(QStringLiteral("Hi"), QColor(Qt::red), font));
-    EXPECT_EQ(styled->text(), QStringLiteral("Hi"));
-    EXPECT_EQ(styled->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(styled->font().pointSize(), 21);
 }
 
 } // namespace

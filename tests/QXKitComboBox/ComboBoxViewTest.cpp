@@ -1,11 +1,11 @@
 #include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 #include "EventLoop.h"
+#include "Screenshots.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
@@ -327,12 +327,8 @@ TEST_F(ComboBoxViewTest, ClosedAndOpenControlCanBeDrawn)
     EXPECT_EQ(open.pixelColor(rowPoint), QColor(17, 108, 214));
     EXPECT_NE(closed.pixelColor(rowPoint), QColor(17, 108, 214));
 
-    const QString directory = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
-    if (!directory.isEmpty()) {
-        QDir().mkpath(directory);
-        closed.save(QDir(directory).filePath(QStringLiteral("combobox-closed.png")));
-        open.save(QDir(directory).filePath(QStringLiteral("combobox-open.png")));
-    }
+    orvane::test::saveScreenshot(closed, QStringLiteral("combobox-closed"));
+    orvane::test::saveScreenshot(open, QStringLiteral("combobox-open"));
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include "QXDashboard.h"
 #include "TimerView.h"
 
-#include <QDir>
-#include <QImage>
+#include "Screenshots.h"
+
 #include <QLabel>
 #include <QTest>
 #include <QVBoxLayout>
@@ -96,7 +96,6 @@ TEST(ControlScreenshots, EachControlDrawsItself)
     on->setFocus();
     QTest::qWait(600); // the pointer's turn and the switches' slides
 
-    const QString folder = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
     for (const auto &[name, window] : pictures) {
         const QImage image = window->grab().toImage();
         bool drawn = false;
@@ -105,9 +104,7 @@ TEST(ControlScreenshots, EachControlDrawsItself)
                 drawn = image.pixel(x, y) != image.pixel(0, 0);
         }
         EXPECT_TRUE(drawn) << name.toStdString();
-        if (!folder.isEmpty()) {
-            EXPECT_TRUE(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-        }
+        orvane::test::saveScreenshot(image, name);
     }
 }
 

@@ -2,19 +2,20 @@
 
 #include <EventLoop.h>
 #include <FakeFan.h>
+#include <Loopback.h>
 #include <QXAsyncSocket.h>
 #include <QXSocketCode.h>
 #include <QXSocketReadOperation.h>
 #include <QXSocketWriteOperation.h>
 
 #include <QElapsedTimer>
-#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
 #include <thread>
 
 using orvane::test::BlockRecorder;
+using orvane::test::closedPort;
 using orvane::test::FakeFan;
 using orvane::test::spinFor;
 using orvane::test::waitUntil;
@@ -31,15 +32,6 @@ QByteArray frame(quint8 code, quint8 high = 0, quint8 low = 0)
     bytes.append(char(high));
     bytes.append(char(low));
     return bytes;
-}
-
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
 }
 
 // A write of the frame, then one read of whatever arrives.
@@ -64,22 +56,6 @@ struct PreparingDelegate : QXAsyncSocketDelegate
 };
 
 } // namespace
-
-TEST(AsyncSocketQueue, SettingsHaveTheirDefaults)
-{
-    QXAsyncSocket unset(QString(), 8000);
-    EXPECT_EQ(unset.port(), 0) << "an empty host leaves address and port unset";
-    EXPECT_EQ(unset.IP(), QStringLiteral("192.168.1.1"));
-    EXPECT_EQ(unset.connectTimeout(), 2);
-    EXPECT_EQ(unset.readTimeout(), 3);
-    EXPECT_EQ(unset.writeTimeout(), 3);
-    EXPECT_EQ(unset.status(), QXAsyncSocket::Disconnected);
-    EXPECT_TRUE(unset.isDisconnected());
-
-    QXAsyncSocket set(kLoopback, 8000);
-    EXPECT_EQ(set.IP(), kLoopback);
-    EXPECT_EQ(set.port(), 8000);
-}
 
 // Refusals reach the caller before the method returns, on the caller's own thread.
 TEST(AsyncSocketQueue, RefusalsAreReportedAtOnceOnTheCallersThread)

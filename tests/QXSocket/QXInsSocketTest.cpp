@@ -67,11 +67,6 @@ struct RecordingDelegate : QXInsSocketDelegate
     QList<std::pair<QString, QString>> accepted;
 };
 
-bool isCode(const BlockRecorder::Call &call, QXSocketCode code)
-{
-    return call.code == code;
-}
-
 // Every instruction of the short form with the number it has on the wire.
 const QList<std::pair<QXInsCode, int>> kShortInstructions = {
     {QXInsCode::powerOn, 1}, {QXInsCode::powerOff, 2}, {QXInsCode::light, 3}, {QXInsCode::deleteItem, 4},
@@ -148,7 +143,7 @@ TEST(InsSocket, AReplyThatFailsItsCheckReachesTheFailureBlockWith302)
     ASSERT_EQ(f.calls.count(), 3);
     for (const BlockRecorder::Call &call : f.calls.calls()) {
         EXPECT_EQ(call.name, "failure");
-        EXPECT_TRUE(isCode(call, QXSocketCode::checkFailed));
+        EXPECT_TRUE(call.code == QXSocketCode::checkFailed);
     }
     EXPECT_EQ(f.calls.calls()[0].payload.toByteArray(), head(QXInsCode::currentPlayList));
 }
@@ -219,7 +214,7 @@ TEST(InsSocket, AListHeadThatFailsItsCheckFailsOnceWith302)
     f.socket.downloadListWithSuccess(f.success(), f.failure());
     const BlockRecorder::Call call = f.onlyCall();
     EXPECT_EQ(call.name, "failure");
-    EXPECT_TRUE(isCode(call, QXSocketCode::checkFailed));
+    EXPECT_TRUE(call.code == QXSocketCode::checkFailed);
     EXPECT_EQ(call.payload.toByteArray(), bytes({0x35, 0xA4, 0x0C, 0x00, 0x00, 0x00, 0x05}));
 }
 
@@ -237,7 +232,7 @@ TEST(InsSocket, BluetoothListIsParsedAsJson)
     EXPECT_EQ(f.calls.names(), (QStringList{"success", "failure", "success"}));
     const QJsonValue list = f.calls.calls()[0].payload.value<QJsonValue>();
     EXPECT_EQ(list.toArray().at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("speaker"));
-    EXPECT_TRUE(isCode(f.calls.calls()[1], QXSocketCode::checkFailed));
+    EXPECT_TRUE(f.calls.calls()[1].code == QXSocketCode::checkFailed);
     EXPECT_EQ(f.calls.calls()[2].payload.toString(), QString(QLatin1String("")));
     EXPECT_EQ(f.fan.frames()[0].bytes, bytes({0x05, 0x35, 0xA4, 0x2F, 0x00, 0x00}));
 }
@@ -259,7 +254,7 @@ TEST(InsSocket, JsonCommandReadsItsBodyAndNamesAMissingHead)
     silent.socket.sendJsonCommanndWithParams(QJsonValue(1), silent.success(), silent.failure());
     call = silent.onlyCall();
     EXPECT_EQ(call.name, "failure");
-    EXPECT_TRUE(isCode(call, QXSocketCode::jsonHeadMissing));
+    EXPECT_TRUE(call.code == QXSocketCode::jsonHeadMissing);
 }
 
 TEST(InsSocket, CurrentPlayListIndexNeedsAReplyThatHoldsIt)
@@ -274,7 +269,7 @@ TEST(InsSocket, CurrentPlayListIndexNeedsAReplyThatHoldsIt)
     ASSERT_TRUE(f.calls.waitFor(2));
     EXPECT_EQ(f.calls.names(), (QStringList{"success", "failure"}));
     EXPECT_EQ(f.calls.calls()[0].payload.toInt(), -3);
-    EXPECT_TRUE(isCode(f.calls.calls()[1], QXSocketCode::checkFailed));
+    EXPECT_TRUE(f.calls.calls()[1].code == QXSocketCode::checkFailed);
     EXPECT_EQ(f.fan.frames()[0].bytes, bytes({0x05, 0x35, 0xA4, 0x0C, 0x02, 0x00}));
 }
 
@@ -313,7 +308,7 @@ TEST(InsSocket, ANameReplyWithoutANameFailsOnceWith302)
         f.socket.fetchCurrentPlayListNameWithSuccess(f.success(), f.failure());
         const BlockRecorder::Call call = f.onlyCall();
         EXPECT_EQ(call.name, "failure") << reply.toHex().toStdString();
-        EXPECT_TRUE(isCode(call, QXSocketCode::checkFailed));
+        EXPECT_TRUE(call.code == QXSocketCode::checkFailed);
         EXPECT_EQ(call.payload.toByteArray(), reply);
     }
 }
@@ -338,7 +333,7 @@ TEST(InsSocket, ArgumentsThatCannotBeFramedAreRefusedWith303)
     ASSERT_EQ(calls.size(), 8) << "refused before returning";
     for (const BlockRecorder::Call &call : calls) {
         EXPECT_EQ(call.name, "failure");
-        EXPECT_TRUE(isCode(call, QXSocketCode::badArgument));
+        EXPECT_TRUE(call.code == QXSocketCode::badArgument);
         EXPECT_FALSE(call.operation);
     }
     EXPECT_EQ(calls[0].payload.toString(), QStringLiteral("wifi:(null), pwd:********"));
@@ -389,7 +384,7 @@ TEST(InsSocket, ARefusedPasswordFailsTheRequestWith302AndIsAskedAgain)
     f.socket.sendInsWithType(QXInsCode::status, qint16(0), f.success(), f.failure());
     const BlockRecorder::Call call = f.onlyCall();
     EXPECT_EQ(call.name, "failure");
-    EXPECT_TRUE(isCode(call, QXSocketCode::checkFailed));
+    EXPECT_TRUE(call.code == QXSocketCode::checkFailed);
     EXPECT_TRUE(call.operation);
     EXPECT_EQ(f.socket.verifyState(), QXInsSocket::NotChecked);
     EXPECT_TRUE(f.fan.frames().isEmpty()) << "the refused request is never sent";
@@ -408,7 +403,7 @@ TEST(InsSocket, APasswordCheckWithoutAPasswordFailsAtOnce)
     f.socket.setShouldVerify(true);
     EXPECT_FALSE(f.socket.sendInsWithType(QXInsCode::status, qint16(0), f.success(), f.failure()));
     ASSERT_EQ(f.calls.count(), 1);
-    EXPECT_TRUE(isCode(f.calls.calls()[0], QXSocketCode::checkFailed));
+    EXPECT_TRUE(f.calls.calls()[0].code == QXSocketCode::checkFailed);
     EXPECT_EQ(f.calls.calls()[0].payload.toString(), QStringLiteral("verifyData为空!"));
     spinFor(100);
     EXPECT_EQ(f.calls.count(), 1);
@@ -476,7 +471,7 @@ TEST(InsSocket, AFanThatDropsOrRefusesTheConnectionGivesOne305)
     f.socket.downloadListWithSuccess(f.success(), f.failure());
     BlockRecorder::Call call = f.onlyCall();
     EXPECT_EQ(call.name, "failure");
-    EXPECT_TRUE(isCode(call, QXSocketCode::disconnected));
+    EXPECT_TRUE(call.code == QXSocketCode::disconnected);
     EXPECT_EQ(f.fan.received(), bytes({0x05, 0x35, 0xA4}));
 
     f.fan.setDropAfter(0);
@@ -484,7 +479,7 @@ TEST(InsSocket, AFanThatDropsOrRefusesTheConnectionGivesOne305)
     ASSERT_TRUE(waitUntil([&] { return f.socket.status() == QXAsyncSocket::Disconnected; }));
     f.socket.sendInsWithType(QXInsCode::status, qint16(0), f.success(), f.failure());
     ASSERT_TRUE(f.calls.waitFor(2));
-    EXPECT_TRUE(isCode(f.calls.calls()[1], QXSocketCode::disconnected));
+    EXPECT_TRUE(f.calls.calls()[1].code == QXSocketCode::disconnected);
 
     f.fan.setRefuseConnections(false);
     ASSERT_TRUE(waitUntil([&] { return f.socket.status() == QXAsyncSocket::Disconnected; }));

@@ -6,7 +6,6 @@
 #include "Widget/Dialog/DialogWindowController.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,13 +18,9 @@
 namespace {
 
 using orvane::test::AnsweringPresenter;
+using orvane::test::press;
+using orvane::test::pressEscape;
 using Type = Utils::DialogType;
-
-void pressEscape(QWidget *widget)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
 
 int blockAnswer(Type type, const AnsweringPresenter::Answer &answer)
 {
@@ -39,11 +34,6 @@ int blockAnswer(Type type, const AnsweringPresenter::Answer &answer)
     });
     EXPECT_EQ(calls, 1);
     return result;
-}
-
-AnsweringPresenter::Answer press(const char *name)
-{
-    return [name](QDialog *dialog) { AnsweringPresenter::press(dialog, QString::fromLatin1(name)); };
 }
 
 TEST(UtilsDialogs, BlockFormAnswersOnceForEveryWayOut)
@@ -91,10 +81,7 @@ TEST(UtilsDialogs, RealModalWaitEndsWhenTheOperatorClicks)
 TEST(UtilsDialogs, TargetFormReadsTheInputBeforeClosing)
 {
     AnsweringPresenter presenter;
-    presenter.answerNext([](QDialog *dialog) {
-        AnsweringPresenter::type(dialog, QStringLiteral("inputField"), QStringLiteral("12345678"));
-        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
-    });
+    presenter.answerNext(orvane::test::typeAndPress(QStringLiteral("12345678"), "btnOK"));
     Utils *utils = Utils::shareInstance();
     QObject screen;
     QString typed;

@@ -1,26 +1,12 @@
 #include "Core/Utils.h"
-#include "Core/WifiProvider.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class ListedWifi : public WifiProvider
-{
-public:
-    explicit ListedWifi(QStringList names) : m_names(std::move(names)) {}
-    QString interfaceName() override { return QStringLiteral("wlan0"); }
-    std::optional<QString> currentNetworkName() override { return std::nullopt; }
-    QStringList cachedNetworkNames() override { return m_names; }
-
-private:
-    QStringList m_names;
-};
 
 TEST(Utils, FileSizeIsShownInTheLargestFittingUnit)
 {
@@ -78,33 +64,6 @@ TEST(Utils, DeletingRemovesFilesButNeverAFolderWithContent)
     Utils::deleteFileWithPath(root + QStringLiteral("/missing"));
     EXPECT_FALSE(QFile::exists(single.fileName()));
     EXPECT_TRUE(QFile::exists(keep.fileName()));
-}
-
-TEST(Utils, WifiListHoldsEachNamedNetworkOnceInTheSystemsOrder)
-{
-    Utils *utils = Utils::shareInstance();
-    utils->setWifiProvider(std::make_shared<ListedWifi>(QStringList{
-        QStringLiteral("HomeNet"), QString(), QStringLiteral("Cafe"), QStringLiteral("HomeNet")}));
-    utils->getWifiList();
-    const QList<WifiInfo> list = utils->wifiList();
-    ASSERT_EQ(list.size(), 2);
-    EXPECT_EQ(list.at(0).wifiName(), QStringLiteral("HomeNet"));
-    EXPECT_EQ(list.at(1).wifiName(), QStringLiteral("Cafe"));
-    EXPECT_FALSE(list.at(0).wifiPwd().has_value());
-    EXPECT_FALSE(utils->getWifiName().has_value());
-}
-
-TEST(Utils, ButtonTitleTakesTheColourOrWhite)
-{
-    QPushButton button(QStringLiteral("Go"));
-    Utils::setButton(&button, std::nullopt, std::nullopt);
-    EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::white));
-    QFont font;
-    font.setPointSize(19);
-    Utils::setButton(&button, QColor(Qt::red), font);
-    EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
-    EXPECT_EQ(button.font().pointSize(), 19);
-    EXPECT_EQ(button.text(), QStringLiteral("Go"));
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "DialogPresenter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -28,12 +31,17 @@ public:
     ~AnsweringPresenter() override { Modalia::DialogPresenter::setCurrent(nullptr); }
 
     void answerNext(Answer answer) { m_script.append(std::move(answer)); }
+    // Refusing, every dialog is recorded but reported as one that cannot be shown.
+    void setRefusing(bool refusing) { m_refusing = refusing; }
     QList<QPointer<QDialog>> presented() const { return m_presented; }
     QDialog *last() const { return m_presented.isEmpty() ? nullptr : m_presented.last().data(); }
 
     bool present(QDialog *dialog, QWidget *) override
     {
         m_presented.append(dialog);
+        texts.append(dialog->accessibleName());
+        if (m_refusing)
+            return false;
         if (!m_script.isEmpty())
             m_script.takeFirst()(dialog);
         return true;
@@ -61,9 +69,35 @@ public:
             field->setText(text);
     }
 
+    // The message of each dialog presented (a dialog's accessible name is its text), kept since an
+    // answered dialog is deleted soon after.
+    QStringList texts;
+
 private:
+    bool m_refusing = false;
     QList<Answer> m_script;
     QList<QPointer<QDialog>> m_presented;
 };
+
+inline void pressEscape(QWidget *widget)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// Scripted answers: press a button, or type into the field first.
+inline AnsweringPresenter::Answer press(const char *button)
+{
+    return [button](QDialog *dialog) { AnsweringPresenter::press(dialog, QString::fromLatin1(button)); };
+}
+
+inline AnsweringPresenter::Answer typeAndPress(const QString &text, const char *button,
+                                               const char *field = "inputField")
+{
+    return [text, button, field](QDialog *dialog) {
+        AnsweringPresenter::type(dialog, QString::fromLatin1(field), text);
+        AnsweringPresenter::press(dialog, QString::fromLatin1(button));
+    };
+}
 
 } // namespace orvane::test

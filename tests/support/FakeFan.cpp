@@ -83,7 +83,7 @@ private:
 
     void accept(QTcpSocket *client)
     {
-        m_fan->recordConnection();
+        m_fan->locked([this] { ++m_fan->m_connections; });
         client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
         if (m_fan->settings().refuse) {
@@ -106,7 +106,7 @@ private:
             drop = true;
         }
         connection.receivedTotal += incoming.size();
-        m_fan->record(incoming);
+        m_fan->locked([&] { m_fan->m_received += incoming; });
         connection.buffer += incoming;
         if (drop) {
             client->abort();
@@ -124,7 +124,7 @@ private:
                     return;
                 const bool accepted = connection.buffer.left(expected.size()) == expected;
                 connection.buffer.remove(0, expected.size());
-                m_fan->recordPasswordAttempt();
+                m_fan->locked([this] { ++m_fan->m_passwordAttempts; });
                 const QByteArray answer = settings.passwordAnswer.value_or(QByteArray(1, accepted ? '1' : '0'));
                 connection.passwordDone = answer.startsWith('1');
                 send(client, FakeFan::Reply::bytes(answer), settings);
@@ -137,7 +137,7 @@ private:
             frame.bytes = connection.buffer.left(length);
             frame.code = length >= 4 ? quint8(frame.bytes[3]) : 0;
             connection.buffer.remove(0, length);
-            m_fan->recordFrame(frame);
+            m_fan->locked([&] { m_fan->m_frames.append(frame); });
             send(client, m_fan->replyFor(frame), settings);
         }
     }
@@ -217,91 +217,10 @@ FakeFan::~FakeFan()
     delete m_thread;
 }
 
-QHostAddress FakeFan::address() const
-{
-    return m_address;
-}
-
-quint16 FakeFan::port() const
-{
-    return m_port;
-}
-
-void FakeFan::requirePassword(const QByteArray &password)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.password = password;
-}
-
-void FakeFan::setPasswordAnswer(const std::optional<QByteArray> &answer)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.passwordAnswer = answer;
-}
-
-void FakeFan::setReply(quint8 code, const Reply &reply)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.replies.insert(code, reply);
-}
-
-void FakeFan::setReply(quint8 code, const QByteArray &reply)
-{
-    setReply(code, Reply::bytes(reply));
-}
-
-void FakeFan::setScript(Script script)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.script = std::move(script);
-}
-
-void FakeFan::setSilent(bool silent)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.silent = silent;
-}
-
-void FakeFan::setDelay(int ms)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.delayMs = ms;
-}
-
-void FakeFan::setSegmentSize(int bytes)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.segmentSize = bytes;
-}
-
-void FakeFan::setDropAfter(qint64 bytes)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.dropAfter = bytes;
-}
-
-void FakeFan::setRefuseConnections(bool refuse)
-{
-    std::lock_guard lock(m_mutex);
-    m_settings.refuse = refuse;
-}
-
 void FakeFan::disconnectClients()
 {
     FakeFanServer *server = m_server;
     QMetaObject::invokeMethod(server, [server] { server->disconnectClients(); }, Qt::QueuedConnection);
-}
-
-QByteArray FakeFan::received() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_received;
-}
-
-QList<FakeFan::Frame> FakeFan::frames() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_frames;
 }
 
 QList<quint8> FakeFan::codes() const
@@ -313,18 +232,6 @@ QList<quint8> FakeFan::codes() const
     return codes;
 }
 
-int FakeFan::connectionCount() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_connections;
-}
-
-int FakeFan::passwordAttempts() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_passwordAttempts;
-}
-
 void FakeFan::clearRecords()
 {
     std::lock_guard lock(m_mutex);
@@ -332,12 +239,6 @@ void FakeFan::clearRecords()
     m_frames.clear();
     m_connections = 0;
     m_passwordAttempts = 0;
-}
-
-FakeFan::Settings FakeFan::settings() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_settings;
 }
 
 FakeFan::Reply FakeFan::replyFor(const Frame &frame) const
@@ -369,30 +270,6 @@ FakeFan::Reply FakeFan::replyFor(const Frame &frame) const
     default:
         return Reply::bytes(plainReply(frame.code));
     }
-}
-
-void FakeFan::record(const QByteArray &bytes)
-{
-    std::lock_guard lock(m_mutex);
-    m_received += bytes;
-}
-
-void FakeFan::recordFrame(const Frame &frame)
-{
-    std::lock_guard lock(m_mutex);
-    m_frames.append(frame);
-}
-
-void FakeFan::recordConnection()
-{
-    std::lock_guard lock(m_mutex);
-    ++m_connections;
-}
-
-void FakeFan::recordPasswordAttempt()
-{
-    std::lock_guard lock(m_mutex);
-    ++m_passwordAttempts;
 }
 
 QByteArray FakeFan::plainReply(quint8 code, const QByteArray &extra)

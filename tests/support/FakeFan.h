@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <type_traits>
 
 class QThread;
 
@@ -52,37 +53,40 @@ public:
     FakeFan(const FakeFan &) = delete;
     FakeFan &operator=(const FakeFan &) = delete;
 
-    QHostAddress address() const;
+    QHostAddress address() const { return m_address; }
     // The port it listens on (0 when it could not listen).
-    quint16 port() const;
+    quint16 port() const { return m_port; }
 
     // Every fresh connection must first send this password (its exact bytes). A matching password
     // is answered '1', any other '0', unless setPasswordAnswer() scripted another answer.
-    void requirePassword(const QByteArray &password);
-    void setPasswordAnswer(const std::optional<QByteArray> &answer);
+    void requirePassword(const QByteArray &password) { set(&Settings::password, std::optional(password)); }
+    void setPasswordAnswer(const std::optional<QByteArray> &answer) { set(&Settings::passwordAnswer, answer); }
 
     // The reply to every frame with this code.
-    void setReply(quint8 code, const Reply &reply);
-    void setReply(quint8 code, const QByteArray &reply);
+    void setReply(quint8 code, const Reply &reply)
+    {
+        locked([&] { m_settings.replies.insert(code, reply); });
+    }
+    void setReply(quint8 code, const QByteArray &reply) { setReply(code, Reply::bytes(reply)); }
     // Asked first for every frame (on the fan's thread); no value falls back to the reply set for
     // the code, then to the default.
-    void setScript(Script script);
+    void setScript(Script script) { set(&Settings::script, std::move(script)); }
     // Applied to every reply: no answer at all, a delay, or cutting into segments of this size.
-    void setSilent(bool silent);
-    void setDelay(int ms);
-    void setSegmentSize(int bytes);
+    void setSilent(bool silent) { set(&Settings::silent, silent); }
+    void setDelay(int ms) { set(&Settings::delayMs, ms); }
+    void setSegmentSize(int bytes) { set(&Settings::segmentSize, bytes); }
     // Closes each connection once it has received this many bytes (0: never).
-    void setDropAfter(qint64 bytes);
+    void setDropAfter(qint64 bytes) { set(&Settings::dropAfter, bytes); }
     // Accepted connections are closed at once.
-    void setRefuseConnections(bool refuse);
+    void setRefuseConnections(bool refuse) { set(&Settings::refuse, refuse); }
     // Closes every open connection.
     void disconnectClients();
 
-    QByteArray received() const;
-    QList<Frame> frames() const;
+    QByteArray received() const { return locked([this] { return m_received; }); }
+    QList<Frame> frames() const { return locked([this] { return m_frames; }); }
     QList<quint8> codes() const;
-    int connectionCount() const;
-    int passwordAttempts() const;
+    int connectionCount() const { return locked([this] { return m_connections; }); }
+    int passwordAttempts() const { return locked([this] { return m_passwordAttempts; }); }
     void clearRecords();
 
     // Reply builders. The default reply of a code is plainReply(code), except: lists and the
@@ -112,12 +116,21 @@ private:
         bool refuse = false;
     };
 
-    Settings settings() const;
+    // Runs `f` under the fan's lock: the fan's thread and the test's touch the same records.
+    template <typename F>
+    std::invoke_result_t<F> locked(F f) const
+    {
+        std::lock_guard lock(m_mutex);
+        return f();
+    }
+    template <typename T, typename V>
+    void set(T Settings::*field, V &&value)
+    {
+        locked([&] { m_settings.*field = std::forward<V>(value); });
+    }
+
+    Settings settings() const { return locked([this] { return m_settings; }); }
     Reply replyFor(const Frame &frame) const;
-    void record(const QByteArray &bytes);
-    void recordFrame(const Frame &frame);
-    void recordConnection();
-    void recordPasswordAttempt();
 
     mutable std::mutex m_mutex;
     Settings m_settings;

@@ -64,91 +64,9 @@ bool FakeFanFileServer::start(quint16 plainPort, quint16 passwordPort)
     return true;
 }
 
-quint16 FakeFanFileServer::plainPort() const
-{
-    return m_plainPort;
-}
-
-quint16 FakeFanFileServer::passwordPort() const
-{
-    return m_passwordPort;
-}
-
 void FakeFanFileServer::closePlainPort()
 {
     runOn(m_plainServer, [this] { m_plainServer->close(); });
-}
-
-void FakeFanFileServer::setPassword(const QByteArray &password)
-{
-    QMutexLocker lock(&m_mutex);
-    m_password = password;
-}
-
-void FakeFanFileServer::setRefusePassword(bool refuse)
-{
-    QMutexLocker lock(&m_mutex);
-    m_refusePassword = refuse;
-}
-
-void FakeFanFileServer::setAnswer(char answer)
-{
-    QMutexLocker lock(&m_mutex);
-    m_answer = answer;
-}
-
-void FakeFanFileServer::setNeverAnswer(bool never)
-{
-    QMutexLocker lock(&m_mutex);
-    m_neverAnswer = never;
-}
-
-void FakeFanFileServer::setStopReadingAfter(qint64 bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_stopReadingAfter = bytes;
-}
-
-void FakeFanFileServer::setDropAfter(qint64 bytes)
-{
-    QMutexLocker lock(&m_mutex);
-    m_dropAfter = bytes;
-}
-
-void FakeFanFileServer::setKeepData(bool keep)
-{
-    QMutexLocker lock(&m_mutex);
-    m_keepData = keep;
-}
-
-QList<FakeFanFileServer::Transfer> FakeFanFileServer::transfers() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_transfers;
-}
-
-QList<QByteArray> FakeFanFileServer::streams() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_streams;
-}
-
-QList<quint16> FakeFanFileServer::connectionPorts() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_connectionPorts;
-}
-
-QList<QByteArray> FakeFanFileServer::passwords() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_passwords;
-}
-
-qint64 FakeFanFileServer::bytesReceived() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_bytesReceived;
 }
 
 void FakeFanFileServer::accept(QTcpServer *server)

@@ -37,33 +37,33 @@ public:
 
     // Listens on 127.0.0.1; port 0 picks a free one. False when either port cannot be bound.
     bool start(quint16 plainPort = 0, quint16 passwordPort = 0);
-    quint16 plainPort() const;
-    quint16 passwordPort() const;
+    quint16 plainPort() const { return m_plainPort; }
+    quint16 passwordPort() const { return m_passwordPort; }
     // Stops listening on the plain port, so clients must turn to the password port.
     void closePlainPort();
 
     // The password the fan accepts on the password port ("12345678" by default).
-    void setPassword(const QByteArray &password);
-    void setRefusePassword(bool refuse);
+    void setPassword(const QByteArray &password) { set(m_password, password); }
+    void setRefusePassword(bool refuse) { set(m_refusePassword, refuse); }
     // The byte that answers each transfer.
-    void setAnswer(char answer);
-    void setNeverAnswer(bool never);
+    void setAnswer(char answer) { set(m_answer, answer); }
+    void setNeverAnswer(bool never) { set(m_neverAnswer, never); }
     // After this many bytes of a connection the fan reads no more (-1: off). Set before the
     // connection is made.
-    void setStopReadingAfter(qint64 bytes);
+    void setStopReadingAfter(qint64 bytes) { set(m_stopReadingAfter, bytes); }
     // After this many bytes of a connection the fan closes it (-1: off).
-    void setDropAfter(qint64 bytes);
+    void setDropAfter(qint64 bytes) { set(m_dropAfter, bytes); }
     // Bodies and raw streams are kept by default; a benchmark that sends hundreds of megabytes
     // only counts them.
-    void setKeepData(bool keep);
+    void setKeepData(bool keep) { set(m_keepData, keep); }
 
-    QList<Transfer> transfers() const;
+    QList<Transfer> transfers() const { return get(m_transfers); }
     // The raw bytes received on each connection, in order of acceptance.
-    QList<QByteArray> streams() const;
+    QList<QByteArray> streams() const { return get(m_streams); }
     // The port of each accepted connection, in order of acceptance.
-    QList<quint16> connectionPorts() const;
-    QList<QByteArray> passwords() const;
-    qint64 bytesReceived() const;
+    QList<quint16> connectionPorts() const { return get(m_connectionPorts); }
+    QList<QByteArray> passwords() const { return get(m_passwords); }
+    qint64 bytesReceived() const { return get(m_bytesReceived); }
 
 private:
     enum class Stage { Password, Head, Name, Body };
@@ -76,6 +76,20 @@ private:
         QByteArray pending;
         Transfer transfer;
     };
+
+    // The fields below m_mutex are shared between the server's thread and the test's.
+    template <typename T>
+    void set(T &field, const T &value)
+    {
+        QMutexLocker lock(&m_mutex);
+        field = value;
+    }
+    template <typename T>
+    T get(const T &field) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return field;
+    }
 
     void accept(QTcpServer *server);
     void receive(QTcpSocket *socket);

@@ -174,28 +174,20 @@ QDBusConnection FakeNetworkManager::clientConnection()
     return QDBusConnection::connectToBus(m_address, name);
 }
 
-void FakeNetworkManager::setAccessPoints(const QList<QByteArray> &ssids)
+namespace {
+
+template <typename T>
+void assign(FakeNetworkManager::State &state, T FakeNetworkManager::State::*field, const T &value)
 {
-    QMutexLocker locker(&m_state->mutex);
-    m_state->ssids = ssids;
+    QMutexLocker locker(&state.mutex);
+    state.*field = value;
 }
 
-void FakeNetworkManager::setActiveAccessPoint(int index)
-{
-    QMutexLocker locker(&m_state->mutex);
-    m_state->active = index;
-}
+} // namespace
 
-void FakeNetworkManager::setInterfaceName(const QString &name)
-{
-    QMutexLocker locker(&m_state->mutex);
-    m_state->interfaceName = name;
-}
-
-void FakeNetworkManager::setSilent(bool silent)
-{
-    QMutexLocker locker(&m_state->mutex);
-    m_state->silent = silent;
-}
+void FakeNetworkManager::setAccessPoints(const QList<QByteArray> &ssids) { assign(*m_state, &State::ssids, ssids); }
+void FakeNetworkManager::setActiveAccessPoint(int index) { assign(*m_state, &State::active, index); }
+void FakeNetworkManager::setInterfaceName(const QString &name) { assign(*m_state, &State::interfaceName, name); }
+void FakeNetworkManager::setSilent(bool silent) { assign(*m_state, &State::silent, silent); }
 
 } // namespace orvane::test
