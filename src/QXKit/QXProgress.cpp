@@ -56,13 +56,7 @@ qint64 QXProgress::totalUnitCount() const
 
 void QXProgress::setTotalUnitCount(qint64 count)
 {
-    Changes changes;
-    {
-        QMutexLocker locker(&treeMutex());
-        m_total = count;
-        changes = settleUpwardsLocked();
-    }
-    notify(changes);
+    setCount(&QXProgress::m_total, count);
 }
 
 qint64 QXProgress::completedUnitCount() const
@@ -73,10 +67,15 @@ qint64 QXProgress::completedUnitCount() const
 
 void QXProgress::setCompletedUnitCount(qint64 count)
 {
+    setCount(&QXProgress::m_completed, count);
+}
+
+void QXProgress::setCount(qint64 QXProgress::*field, qint64 count)
+{
     Changes changes;
     {
         QMutexLocker locker(&treeMutex());
-        m_completed = count;
+        this->*field = count;
         changes = settleUpwardsLocked();
     }
     notify(changes);

@@ -60,6 +60,8 @@ private:
     // Turns finished children into completed units, from here up to the root.
     Changes settleUpwardsLocked();
     static void notify(const Changes &changes);
+    // Sets the total or completed count, then tells every progress whose fraction changed.
+    void setCount(qint64 QXProgress::*field, qint64 count);
     void setPausedLocked(bool paused, QList<std::shared_ptr<QXProgress>> &changed);
 
     qint64 m_total;

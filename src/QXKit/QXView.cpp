@@ -80,6 +80,24 @@ ViewLayer *ensureLayer(QWidget *widget)
     return new ViewLayer(widget);
 }
 
+// A value that needs the layer turns it on; any other value only changes an existing layer.
+template <typename T>
+void setLayerValue(QWidget *widget, T ViewLayer::*field, const T &value, bool needsLayer)
+{
+    if (ViewLayer *layer = needsLayer ? ensureLayer(widget) : layerOf(widget)) {
+        layer->*field = value;
+        layer->changed();
+    }
+}
+
+// Without a layer: no colour, no radius, no width.
+template <typename T>
+T layerValue(const QWidget *widget, T ViewLayer::*field)
+{
+    const ViewLayer *layer = layerOf(widget);
+    return layer ? layer->*field : T();
+}
+
 void applyText(QWidget *widget, const QString &text)
 {
     if (auto *label = qobject_cast<QLabel *>(widget))
@@ -142,9 +160,7 @@ bool userInterfaceDisabled(const QWidget *widget)
 void setBgColor(QWidget *widget, const std::optional<QColor> &color)
 {
     if (color) {
-        ViewLayer *layer = ensureLayer(widget);
-        layer->background = color;
-        layer->changed();
+        setLayerValue(widget, &ViewLayer::background, color, true);
     } else if (ViewLayer *layer = layerOf(widget)) {
         delete layer;
         widget->update();
@@ -153,53 +169,37 @@ void setBgColor(QWidget *widget, const std::optional<QColor> &color)
 
 std::optional<QColor> bgColor(const QWidget *widget)
 {
-    const ViewLayer *layer = layerOf(widget);
-    return layer ? layer->background : std::nullopt;
+    return layerValue(widget, &ViewLayer::background);
 }
 
 void setCRadius(QWidget *widget, qreal radius)
 {
-    ViewLayer *layer = radius > 0 ? ensureLayer(widget) : layerOf(widget);
-    if (layer) {
-        layer->radius = radius;
-        layer->changed();
-    }
+    setLayerValue(widget, &ViewLayer::radius, radius, radius > 0);
 }
 
 qreal cRadius(const QWidget *widget)
 {
-    const ViewLayer *layer = layerOf(widget);
-    return layer ? layer->radius : 0;
+    return layerValue(widget, &ViewLayer::radius);
 }
 
 void setBorderColor(QWidget *widget, const std::optional<QColor> &color)
 {
-    ViewLayer *layer = color ? ensureLayer(widget) : layerOf(widget);
-    if (layer) {
-        layer->border = color;
-        layer->changed();
-    }
+    setLayerValue(widget, &ViewLayer::border, color, color.has_value());
 }
 
 std::optional<QColor> borderColor(const QWidget *widget)
 {
-    const ViewLayer *layer = layerOf(widget);
-    return layer ? layer->border : std::nullopt;
+    return layerValue(widget, &ViewLayer::border);
 }
 
 void setBorderWidth(QWidget *widget, qreal width)
 {
-    ViewLayer *layer = width > 0 ? ensureLayer(widget) : layerOf(widget);
-    if (layer) {
-        layer->borderWidth = width;
-        layer->changed();
-    }
+    setLayerValue(widget, &ViewLayer::borderWidth, width, width > 0);
 }
 
 qreal borderWidth(const QWidget *widget)
 {
-    const ViewLayer *layer = layerOf(widget);
-    return layer ? layer->borderWidth : 0;
+    return layerValue(widget, &ViewLayer::borderWidth);
 }
 
 bool hasLayer(const QWidget *widget)

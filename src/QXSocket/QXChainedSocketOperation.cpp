@@ -214,29 +214,27 @@ bool QXChainedSocketOperation::finish(Status end)
     return false;
 }
 
+bool QXChainedSocketOperation::settle(Status end, bool withStep, qint64 code, const QVariant &payload)
+{
+    if (!finish(end))
+        return false;
+    // The block is read only once the step has ended, so one set meanwhile is the one called.
+    if (QXOperationBlock block = end == Succeeded ? success() : failure())
+        block(withStep ? shared_from_this() : nullptr, code, payload);
+    return true;
+}
+
 bool QXChainedSocketOperation::succeed(qint64 code, const QVariant &payload)
 {
-    if (!finish(Succeeded))
-        return false;
-    if (QXOperationBlock block = success())
-        block(shared_from_this(), code, payload);
-    return true;
+    return settle(Succeeded, true, code, payload);
 }
 
 bool QXChainedSocketOperation::fail(qint64 code, const QVariant &payload)
 {
-    if (!finish(Failed))
-        return false;
-    if (QXOperationBlock block = failure())
-        block(shared_from_this(), code, payload);
-    return true;
+    return settle(Failed, true, code, payload);
 }
 
 bool QXChainedSocketOperation::failWithoutStep(qint64 code, const QVariant &payload)
 {
-    if (!finish(Failed))
-        return false;
-    if (QXOperationBlock block = failure())
-        block(nullptr, code, payload);
-    return true;
+    return settle(Failed, false, code, payload);
 }

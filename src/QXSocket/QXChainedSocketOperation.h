@@ -111,6 +111,8 @@ protected:
 
 private:
     bool finish(Status end);
+    // finish(end), then the matching block with this step, or with none when withStep is false.
+    bool settle(Status end, bool withStep, qint64 code, const QVariant &payload);
 
     QXOperationRef m_then;
     std::weak_ptr<QXChainedSocketOperation> m_previous;

@@ -30,14 +30,18 @@ void setMessage(QLabel *label, const QString &message, bool leftAligned)
     label->setAccessibleName(message);
 }
 
-QPushButton *button(const QString &objectName, const QString &key, QWidget *owner, std::function<void()> action)
+QPushButton *button(const QString &objectName, const QString &key, QWidget *owner,
+                    const std::function<void()> &action)
 {
     auto *result = new QXButton;
     result->setObjectName(objectName);
     qxkit::setInternationalKey(result, key);
     result->setMinimumWidth(110);
     Utils::setButton(result, std::nullopt, std::nullopt);
-    QObject::connect(result, &QPushButton::clicked, owner, std::move(action));
+    QObject::connect(result, &QPushButton::clicked, owner, [&action] {
+        if (action)
+            action();
+    });
     return result;
 }
 

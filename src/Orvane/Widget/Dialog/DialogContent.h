@@ -17,8 +17,10 @@ namespace dialogcontent {
 QLabel *messageLabel();
 // Shows the message with 5 points between lines, left-aligned or centred.
 void setMessage(QLabel *label, const QString &message, bool leftAligned);
-// A theme-coloured button titled by its localisation key, running the action on click.
-QPushButton *button(const QString &objectName, const QString &key, QWidget *owner, std::function<void()> action);
+// A theme-coloured button titled by its localisation key. A press runs the action as it is then
+// (none set: nothing), so the owner passes its own member and may set it later.
+QPushButton *button(const QString &objectName, const QString &key, QWidget *owner,
+                    const std::function<void()> &action);
 // The buttons centred in one row.
 QBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
 

@@ -12,14 +12,8 @@
 DialogEnsureViewController::DialogEnsureViewController(QWidget *parent)
     : QWidget(parent)
     , m_info(dialogcontent::messageLabel())
-    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, [this] {
-        if (m_okAction)
-            m_okAction();
-    }))
-    , m_btnCancel(dialogcontent::button(QStringLiteral("btnCancel"), QStringLiteral("ov_cancel"), this, [this] {
-        if (m_cancelAction)
-            m_cancelAction();
-    }))
+    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, m_okAction))
+    , m_btnCancel(dialogcontent::button(QStringLiteral("btnCancel"), QStringLiteral("ov_cancel"), this, m_cancelAction))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 30, 30, 24);

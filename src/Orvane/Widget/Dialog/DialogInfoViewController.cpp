@@ -11,10 +11,7 @@
 DialogInfoViewController::DialogInfoViewController(QWidget *parent)
     : QWidget(parent)
     , m_info(dialogcontent::messageLabel())
-    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, [this] {
-        if (m_action)
-            m_action();
-    }))
+    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, m_action))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 30, 30, 24);

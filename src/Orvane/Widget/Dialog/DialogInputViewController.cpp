@@ -13,14 +13,8 @@ DialogInputViewController::DialogInputViewController(QWidget *parent)
     : QWidget(parent)
     , m_info(dialogcontent::messageLabel())
     , m_inputField(new QLineEdit)
-    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, [this] {
-        if (m_okAction)
-            m_okAction();
-    }))
-    , m_btnCancel(dialogcontent::button(QStringLiteral("btnCancel"), QStringLiteral("ov_cancel"), this, [this] {
-        if (m_cancelAction)
-            m_cancelAction();
-    }))
+    , m_btnOK(dialogcontent::button(QStringLiteral("btnOK"), QStringLiteral("ov_confirm"), this, m_okAction))
+    , m_btnCancel(dialogcontent::button(QStringLiteral("btnCancel"), QStringLiteral("ov_cancel"), this, m_cancelAction))
 {
     qxkit::setBgColor(this, QColor(52, 58, 77));
 

@@ -9,6 +9,21 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+namespace {
+
+// The confirmation and the input content answer the same OK and Cancel blocks.
+template <typename Content>
+QWidget *questionContent(const QString &info, std::function<void()> okAction, std::function<void()> cancelAction)
+{
+    auto *content = new Content;
+    content->setInfoString(info);
+    content->setClickOKAction(std::move(okAction));
+    content->setClickCancelAction(std::move(cancelAction));
+    return content;
+}
+
+} // namespace
+
 DialogWindowController::DialogWindowController(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -28,24 +43,14 @@ void DialogWindowController::setViewControllerWithType(Utils::DialogType type, c
     m_content = nullptr;
     m_escapeAction = nullptr;
     switch (type) {
-    case Utils::DialogType::ensure: {
-        auto *content = new DialogEnsureViewController;
-        content->setInfoString(info);
-        content->setClickOKAction(okAction);
-        content->setClickCancelAction(cancelAction);
-        m_content = content;
+    case Utils::DialogType::ensure:
+        m_content = questionContent<DialogEnsureViewController>(info, okAction, cancelAction);
         m_escapeAction = cancelAction;
         break;
-    }
-    case Utils::DialogType::input: {
-        auto *content = new DialogInputViewController;
-        content->setInfoString(info);
-        content->setClickOKAction(okAction);
-        content->setClickCancelAction(cancelAction);
-        m_content = content;
+    case Utils::DialogType::input:
+        m_content = questionContent<DialogInputViewController>(info, okAction, cancelAction);
         m_escapeAction = cancelAction;
         break;
-    }
     case Utils::DialogType::info: {
         auto *content = new DialogInfoViewController;
         content->setInfoString(info);
