@@ -7,7 +7,6 @@
 #include "MiniHttpServer.h"
 #include "Modules/Account/LoginViewController.h"
 #include "Modules/Account/OrvaneAPI.h"
-#include "Modules/Account/SpecialBridge.h"
 #include "Modules/Account/User.h"
 #include "QXButton.h"
 #include "QXDeviceStatus.h"
