@@ -167,11 +167,17 @@ TEST_F(DiscoveryLan, SearchStoppedBeforeItsRequestLeftReportsNothingOld)
     socket.searchDevicesWithDuration(0.3, earlier.completion());
     ASSERT_TRUE(waitUntil([&] { return earlier.completionCount() == 1; }));
 
+    // With the fans gone nothing fresh can answer, so whatever the stopped search reports is old.
+    first.reset();
+    twice.reset();
+    wrongTarget.reset();
     SearchProbe stopped;
     socket.searchDevicesWithDuration(5.0, stopped.completion());
     socket.stopSearch();
     ASSERT_EQ(stopped.completionCount(), 1);
     EXPECT_TRUE(stopped.completions.first().isEmpty());
+
+    SetUp();
     SearchProbe next;
     socket.searchDevicesWithDuration(0.5, next.completion());
     ASSERT_TRUE(waitUntil([&] { return next.completionCount() == 1; }));
