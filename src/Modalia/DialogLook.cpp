@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace Modalia::look {
 
@@ -55,6 +56,24 @@ QBoxLayout *buttonRow(QWidget *cancel, QWidget *confirm)
     row->addWidget(confirm);
     row->addStretch();
     return row;
+}
+
+QWidget *inputBox(QLineEdit *field, const QString &fieldObjectName)
+{
+    auto *box = new QWidget;
+    box->setObjectName(QStringLiteral("inputView"));
+    qxkit::setBgColor(box, QColor(48, 51, 68));
+    qxkit::setCRadius(box, 4);
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(10, 4, 10, 4);
+    field->setObjectName(fieldObjectName);
+    field->setFrame(false);
+    field->setMinimumHeight(28);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    field->setPalette(palette);
+    layout->addWidget(field);
+    return box;
 }
 
 } // namespace Modalia::look

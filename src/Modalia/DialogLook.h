@@ -7,6 +7,7 @@
 class QBoxLayout;
 class QDialog;
 class QLabel;
+class QLineEdit;
 class QWidget;
 class QXButton;
 
@@ -19,6 +20,8 @@ void prepareDialog(QDialog *dialog, const QString &title, int width = 380);
 QLabel *titleLabel(const QString &text);
 // A button titled by the given text, or by the localisation key when no text is given.
 QXButton *button(const QString &objectName, const std::optional<QString> &title, const QString &fallbackKey);
+// The text field set in its rounded dark box, frameless on a transparent base; returns the box.
+QWidget *inputBox(QLineEdit *field, const QString &fieldObjectName);
 // Cancel on the left, confirm on the right.
 QBoxLayout *buttonRow(QWidget *cancel, QWidget *confirm);
 

@@ -2,9 +2,7 @@
 
 #include "DialogLook.h"
 #include "QXButton.h"
-#include "QXView.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -23,20 +21,8 @@ InputDialogViewController::InputDialogViewController(const QString &title, const
 {
     look::prepareDialog(this, title);
 
-    auto *inputView = new QWidget;
-    inputView->setObjectName(QStringLiteral("inputView"));
-    qxkit::setBgColor(inputView, QColor(48, 51, 68));
-    qxkit::setCRadius(inputView, 4);
-    auto *inputLayout = new QHBoxLayout(inputView);
-    inputLayout->setContentsMargins(10, 4, 10, 4);
-    m_valueText->setObjectName(QStringLiteral("valueText"));
-    m_valueText->setFrame(false);
+    QWidget *inputView = look::inputBox(m_valueText, QStringLiteral("valueText"));
     m_valueText->setAccessibleName(title);
-    m_valueText->setMinimumHeight(28);
-    QPalette fieldPalette = m_valueText->palette();
-    fieldPalette.setColor(QPalette::Base, Qt::transparent);
-    m_valueText->setPalette(fieldPalette);
-    inputLayout->addWidget(m_valueText);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 24);

@@ -1,9 +1,9 @@
 #include "DialogInputViewController.h"
 
 #include "DialogContent.h"
+#include "DialogLook.h"
 #include "QXView.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,20 +18,10 @@ DialogInputViewController::DialogInputViewController(QWidget *parent)
 {
     qxkit::setBgColor(this, QColor(52, 58, 77));
 
-    auto *inputView = new QWidget;
-    inputView->setObjectName(QStringLiteral("inputView"));
-    qxkit::setBgColor(inputView, QColor(48, 51, 68));
-    qxkit::setCRadius(inputView, 4);
-    auto *inputLayout = new QHBoxLayout(inputView);
-    inputLayout->setContentsMargins(10, 4, 10, 4);
-    m_inputField->setObjectName(QStringLiteral("inputField"));
-    m_inputField->setFrame(false);
-    m_inputField->setMinimumHeight(28);
+    QWidget *inputView = Modalia::look::inputBox(m_inputField, QStringLiteral("inputField"));
     QPalette fieldPalette = m_inputField->palette();
-    fieldPalette.setColor(QPalette::Base, Qt::transparent);
     fieldPalette.setColor(QPalette::Text, Qt::white);
     m_inputField->setPalette(fieldPalette);
-    inputLayout->addWidget(m_inputField);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 24);
