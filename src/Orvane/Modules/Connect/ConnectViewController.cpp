@@ -2,6 +2,7 @@
 
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/ContentChildDelegate.h"
+#include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/MasterWindowController.h"
 #include "Core/Utils.h"
@@ -33,7 +34,6 @@ namespace {
 
 constexpr double searchSeconds = 5.0;
 constexpr qsizetype minimumPasswordLength = 8;
-constexpr int homePlaylistType = 101;
 constexpr int controlHeight = 34;
 constexpr int listWidth = 320;
 
@@ -630,7 +630,7 @@ void ConnectViewController::notifyDelegateConnectSucceeded(bool succeeded, int m
 void ConnectViewController::goToPlaylist()
 {
     if (auto *home = dynamic_cast<ContentChildDelegate *>(connectDelegate()))
-        home->childVC(this, homePlaylistType);
+        home->childVC(this, HomeViewController::playlistType);
 }
 
 void ConnectViewController::onGuiThread(const QPointer<ConnectViewController> &guard,
