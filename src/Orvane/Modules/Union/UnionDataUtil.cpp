@@ -2,6 +2,7 @@
 
 #include "Core/AppPaths.h"
 #include "NetworkingDevice.h"
+#include "QXNumber.h"
 #include "QXUtf8.h"
 #include "UnionData.h"
 
@@ -20,19 +21,10 @@ UnionStoreError storeError(UnionStoreError::Kind kind, const QString &descriptio
     return UnionStoreError{kind, description};
 }
 
-// A count as the file writes it: an optional sign and decimal digits, nothing else; anything
-// else, and a value beyond 64 bits, reads as 0.
+// A count as the file writes it; anything else reads as 0.
 qint64 strictInteger(QStringView field)
 {
-    QStringView digits = field;
-    if (digits.startsWith(u'+') || digits.startsWith(u'-'))
-        digits = digits.sliced(1);
-    const auto isDigit = [](QChar ch) { return ch >= u'0' && ch <= u'9'; };
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return 0;
-    bool ok = false;
-    const qint64 value = field.toLongLong(&ok, 10);
-    return ok ? value : 0;
+    return qxDecimalInteger(field).value_or(0);
 }
 
 bool isStorableCount(qint64 count)
