@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -64,6 +65,41 @@ QByteArray jsonText(const QJsonValue &value)
         return wrapped.mid(1, wrapped.size() - 2);
     }
     }
+}
+
+// Some JSON commands carry device passwords (a union's slaves, under "pwd", at any depth).
+bool carriesPassword(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        return std::any_of(array.cbegin(), array.cend(), carriesPassword);
+    }
+    if (!value.isObject())
+        return false;
+    const QJsonObject object = value.toObject();
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        if (it.key() == QLatin1String("pwd") || carriesPassword(it.value()))
+            return true;
+    }
+    return false;
+}
+
+// The value as the log may show it: every "pwd" value replaced by stars.
+QJsonValue withPasswordsHidden(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &entry : value.toArray())
+            array.append(withPasswordsHidden(entry));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        it.value() = it.key() == QLatin1String("pwd") ? QJsonValue(QStringLiteral("********"))
+                                                      : withPasswordsHidden(it.value());
+    return object;
 }
 
 std::optional<QJsonValue> parseJsonValue(const QByteArray &text)
@@ -209,8 +245,10 @@ QByteArray QXInsSocket::jsonDataForType(QXInsCode type, const QJsonValue &json)
     frame.append(char(text.size() & 0xFF));
     frame.append(char((text.size() >> 8) & 0xFF));
     frame.append(text);
-    if (logging())
-        QXLOG(QStringLiteral("Will Send Json Data:%1").arg(hex(frame)));
+    if (logging()) {
+        QXLOG(QStringLiteral("Will Send Json Data:%1")
+                  .arg(carriesPassword(json) ? QString::fromUtf8(jsonText(withPasswordsHidden(json))) : hex(frame)));
+    }
     return frame;
 }
 
@@ -526,6 +564,7 @@ QXOperationRef QXInsSocket::sendJsonCommanndWithParams(const QJsonValue &params,
         return refuse(failure, QStringLiteral("JSON数据无效或过长"));
     auto write = QXSocketWriteOperation::writeOperationWithTimeout(double(writeTimeout()), frame, nullptr, failure);
     write->setTag(qxInsValue(type));
+    write->setSecret(carriesPassword(params));
     write->thenReadTimeout(
         double(readTimeout()), qint64(kJsonHeadLength),
         [success, failure](const QXOperationRef &operation, qint64, const QVariant &payload) {

@@ -454,9 +454,17 @@ TEST(InsSocket, NoPasswordReachesTheLog)
     f.socket.ap2Sta(QStringLiteral("net"), QStringLiteral("wifipass1"), f.success(), f.failure());
     f.socket.changeWifiPassword(QStringLiteral("newpass12"), f.success(), f.failure());
     f.socket.ap2Sta(QString(), QStringLiteral("wifipass1"), f.success(), f.failure());
-    ASSERT_TRUE(f.calls.waitFor(3));
+    // A union's open-sync command carries each slave's password inside its JSON.
+    const QJsonObject slave{{QStringLiteral("sn"), QStringLiteral("fan")}, {QStringLiteral("pwd"), QStringLiteral("slavepw7")}};
+    f.socket.sendJsonCommanndWithParams(
+        QJsonObject{{QStringLiteral("type"), 64}, {QStringLiteral("slaveList"), QJsonArray{slave}}}, f.success(),
+        f.failure());
+    ASSERT_TRUE(f.calls.waitFor(4));
     EXPECT_TRUE(log.contains(QStringLiteral("ProcessingOperation"))) << "the write steps were logged";
-    for (const QByteArray &secret : {QByteArray("sekret99"), QByteArray("wifipass1"), QByteArray("newpass12")}) {
+    EXPECT_TRUE(log.contains(QStringLiteral("\"pwd\":\"********\""))) << "the JSON line still shows its keys";
+    EXPECT_TRUE(f.fan.received().contains("\"pwd\":\"slavepw7\"")) << "the fan gets the real password";
+    for (const QByteArray &secret :
+         {QByteArray("sekret99"), QByteArray("wifipass1"), QByteArray("newpass12"), QByteArray("slavepw7")}) {
         EXPECT_FALSE(log.contains(QString::fromLatin1(secret))) << secret.constData();
         EXPECT_FALSE(log.contains(QString::fromLatin1(secret.toHex(' ')))) << secret.constData();
     }
