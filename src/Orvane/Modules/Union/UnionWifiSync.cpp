@@ -1,0 +1,243 @@
+#include "UnionWifiSync.h"
+
+#include "NetworkingDevice.h"
+#include "QXConnectManager.h"
+#include "QXProgress.h"
+#include "QXSocketCode.h"
+#include "QXUdpSocket.h"
+#include "QXView.h"
+#include "UnionData.h"
+#include "UnionDataUtil.h"
+#include "UnionProgressSheet.h"
+#include "UnionRun.h"
+
+#include <QJsonArray>
+
+#include <limits>
+
+namespace {
+
+constexpr qint64 kRowUnits = 100;
+
+QString localized(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+// The reply body of a JSON command; empty when the master answered with an empty body.
+QByteArray replyBody(const QVariant &payload)
+{
+    return payload.typeId() == QMetaType::QByteArray ? payload.toByteArray() : QByteArray();
+}
+
+bool isMasterOf(const UnionData &unionData, const std::shared_ptr<NetworkingDevice> &member)
+{
+    return member->isMaster() || member == unionData.masterDevice();
+}
+
+// The search of one address refresh: stopped once, on confirm or when the sheet goes.
+struct AddressSearch
+{
+    QXUdpSocket *discovery = nullptr;
+    bool stopped = false;
+
+    void stop()
+    {
+        if (!std::exchange(stopped, true))
+            discovery->stopSearch();
+    }
+};
+
+} // namespace
+
+UnionWifiSyncView::~UnionWifiSyncView() = default;
+
+UnionWifiSync::UnionWifiSync(std::shared_ptr<UnionData> unionData, UnionMemberConnector connector,
+                             UnionWifiSyncView *view, QXUdpSocket &discovery)
+    : m_unionData(std::move(unionData)), m_connector(std::move(connector)), m_view(view), m_discovery(&discovery)
+{
+}
+
+void UnionWifiSync::setAllEnabled(bool enabled) const
+{
+    onView([enabled](UnionWifiSyncView &view) {
+        view.setSyncOperationsEnabled(enabled);
+        view.setRefreshOperationEnabled(enabled);
+    });
+}
+
+std::shared_ptr<QXInsSocket> UnionWifiSync::masterSocket() const
+{
+    return m_connector.manager().fetchInsSocketWithDevice(m_unionData->masterDevice(),
+                                                          QXConnectManager::verifiedMode);
+}
+
+void UnionWifiSync::wifiSyncAction(bool open) const
+{
+    const std::shared_ptr<NetworkingDevice> master = m_unionData->masterDevice();
+    if (!master)
+        return;
+    setAllEnabled(false);
+    const UnionWifiSync self = *this;
+    const auto connectMaster = [self, master, open] {
+        self.m_connector.connect(master, [self, open](bool connected) { self.sendWifiSync(open, connected); });
+    };
+    if (!open)
+        return connectMaster();
+    // The slaves are connected first, so that the passwords they accept are stored and the
+    // open command can carry them.
+    QList<UnionRun::Member> slaves;
+    for (const std::shared_ptr<NetworkingDevice> &member : m_unionData->allDevices()) {
+        if (isMasterOf(*m_unionData, member))
+            continue;
+        const UnionMemberConnector connector = m_connector;
+        slaves.append({nullptr, [connector, member](const UnionRun::Done &done) {
+                           connector.connect(member, [done](bool) { done(); });
+                       }});
+    }
+    UnionRun *run = UnionRun::start(slaves);
+    QObject::connect(run, &UnionRun::finished, run, connectMaster);
+}
+
+void UnionWifiSync::sendWifiSync(bool open, bool connected) const
+{
+    if (!connected)
+        return onView([](UnionWifiSyncView &view) { view.setRefreshOperationEnabled(true); });
+    const UnionWifiSync self = *this;
+    masterSocket()->sendJsonCommanndWithParams(
+        open ? openSyncCommand() : closeSyncCommand(),
+        [self, open](const QXOperationRef &, qint64, const QVariant &payload) {
+            onGuiThreadLater([self, open, body = replyBody(payload)] {
+                self.setAllEnabled(true);
+                const std::optional<WifiSyncModel> reply = WifiSyncModel::decode(body);
+                if (!reply || !self.m_connector.screen())
+                    return;
+                if (reply->status != 1)
+                    showUnionInfo(localized("ov_fail") + QLatin1Char(',') + localized("ov_connecting"));
+                else if (open)
+                    self.refreshWifiSyncAction();
+                else
+                    self.onView([](UnionWifiSyncView &view) { view.reloadSlaves({}); });
+            });
+        },
+        [self](const QXOperationRef &, qint64, const QVariant &) {
+            onGuiThreadLater([self] { self.setAllEnabled(true); });
+        });
+}
+
+void UnionWifiSync::refreshWifiSyncAction() const
+{
+    const std::shared_ptr<NetworkingDevice> master = m_unionData->masterDevice();
+    if (!master)
+        return;
+    setAllEnabled(false);
+    const UnionWifiSync self = *this;
+    const auto enableRefresh = [self] {
+        self.onView([](UnionWifiSyncView &view) { view.setRefreshOperationEnabled(true); });
+    };
+    const auto unsupported = [self, master] {
+        if (self.m_connector.screen()) {
+            showUnionInfo(localized("ov_refresh_wifi_sync") + QLatin1Char(',') + localized("ov_unsupport_tip")
+                          + QLatin1Char(':') + master->name());
+        }
+    };
+    m_connector.connect(master, [self, enableRefresh, unsupported](bool connected) {
+        if (!connected)
+            return enableRefresh();
+        self.masterSocket()->sendJsonCommanndWithParams(
+            querySlavesCommand(),
+            [self, enableRefresh, unsupported](const QXOperationRef &, qint64, const QVariant &payload) {
+                onGuiThreadLater([self, enableRefresh, unsupported, body = replyBody(payload)] {
+                    enableRefresh();
+                    if (body.isEmpty())
+                        return unsupported();
+                    self.onView([](UnionWifiSyncView &view) { view.setSyncOperationsEnabled(true); });
+                    if (const std::optional<WifiSyncModel> reply = WifiSyncModel::decode(body)) {
+                        const QList<WifiSyncModel::Slave> slaves = reply->slaveList.value_or(QList<WifiSyncModel::Slave>{});
+                        self.onView([&slaves](UnionWifiSyncView &view) { view.reloadSlaves(slaves); });
+                    }
+                });
+            },
+            [self, enableRefresh, unsupported](const QXOperationRef &, qint64 code, const QVariant &) {
+                onGuiThreadLater([self, enableRefresh, unsupported, code] {
+                    enableRefresh();
+                    if (code == QXSocketCode::jsonHeadMissing)
+                        unsupported();
+                    else if (self.m_connector.screen())
+                        showUnionInfo(localized("ov_conn_fail_tip"));
+                });
+            });
+    });
+}
+
+void UnionWifiSync::refreshIPAction() const
+{
+    const std::vector<std::shared_ptr<NetworkingDevice>> members = m_unionData->allDevices();
+    QStringList names;
+    for (const std::shared_ptr<NetworkingDevice> &member : members)
+        names.append(member->name());
+    const UnionProgress progress = UnionProgress::make(names);
+    auto search = std::make_shared<AddressSearch>(AddressSearch{m_discovery, false});
+    const UnionWifiSync self = *this;
+    const QPointer<MultyProgressDialogController> sheet =
+        presentUnionProgress(m_connector.screen(), progress, true, std::nullopt, [self, search] {
+            search->stop();
+            if (!self.m_connector.screen())
+                return;
+            // The sheet is the operator's confirmation: a union that cannot be written keeps its
+            // old file and its new addresses in memory.
+            std::ignore = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL());
+            self.onView([](UnionWifiSyncView &view) { view.refreshToolTips(); });
+        });
+    // A search that another screen runs is left alone, and so is nothing at all.
+    if (!sheet || m_discovery->status() == QXUdpSocket::Status::Searching)
+        return;
+    // The sheet goes with its screen: the search never outlives them.
+    QObject::connect(sheet, &QObject::destroyed, [search] { search->stop(); });
+    m_discovery->continuesSearchWithDuration(
+        std::numeric_limits<double>::max(),
+        [search, members, progress](const QXSearchResult &result) {
+            onGuiThreadLater([search, members, progress, result] {
+                if (search->stopped)
+                    return;
+                const auto member = std::find_if(members.cbegin(), members.cend(),
+                                                 [&](const auto &candidate) { return candidate->name() == result.name; });
+                if (member == members.cend())
+                    return;
+                const auto row = std::find_if(progress.rows.cbegin(), progress.rows.cend(),
+                                              [&](const auto &candidate) { return candidate.second == result.name; });
+                if (row == progress.rows.cend())
+                    return;
+                (*member)->setIp(result.ip);
+                row->first->setCompletedUnitCount(kRowUnits);
+            });
+        },
+        {});
+}
+
+QJsonObject UnionWifiSync::openSyncCommand() const
+{
+    QJsonArray slaves;
+    for (const std::shared_ptr<NetworkingDevice> &member : m_unionData->allDevices()) {
+        if (isMasterOf(*m_unionData, member))
+            continue;
+        const QString password = m_connector.manager().pwdOfDevice(member->name());
+        if (password.isEmpty())
+            continue;
+        slaves.append(QJsonObject{{QStringLiteral("sn"), member->name()},
+                                  {QStringLiteral("ip"), member->ip()},
+                                  {QStringLiteral("pwd"), password}});
+    }
+    return QJsonObject{{QStringLiteral("type"), 64}, {QStringLiteral("slaveList"), slaves}};
+}
+
+QJsonObject UnionWifiSync::closeSyncCommand()
+{
+    return QJsonObject{{QStringLiteral("type"), 65}};
+}
+
+QJsonObject UnionWifiSync::querySlavesCommand()
+{
+    return QJsonObject{{QStringLiteral("type"), 10},
+                       {QStringLiteral("source"), QJsonArray{QJsonObject{{QStringLiteral("name"), QStringLiteral("slaveList")}}}}};
+}

@@ -1,0 +1,175 @@
+// Wi-Fi synchronisation through the union's master, and the refresh of member addresses.
+#include "UnionFans.h"
+
+#include "FakeFanSsdp.h"
+#include "Modules/Union/UnionDataUtil.h"
+#include "Modules/Union/UnionWifiSync.h"
+#include "QXButton.h"
+#include "QXUdpSocket.h"
+#include "QXView.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+using namespace orvane::test;
+
+struct RecordingView : UnionWifiSyncView
+{
+    void setSyncOperationsEnabled(bool enabled) override { sync = enabled; }
+    void setRefreshOperationEnabled(bool enabled) override { refresh = enabled; }
+    void reloadSlaves(const QList<WifiSyncModel::Slave> &marked) override { slaves = marked; }
+    void refreshToolTips() override { ++toolTips; }
+
+    bool sync = false;
+    bool refresh = true;
+    std::optional<QList<WifiSyncModel::Slave>> slaves;
+    int toolTips = 0;
+};
+
+QJsonObject jsonOf(const FakeFan::Frame &frame)
+{
+    return QJsonDocument::fromJson(frame.bytes.mid(6)).object();
+}
+
+class WifiSync : public UnionFans
+{
+protected:
+    void SetUp() override
+    {
+        UnionFans::SetUp();
+        addFans(3);
+        wall = unionOf(1, 3);
+        wall->setMasterDevice(fans.front()->device);
+        fans.front()->device->setIsMaster(true);
+    }
+
+    // The master answers each JSON command by its type.
+    void masterAnswers(const QHash<int, QByteArray> &replies)
+    {
+        fans.front()->ins->setScript([replies](const FakeFan::Frame &frame) -> std::optional<FakeFan::Reply> {
+            const int type = jsonOf(frame).value(QStringLiteral("type")).toInt();
+            if (frame.code != 0x40 || !replies.contains(type))
+                return std::nullopt;
+            return FakeFan::Reply::bytes(FakeFan::jsonReply(replies.value(type)));
+        });
+    }
+
+    QList<QJsonObject> commands() const
+    {
+        QList<QJsonObject> sent;
+        for (const FakeFan::Frame &frame : fans.front()->ins->frames())
+            sent.append(jsonOf(frame));
+        return sent;
+    }
+
+    UnionWifiSync sync() { return UnionWifiSync(wall, connector(), &view, discovery); }
+
+    std::shared_ptr<UnionData> wall;
+    RecordingView view;
+    QXUdpSocket discovery{QStringLiteral("239.255.255.250"), 1901, 1900};
+};
+
+TEST_F(WifiSync, OpeningSendsTheSlavesThenQueriesAndMarksThem)
+{
+    const QString slave = fans.at(1)->name;
+    masterAnswers({{64, R"({"type":64,"status":1})"},
+                   {10, QStringLiteral(R"({"type":10,"status":1,"slaveList":[{"sn":"%1","ip":"x","status":1}]})")
+                            .arg(slave)
+                            .toUtf8()}});
+    sync().wifiSyncAction(true);
+    ASSERT_TRUE(waitUntil([&] { return view.slaves.has_value(); }));
+    const QList<QJsonObject> sent = commands();
+    ASSERT_EQ(sent.size(), 2);
+    QJsonArray expected;
+    for (int i : {1, 2}) {
+        expected.append(QJsonObject{{"sn", fans.at(i)->name}, {"ip", fans.at(i)->ip}, {"pwd", QString::fromLatin1(kFanPassword)}});
+        EXPECT_EQ(fans.at(i)->ins->connectionCount(), 1) << "slaves are connected before the master";
+    }
+    EXPECT_EQ(sent[0], (QJsonObject{{"type", 64}, {"slaveList", expected}}));
+    EXPECT_EQ(sent[1], UnionWifiSync::querySlavesCommand());
+    EXPECT_EQ(view.slaves->size(), 1);
+    EXPECT_EQ(view.slaves->front().sn, slave);
+    EXPECT_TRUE(view.sync);
+    EXPECT_TRUE(view.refresh);
+}
+
+TEST_F(WifiSync, SlavesWithoutAStoredPasswordAreLeftOut)
+{
+    QXUserDefaults::standardUserDefaults().removeObjectForKey(QStringLiteral("DeviceDic"));
+    manager = std::make_unique<QXConnectManager>();
+    manager->addDevice(fans.front()->name, QString::fromLatin1(kFanPassword));
+    presenter.answerNext(press("cancelBtn"));
+    presenter.answerNext(press("cancelBtn"));
+    masterAnswers({{64, R"({"type":64,"status":1})"}});
+    sync().wifiSyncAction(true);
+    ASSERT_TRUE(waitUntil([&] { return !commands().isEmpty(); }));
+    EXPECT_EQ(commands().front(), (QJsonObject{{"type", 64}, {"slaveList", QJsonArray{}}}));
+}
+
+TEST_F(WifiSync, ClosingClearsTheMarksAndARefusalIsShown)
+{
+    masterAnswers({{65, R"({"type":65,"status":1})"}});
+    sync().wifiSyncAction(false);
+    ASSERT_TRUE(waitUntil([&] { return view.slaves.has_value(); }));
+    EXPECT_TRUE(view.slaves->isEmpty());
+    EXPECT_EQ(commands(), QList<QJsonObject>{UnionWifiSync::closeSyncCommand()});
+
+    masterAnswers({{65, R"({"type":65,"status":0})"}});
+    sync().wifiSyncAction(false);
+    const QString refused = qxkit::localizedString("ov_fail") + ',' + qxkit::localizedString("ov_connecting");
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(refused); }));
+    EXPECT_TRUE(view.sync && view.refresh);
+}
+
+TEST_F(WifiSync, AMasterThatDoesNotKnowTheQueryIsNamed)
+{
+    fans.front()->ins->setReply(0x40, FakeFan::Reply::none());
+    sync().refreshWifiSyncAction();
+    const QString unsupported = qxkit::localizedString("ov_refresh_wifi_sync") + ','
+        + qxkit::localizedString("ov_unsupport_tip") + ':' + fans.front()->name;
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(unsupported); }, 8000));
+    EXPECT_TRUE(view.refresh);
+    EXPECT_FALSE(view.sync);
+}
+
+TEST_F(WifiSync, AUnionWithoutMasterDoesNothing)
+{
+    wall->setMasterDevice(nullptr);
+    sync().wifiSyncAction(true);
+    sync().refreshWifiSyncAction();
+    spinFor(200);
+    for (const auto &fan : fans)
+        EXPECT_EQ(fan->ins->connectionCount(), 0);
+    EXPECT_TRUE(view.refresh);
+}
+
+TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirm)
+{
+    // The members were stored at addresses they have since left.
+    auto moved = std::make_shared<UnionData>(QStringLiteral("moved"), 1, 2, false, UnionDataUtil::localURL());
+    moved->setDevice(0, 0, std::make_shared<NetworkingDevice>(fans.at(0)->name, QStringLiteral("192.168.2.60")));
+    moved->setDevice(0, 1, std::make_shared<NetworkingDevice>(fans.at(1)->name, QStringLiteral("192.168.2.61")));
+    ASSERT_FALSE(UnionDataUtil::saveList({moved}, UnionDataUtil::localURL()));
+    moved->setIndex(0);
+    FakeFanSsdp announcer{QHostAddress(fans.at(0)->ip)};
+    announcer.setAnswers({FakeFanSsdp::answer(fans.at(0)->ip, fans.at(0)->name),
+                          FakeFanSsdp::answer(fans.at(1)->ip, fans.at(1)->name)});
+    ASSERT_TRUE(announcer.start());
+
+    UnionWifiSync(moved, connector(), &view, discovery).refreshIPAction();
+    ASSERT_TRUE(waitUntil([&] { return sheetSettled(); }));
+    auto *sheet = qobject_cast<MultyProgressDialogController *>(presenter.last());
+    sheet->confirmBtn()->click();
+    EXPECT_EQ(view.toolTips, 1);
+    EXPECT_EQ(discovery.status(), QXUdpSocket::Status::Ready) << "confirming ends the search";
+    const UnionList stored = UnionDataUtil::fetchLocalDataList(UnionDataUtil::localURL());
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored.front()->device(0, 0)->ip(), fans.at(0)->ip);
+    EXPECT_EQ(stored.front()->device(0, 1)->ip(), fans.at(1)->ip);
+}
+
+} // namespace
