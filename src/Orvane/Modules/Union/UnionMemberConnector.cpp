@@ -81,7 +81,9 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
     socket->connectedWithSuccess(
         [self, device, password, completion](const QXOperationRef &, qint64, const QVariant &) {
             onGuiThreadLater([self, device, password, completion] {
-                if (self.m_screen)
+                // Writing the store costs a settings file write on the GUI thread; a password
+                // that is stored already is left as it is.
+                if (self.m_screen && self.m_manager->pwdOfDevice(device->name()) != password)
                     self.m_manager->addDevice(device->name(), password);
                 completion(true);
             });
