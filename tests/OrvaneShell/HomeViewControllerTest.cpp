@@ -5,6 +5,7 @@
 #include "Loopback.h"
 
 #include "EventLoop.h"
+#include "FakeFan.h"
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
@@ -238,6 +239,35 @@ TEST_F(HomeViewControllerTest, SettingsRowWithTheFanAnsweringReconnectsAndSwitch
     clickRow(1);
     EXPECT_EQ(home->currentContentViewType(), 101);
     EXPECT_EQ(shownScreen(), home->playlistNavi());
+}
+
+TEST_F(HomeViewControllerTest, ALinkThatNeverPassedThePasswordStepIsNotTakenAsConnected)
+{
+    AnsweringPresenter presenter;
+    presenter.setRefusing(true);
+    orvane::test::FakeFan fan;
+    fan.requirePassword("12345678");
+    pointDeviceAt(fan.port());
+    QXConnectManager &manager = QXConnect::connectManager();
+    manager.device()->setTargetMode(QXConnectManager::verifiedMode);
+    manager.device()->setWifiPwd(QStringLiteral("wrong-pass"));
+    const std::shared_ptr<QXInsSocket> socket = manager.insSocket();
+    socket->setShouldVerify(true);
+    socket->setVerifyData("wrong-pass");
+    bool failed = false;
+    socket->connectedWithSuccess(nullptr, [&](auto &&...) { failed = true; });
+    ASSERT_TRUE(waitUntil([&] { return failed; }, 3000));
+    ASSERT_TRUE(socket->isConnected()) << "the fan keeps the refused link open";
+
+    clickRow(1);
+    EXPECT_EQ(home->currentContentViewType(), 100);
+    EXPECT_TRUE(home->isReconnecting());
+    ASSERT_TRUE(waitUntil([&] { return !home->isReconnecting(); }, 5000));
+    EXPECT_EQ(home->currentContentViewType(), 100);
+    ASSERT_EQ(presenter.texts.size(), 1);
+    EXPECT_TRUE(presenter.texts.first().contains(qtTrId("ov_conn_fail_tip")));
+    EXPECT_EQ(fan.passwordAttempts(), 2) << "the reconnection tried the password again";
+    manager.device()->setTargetMode(QXConnectManager::plainMode);
 }
 
 #include "HomeViewControllerTest.moc"

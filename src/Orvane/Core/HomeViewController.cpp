@@ -216,7 +216,7 @@ bool HomeViewController::shouldSelectRow(int row)
         return false;
     if (row != kPlaylistRow && row != kConfigRow)
         return true;
-    if (!insSocket()->isDisconnected())
+    if (insSocket()->isReadyForInstructions())
         return true;
     startReconnection(row);
     return false;
