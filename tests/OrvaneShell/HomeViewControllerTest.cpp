@@ -6,6 +6,8 @@
 
 #include "EventLoop.h"
 #include "FakeFan.h"
+#include "FocusMark.h"
+#include "Screenshots.h"
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
@@ -113,6 +115,16 @@ TEST_F(HomeViewControllerTest, StartsOnTheConnectionScreenWithFiveKeyedRows)
         EXPECT_EQ(home->menuView()->item(row)->data(Qt::AccessibleTextRole).toString(), titles.at(row));
     }
     EXPECT_EQ(home->currentCell(), cellAt(0));
+}
+
+TEST_F(HomeViewControllerTest, TheMenuShowsTheKeyboardFocus)
+{
+    QApplication::setActiveWindow(home.get());
+    home->setFocus();
+    const QImage unfocused = home->grab().toImage();
+    home->menuView()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(qxkit::focusMarkedWidget(), home->menuView());
+    EXPECT_NE(orvane::test::grabScreenshot(home.get(), QStringLiteral("home-menu-focus")), unfocused);
 }
 
 TEST_F(HomeViewControllerTest, MenuRowsAndScreenTypesFollowEachOther)
