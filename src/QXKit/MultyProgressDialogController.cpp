@@ -38,7 +38,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
     setWindowTitle(QApplication::applicationName());
-    setAccessibleName(QStringLiteral("progress"));
+    setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_progress")));
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     m_table->setObjectName(QStringLiteral("table"));

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>サーバーエラーです。しばらくしてから再度お試しください</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>選択肢</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>時（十の位）</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>時（一の位）</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>分（十の位）</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>分（一の位）</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>秒（十の位）</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>秒（一の位）</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>追加</translation>
