@@ -4,6 +4,9 @@ namespace orvane::test {
 
 namespace {
 
+constexpr quint8 kDeleteCode = 4;
+constexpr quint8 kClearCode = 5;
+constexpr quint8 kPlayItemCode = 8;
 constexpr quint8 kStatusCode = 10;
 constexpr quint8 kListCode = 11;
 constexpr quint8 kCurrentListCode = 12;
@@ -71,6 +74,12 @@ void FakeFanModel::setPlayingIndex(qint16 index)
     m_playingIndex = index;
 }
 
+void FakeFanModel::setScript(FakeFan::Script script)
+{
+    QMutexLocker lock(&m_mutex);
+    m_script = std::move(script);
+}
+
 std::optional<QByteArray> FakeFanModel::storedFile(const QByteArray &name)
 {
     QMutexLocker lock(&m_mutex);
@@ -117,10 +126,29 @@ void FakeFanModel::receive(const FakeFanFileServer::Transfer &transfer)
 std::optional<FakeFan::Reply> FakeFanModel::answer(const FakeFan::Frame &frame)
 {
     QMutexLocker lock(&m_mutex);
+    if (m_script) {
+        if (std::optional<FakeFan::Reply> scripted = m_script(frame))
+            return scripted;
+    }
     absorbTransfers();
     const quint8 first = frame.bytes.size() > 4 ? quint8(frame.bytes.at(4)) : 0;
     const quint8 second = frame.bytes.size() > 5 ? quint8(frame.bytes.at(5)) : 0;
+    const qint16 value = qint16((first << 8) | second);
     switch (frame.code) {
+    case kDeleteCode: {
+        QList<QByteArray> lines = m_listText.split('\n');
+        if (value >= 0 && value < lines.size() - 1) {
+            lines.removeAt(value);
+            m_listText = lines.join('\n');
+        }
+        return std::nullopt;
+    }
+    case kClearCode:
+        m_listText.clear();
+        return std::nullopt;
+    case kPlayItemCode:
+        m_playingIndex = value;
+        return std::nullopt;
     case kStatusCode:
         return FakeFan::Reply::bytes(statusReply(m_playingIndex, m_listIndex));
     case kListCode:

@@ -16,8 +16,9 @@ namespace orvane::test {
 // it answers the play-list requests from what it holds and takes in what the file port
 // received. Its current play list is a text; an uploaded video is appended to it as
 // "name,size,1,\r\n"; a text stored under the current list's name (by default "playlist.txt")
-// becomes the current list. Every stored file is kept by name. The status reply is built
-// from the model's playing index and, when set, play-list index (which offers several lists).
+// becomes the current list; delete (4), clear (5) and play (8) change the list and the playing
+// index as a fan does. Every stored file is kept by name. The status reply is built from the
+// model's playing index and, when set, play-list index (which offers several lists).
 //
 // Growing it: a request of the list family (code 11) is answered by listBody() from its two
 // selector bytes, and each finished transfer goes through receive(); a subclass adds a video
@@ -38,6 +39,9 @@ public:
     // a single list.
     void setListIndex(std::optional<quint8> index);
     void setPlayingIndex(qint16 index);
+    // Asked before the model for every frame, so a test can make single requests fail; no
+    // value lets the model answer.
+    void setScript(FakeFan::Script script);
 
     // The last body stored under the name, none when nothing was stored under it.
     std::optional<QByteArray> storedFile(const QByteArray &name);
@@ -68,6 +72,7 @@ private:
     qsizetype m_transfersSeen = 0;
     std::optional<quint8> m_listIndex;
     qint16 m_playingIndex = 0;
+    FakeFan::Script m_script;
 };
 
 } // namespace orvane::test

@@ -51,8 +51,6 @@ PlayListCell::PlayListCell(QWidget *parent)
     setMinimumHeight(kRowHeight);
     m_itemIndexLabel->setMinimumWidth(32);
     m_itemName->setTextInteractionFlags(Qt::NoTextInteraction);
-    m_itemSize->setMinimumWidth(80);
-    m_itemTimes->setMinimumWidth(40);
     m_itemTypeIcon->setFixedSize(kIconSize, kIconSize);
     // The stepper reports a finished value: typing a number sends it once, not per digit, and
     // holding an arrow keeps stepping.
@@ -62,9 +60,11 @@ PlayListCell::PlayListCell(QWidget *parent)
     m_stepper->setFocusPolicy(Qt::StrongFocus);
 
     auto *operationView = new QWidget;
+    operationView->setFixedWidth(kOperationWidth);
     auto *operations = new QHBoxLayout(operationView);
     operations->setContentsMargins(0, 0, 0, 0);
     operations->setSpacing(4);
+    operations->addStretch(1);
     for (QWidget *control : std::initializer_list<QWidget *>{m_stepper, m_btnUpItem, m_btnDownItem, m_btnPlayItem}) {
         keepPlaceWhenHidden(control);
         control->hide();
@@ -74,15 +74,22 @@ PlayListCell::PlayListCell(QWidget *parent)
     operations->addWidget(m_btnDeleteItem);
     m_btnDeleteItem->installEventFilter(this);
 
+    // The columns share the widths of the list's header: name 3, size and count 1 each, then
+    // the operations.
+    auto *nameView = new QWidget;
+    auto *names = new QHBoxLayout(nameView);
+    names->setContentsMargins(0, 0, 0, 0);
+    names->setSpacing(8);
+    names->addWidget(m_itemIndexLabel);
+    names->addWidget(m_itemTypeIcon);
+    names->addWidget(m_itemName, 1);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 0, 12, 0);
     layout->setSpacing(12);
-    layout->addWidget(m_itemIndexLabel);
-    layout->addWidget(m_itemTypeIcon);
-    layout->addWidget(m_itemName, 1);
-    layout->addWidget(m_itemSize);
-    layout->addWidget(m_itemTimes);
-    layout->addWidget(operationView);
+    layout->addWidget(nameView, 3);
+    layout->addWidget(m_itemSize, 1);
+    layout->addWidget(m_itemTimes, 1);
+    layout->addWidget(operationView, 1);
     m_coverView->hide();
     setIsPlaying(false);
 

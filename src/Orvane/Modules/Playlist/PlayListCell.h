@@ -19,6 +19,9 @@ class PlayListCell : public MouseTrackingCell
 {
     Q_OBJECT
 public:
+    // The width of the operations column, which a list's header gives its own column too.
+    static constexpr int kOperationWidth = 176;
+
     explicit PlayListCell(QWidget *parent = nullptr);
 
     // Shows the entry at the row: the position is row + 1, the stepper takes the play count.
