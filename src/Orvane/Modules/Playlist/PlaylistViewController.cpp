@@ -682,20 +682,17 @@ void PlaylistViewController::playItemAtIndex(int row)
 void PlaylistViewController::clickLastVideoBtn()
 {
     QXLOG(QStringLiteral("点击了LastVideo"));
-    const int count = int(m_contentArray.size());
-    const qint64 playing = currentDeviceStatus().playingIndex();
-    if (count == 0) {
-        QXLOG(QStringLiteral("列表为空"));
-        return;
-    }
-    if (playing < 0)
-        return;
-    playItemAtIndex(playing == 0 ? count - 1 : int(playing) - 1);
+    playNeighbour(false);
 }
 
 void PlaylistViewController::clickNextVideoBtn()
 {
     QXLOG(QStringLiteral("点击了NextVideo"));
+    playNeighbour(true);
+}
+
+void PlaylistViewController::playNeighbour(bool next)
+{
     const int count = int(m_contentArray.size());
     const qint64 playing = currentDeviceStatus().playingIndex();
     if (count == 0) {
@@ -704,7 +701,13 @@ void PlaylistViewController::clickNextVideoBtn()
     }
     if (playing < 0)
         return;
-    playItemAtIndex(playing >= count - 1 ? 0 : int(playing) + 1);
+    // Both ends wrap around; an index the list no longer reaches counts as its last row.
+    const int last = count - 1;
+    const int current = int(std::min<qint64>(playing, last));
+    if (next)
+        playItemAtIndex(current == last ? 0 : current + 1);
+    else
+        playItemAtIndex(current == 0 ? last : current - 1);
 }
 
 void PlaylistViewController::clickPlayVideoBtn()

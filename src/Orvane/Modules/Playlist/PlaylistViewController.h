@@ -145,6 +145,8 @@ private:
     void watchDeviceName();
     void showDeviceName(const QString &name);
     void playItemAtIndex(int row);
+    // The row after (or before) the playing one, wrapping at both ends.
+    void playNeighbour(bool next);
     void upItemAtIndex(int row);
     void downItemAtIndex(int row);
     void moveItemAtIndex(int from, int to);
