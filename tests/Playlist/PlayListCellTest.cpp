@@ -4,6 +4,7 @@
 #include "Modules/Playlist/PlayListCell.h"
 #include "CoverBox.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +69,20 @@ TEST_F(PlayListCellTest, ShowsTheEntryAtItsPosition)
     EXPECT_FALSE(controlsShown());
     EXPECT_FALSE(cell.coverView()->isVisible());
     EXPECT_FALSE(cell.btnDeleteItem()->accessibleName().isEmpty());
+
+    // Screen readers see a selectable list item that plays on its press action.
+    QAccessibleInterface *row = QAccessible::queryAccessibleInterface(&cell);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->role(), QAccessible::ListItem);
+    EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("1 a.mp4"));
+    EXPECT_TRUE(row->text(QAccessible::Description).contains(QStringLiteral("1.2M")));
+    EXPECT_FALSE(row->state().selected);
+    cell.setSelected(true);
+    EXPECT_TRUE(row->state().selected);
+    int plays = 0;
+    cell.setPlayAction([&] { ++plays; });
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(plays, 1);
 }
 
 TEST_F(PlayListCellTest, HoverAndFocusShowTheControlsAndSelectionKeepsTheCover)

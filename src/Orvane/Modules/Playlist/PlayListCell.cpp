@@ -1,6 +1,7 @@
 #include "PlayListCell.h"
 
 #include "CoverBox.h"
+#include "PlayListCellAccessible.h"
 #include "QXColor.h"
 #include "QXView.h"
 
@@ -47,6 +48,7 @@ PlayListCell::PlayListCell(QWidget *parent)
     , m_btnPlayItem(toolButton(QStringLiteral("ov_play"), standardIcon(QStyle::SP_MediaPlay)))
     , m_btnDeleteItem(toolButton(QStringLiteral("ov_confirm_delete"), standardIcon(QStyle::SP_TrashIcon)))
 {
+    installPlayListCellAccessibility();
     setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(kRowHeight);
     m_itemIndexLabel->setMinimumWidth(32);
@@ -122,7 +124,6 @@ void PlayListCell::configData(const QXQFileInfoRef &entry, int row)
         m_stepper->setValue(entry->fileTimes().toInt());
     }
     setToolTip(entry->fileName());
-    setAccessibleName(QStringLiteral("%1 %2").arg(row + 1).arg(entry->fileName()));
 }
 
 void PlayListCell::prepareForReuse()
