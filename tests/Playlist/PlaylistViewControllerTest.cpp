@@ -210,6 +210,17 @@ TEST_F(PlaylistScreenTest, PreviousAndNextWrapAndSendNothingWithoutRowsOrAPlayin
         orvane::test::spinFor(60);
         EXPECT_EQ(valuesOf(8), c.sent) << c.playing << c.next;
     }
+    // The keyboard plays the focused row with Enter.
+    fan.clearRecords();
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->cellAt(1), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return valuesOf(8) == QList<int>{1}; }));
+    // The rows are rebuilt for the new playing entry; the focus and selection stay on the row.
+    ASSERT_TRUE(waitUntil([&] { return screen->cellAt(1) && screen->cellAt(1)->isPlaying(); }));
+    EXPECT_TRUE(screen->cellAt(1)->hasFocus());
+    EXPECT_EQ(screen->selectedRow(), 1);
+
     // A played entry becomes the playing row.
     setPlaying(1);
     screen->playControlView()->nextBtn()->click();

@@ -365,10 +365,20 @@ void PlaylistViewController::refreshTableWithContent(const std::optional<QString
 
 void PlaylistViewController::reloadData()
 {
+    // The rows are made anew: the keyboard focus stays at the same position.
+    int focusedRow = -1;
+    if (const QWidget *focus = QApplication::focusWidget()) {
+        for (int row = 0; row < m_cells.size() && focusedRow < 0; ++row) {
+            if (m_cells.at(row) && (m_cells.at(row) == focus || m_cells.at(row)->isAncestorOf(focus)))
+                focusedRow = row;
+        }
+    }
     m_cells.clear();
     if (m_selectedRow >= m_contentArray.size())
         m_selectedRow = -1;
     m_playList->reloadData();
+    if (PlayListCell *cell = cellAt(std::min(focusedRow, int(m_contentArray.size()) - 1)))
+        cell->setFocus(Qt::OtherFocusReason);
 }
 
 // --- Rows ---
@@ -466,6 +476,14 @@ void PlaylistViewController::selectRow(int row)
     m_selectedRow = row;
     if (PlayListCell *cell = cellAt(row))
         cell->setSelected(true);
+}
+
+void PlaylistViewController::selectCell(const PlayListCell *cell)
+{
+    // A row of the previous reload, on its way out, selects nothing.
+    const int row = rowOfCell(cell);
+    if (row >= 0)
+        selectRow(row);
 }
 
 void PlaylistViewController::changeTimes(PlayListCell *cell, qint64 times)
@@ -616,7 +634,7 @@ bool PlaylistViewController::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
         m_dragStart = static_cast<QMouseEvent *>(event)->position().toPoint();
         m_dragCell = cell;
-        selectRow(rowOfCell(cell));
+        selectCell(cell);
         break;
     case QEvent::MouseMove: {
         auto *move = static_cast<QMouseEvent *>(event);
@@ -629,11 +647,11 @@ bool PlaylistViewController::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::MouseButtonDblClick:
-        selectRow(rowOfCell(cell));
+        selectCell(cell);
         doubleClickItem();
         return true;
     case QEvent::FocusIn:
-        selectRow(rowOfCell(cell));
+        selectCell(cell);
         break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();

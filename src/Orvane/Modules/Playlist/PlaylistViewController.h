@@ -155,6 +155,7 @@ private:
     void clearList();
     void changeTimes(PlayListCell *cell, qint64 times);
     int rowOfCell(const PlayListCell *cell) const;
+    void selectCell(const PlayListCell *cell);
     void saveContentList();
     void sendListWithName(const QString &name, const QString &content);
     void addItem(const QXQFileInfoRef &entry);
