@@ -16,6 +16,7 @@
 #include "QXButton.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
+#include "NetworkingDevice.h"
 #include "QXDevice.h"
 #include "QXProgressView.h"
 #include "QXView.h"
@@ -464,6 +465,21 @@ TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirSc
     manager().device()->setWifiName(QStringLiteral("other-renamed"));
     ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("other-renamed"); }));
     delete navigation;
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlaylistMemberScreenTest, MemberScreenWorksOnThatFansPooledConnection)
+{
+    const auto member = std::make_shared<NetworkingDevice>(QStringLiteral("Orvane_kvi_J9"), QStringLiteral("127.0.0.1"));
+    std::unique_ptr<PlaylistViewController> screen(PlaylistViewController::initWithDevice(member));
+    EXPECT_EQ(screen->device(), member);
+    EXPECT_EQ(screen->insSocket(), manager().fetchInsSocketWithDevice(member, QXConnectManager::verifiedMode));
+    EXPECT_EQ(screen->fileSocket(), manager().fetchFileSocketWithDevice(member, QXConnectManager::verifiedMode));
+    EXPECT_NE(screen->insSocket(), manager().insSocket());
+    EXPECT_EQ(screen->currentDevice(), manager().fethcDeviceFor(screen->insSocket().get()));
 }
 
 } // namespace

@@ -80,10 +80,7 @@ PlaylistViewController::PlaylistViewController(QWidget *parent)
     loadViewIfNeeded();
 }
 
-PlaylistViewController::~PlaylistViewController()
-{
-    disconnect(m_nameWatch);
-}
+PlaylistViewController::~PlaylistViewController() = default;
 
 PlaylistViewController *PlaylistViewController::initWithDevice(const std::shared_ptr<NetworkingDevice> &device)
 {
