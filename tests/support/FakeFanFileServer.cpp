@@ -40,11 +40,11 @@ FakeFanFileServer::~FakeFanFileServer()
     }
 }
 
-bool FakeFanFileServer::start(quint16 plainPort, quint16 passwordPort)
+bool FakeFanFileServer::start(quint16 plainPort, quint16 passwordPort, const QHostAddress &address)
 {
     auto *plain = new QTcpServer;
     auto *password = new QTcpServer;
-    if (!plain->listen(QHostAddress::LocalHost, plainPort) || !password->listen(QHostAddress::LocalHost, passwordPort)) {
+    if (!plain->listen(address, plainPort) || !password->listen(address, passwordPort)) {
         delete plain;
         delete password;
         return false;

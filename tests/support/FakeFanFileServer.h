@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -35,8 +36,9 @@ public:
     FakeFanFileServer(const FakeFanFileServer &) = delete;
     FakeFanFileServer &operator=(const FakeFanFileServer &) = delete;
 
-    // Listens on 127.0.0.1; port 0 picks a free one. False when either port cannot be bound.
-    bool start(quint16 plainPort = 0, quint16 passwordPort = 0);
+    // Listens on 127.0.0.1, or on a fan address inside the test network; port 0 picks a free
+    // one. False when either port cannot be bound.
+    bool start(quint16 plainPort = 0, quint16 passwordPort = 0, const QHostAddress &address = QHostAddress::LocalHost);
     quint16 plainPort() const { return m_plainPort; }
     quint16 passwordPort() const { return m_passwordPort; }
     // Stops listening on the plain port, so clients must turn to the password port.

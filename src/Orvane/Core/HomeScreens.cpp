@@ -3,6 +3,7 @@
 #include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Playlist/PlaylistViewController.h"
 
 namespace orvane::home {
 
@@ -13,9 +14,11 @@ QWidget *makeConnectViewController(HomeViewController *home)
     return screen;
 }
 
-QWidget *makePlaylistViewController(HomeViewController *)
+QWidget *makePlaylistViewController(HomeViewController *home)
 {
-    return new EmptyScreen(QStringLiteral("PlaylistViewController placeholder"));
+    auto *screen = new PlaylistViewController;
+    screen->setDelegate(home);
+    return screen;
 }
 
 QWidget *makeFunctionConfigViewController(HomeViewController *)

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>رئيسي</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>قوائم التشغيل</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>التالي</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>يجب ألا يحتوي الاسم على مسافات</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>قائمة التشغيل</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>الطاقة</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>السابق</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Master</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Wiedergabelisten</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Der Name darf keine Leerzeichen enthalten</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Wiedergabeliste</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Zurück</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Master</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Play lists</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Next</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>The name must not contain spaces</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Play list</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Previous</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

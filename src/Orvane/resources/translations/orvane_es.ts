@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Maestro</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listas de reproducción</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Siguiente</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>El nombre no puede contener espacios</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reproducción</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Encendido</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Maître</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listes de lecture</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Suivant</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Le nom ne doit pas contenir d'espaces</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Liste de lecture</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Précédent</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

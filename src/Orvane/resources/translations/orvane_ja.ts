@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>マスター</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>再生リスト一覧</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>次へ</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>名前にスペースは使用できません</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>再生リスト</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>電源</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>前へ</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

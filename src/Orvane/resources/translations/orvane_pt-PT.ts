@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Principal</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listas de reprodução</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Seguinte</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>O nome não pode conter espaços</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reprodução</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Alimentação</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>Ведущий</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Переместить вверх</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Списки воспроизведения</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Следующий</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Имя не должно содержать пробелов</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Список воспроизведения</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Предыдущий</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -375,9 +375,21 @@
         <source>Master</source>
         <translation>主机</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>多列表</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>下一个</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -415,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>名称不能包含空格</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>播放列表</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>电源</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>上一个</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>
