@@ -3,6 +3,7 @@
 #include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Settings/FunctionConfigViewController.h"
 
 namespace orvane::home {
 
@@ -18,9 +19,11 @@ QWidget *makePlaylistViewController(HomeViewController *)
     return new EmptyScreen(QStringLiteral("PlaylistViewController placeholder"));
 }
 
-QWidget *makeFunctionConfigViewController(HomeViewController *)
+QWidget *makeFunctionConfigViewController(HomeViewController *home)
 {
-    return new EmptyScreen(QStringLiteral("FunctionConfigViewController placeholder"));
+    auto *screen = new FunctionConfigViewController;
+    screen->setFunctionDelegate(home);
+    return screen;
 }
 
 QWidget *makeMultyListViewController(HomeViewController *)
