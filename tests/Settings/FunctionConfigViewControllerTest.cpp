@@ -1,15 +1,16 @@
 #include "SettingsTestSupport.h"
 
 #include "CollectionContainerView.h"
-#include "EventLoop.h"
 #include "Loopback.h"
 #include "Modules/Connect/ConnectServerItem.h"
+#include "Modules/Settings/DeviceConfigSliderItem.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
 #include "Modules/Settings/NormalButtonItem.h"
 #include "Modules/Settings/PendingEditorItem.h"
 #include "NetworkingDevice.h"
 
 #include <QPushButton>
+#include <QSlider>
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,9 @@ using Module = FunctionConfigViewController::FunctionModule;
 using Sections = FunctionConfigViewController::Sections;
 using orvane::test::AnsweringPresenter;
 
-constexpr qint64 plainModel = 302;
-constexpr qint64 bluetoothModel = 603;
-constexpr qint64 fourGModel = 604;
+using orvane::test::bluetoothModel;
+using orvane::test::fourGModel;
+using orvane::test::plainModel;
 
 class SettingsScreenTest : public ::testing::Test
 {
@@ -33,12 +34,7 @@ protected:
         screen->resize(900, 700);
     }
 
-    // The items as the screen makes them, without the refresh of a showing.
-    void reload()
-    {
-        screen->buildDatas();
-        screen->collection()->reloadData();
-    }
+    void reload() { orvane::test::reloadItems(*screen); }
 
     QWidget *itemAt(int section, int item) const { return screen->collection()->itemAtIndexPath({section, item}); }
 
@@ -119,23 +115,38 @@ TEST_F(SettingsScreenTest, AdvancedSectionOpensAndClosesWithItsToggle)
     EXPECT_EQ(qobject_cast<NormalButtonItem *>(itemAt(2, 0))->btn()->text(), qtTrId("ov_advanced"));
 }
 
-TEST_F(SettingsScreenTest, EditorsAreTiedToTheScreensDeviceAndInfoLine)
+TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
 {
     orvane::test::useCurrentDevice(fourGModel, 0, orvane::test::closedPort());
+    // The member is a plain model whose record differs from the current device's everywhere.
     const auto member = std::make_shared<NetworkingDevice>(QStringLiteral("ORVANE-302-A"), QStringLiteral("127.0.0.1"));
-    screen->setDevice(member);
+    const std::shared_ptr<QXDevice> memberRecord =
+        QXConnect::connectManager().fetchConfigFor(member, QXConnectManager::verifiedMode).realDevice;
+    ASSERT_NE(memberRecord, QXConnect::connectManager().device());
+    orvane::test::giveFunctions(*memberRecord, 0x40 | 0x20);
+    memberRecord->editStatus([](QXDeviceStatus &status) {
+        status.version().setCoreVersion1(15);
+        status.setServerIndex(2);
+        status.setLight(13);
+    });
+    screen = std::unique_ptr<FunctionConfigViewController>(FunctionConfigViewController::make(member));
     reload();
-    int editors = 0;
-    for (int item = 0; item < screen->collection()->numberOfItemsInSection(0); ++item) {
+
+    // No hotspot page: the member is no 4G model, though the current device is one.
+    ASSERT_EQ(screen->collection()->numberOfItemsInSection(0), 7);
+    for (int item = 0; item < 7; ++item) {
         auto *editor = qobject_cast<FunctionConfigItem *>(itemAt(0, item));
         ASSERT_NE(editor, nullptr) << item;
         EXPECT_EQ(editor->device(), member);
         EXPECT_EQ(editor->infoDisplayer(), screen.get());
-        ++editors;
     }
-    EXPECT_EQ(editors, 7);
-    EXPECT_TRUE(qobject_cast<ConnectServerItem *>(itemAt(0, 5)));
-    // The member is a plain model: no hotspot page, though the current device is a 4G one.
+    auto *light = qobject_cast<DeviceConfigSliderItem *>(itemAt(0, 1));
+    ASSERT_NE(light, nullptr);
+    EXPECT_EQ(light->slider(0)->value(), 13);
+    // The server item read the member's status in its own refresh.
+    auto *server = qobject_cast<ConnectServerItem *>(itemAt(0, 5));
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(server->serverBox()->selectString(), QXDeviceStatus::serverList().at(2));
     auto *info = qobject_cast<PendingEditorItem *>(itemAt(0, 0));
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->editorName(), QStringLiteral("DeviceInfoItem"));
