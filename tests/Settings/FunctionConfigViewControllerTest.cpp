@@ -1,6 +1,7 @@
 #include "SettingsTestSupport.h"
 
 #include "CollectionContainerView.h"
+#include "Core/Language.h"
 #include "Loopback.h"
 #include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
@@ -8,8 +9,14 @@
 #include "Modules/Settings/NormalButtonItem.h"
 #include "Modules/Settings/PendingEditorItem.h"
 #include "NetworkingDevice.h"
+#include "QXButton.h"
+#include "Screenshots.h"
+#include "TestData.h"
 
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 
 #include <gtest/gtest.h>
@@ -150,6 +157,116 @@ TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
     auto *info = qobject_cast<PendingEditorItem *>(itemAt(0, 0));
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->editorName(), QStringLiteral("DeviceInfoItem"));
+}
+
+class SettingsRefreshTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { orvane::language::setLanguage(QStringLiteral("en")); }
+    void TearDown() override
+    {
+        screen.reset();
+        EXPECT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    }
+
+    // Shows the screen for a device of the model, which starts a refresh, and waits for its end.
+    bool showFor(qint64 model)
+    {
+        record = orvane::test::useCurrentDevice(model, fan.port());
+        record->setWifiName(QStringLiteral("ORVANE_FAN"));
+        screen = std::make_unique<FunctionConfigViewController>();
+        screen->resize(900, 700);
+        screen->show();
+        EXPECT_FALSE(screen->refreshBtn()->isEnabled());
+        return orvane::test::waitUntil([&] { return !screen->isRefreshing(); });
+    }
+
+    orvane::test::FakeFan fan;
+    AnsweringPresenter presenter;
+    std::shared_ptr<QXDevice> record;
+    std::unique_ptr<FunctionConfigViewController> screen;
+};
+
+TEST_F(SettingsRefreshTest, ReadsStatusAndMaskAndTheBluetoothListOnlyWithBluetoothAudio)
+{
+    fan.setReply(46, orvane::test::testData(QStringLiteral("QXDeviceMaskFuzzer/QXDeviceMask-districts.bin")));
+    fan.setReply(47, orvane::test::FakeFan::listReply(
+                         47, R"([{"address":"AA:01","name":"Speaker"},{"name":"no address"},{"address":"BB:02"}])"));
+    ASSERT_TRUE(showFor(plainModel));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46}));
+    EXPECT_TRUE(screen->refreshBtn()->isEnabled());
+    EXPECT_TRUE(screen->bluetoothList().isEmpty());
+    EXPECT_EQ(record->mask().horizontalDistance(), 10);
+    EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ORVANE_FAN"));
+    EXPECT_TRUE(presenter.texts.isEmpty());
+
+    ASSERT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    fan.clearRecords();
+    ASSERT_TRUE(showFor(bluetoothModel));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46, 47}));
+    using Bluetooth = DeviceBluetoothItem::Bluetooth;
+    EXPECT_EQ(screen->bluetoothList(), (QList<Bluetooth>{{QStringLiteral("AA:01"), QStringLiteral("Speaker")},
+                                                         {QStringLiteral("BB:02"), std::nullopt}}));
+    // The refresh button runs the same reading again.
+    fan.clearRecords();
+    screen->refreshBtn()->click();
+    EXPECT_FALSE(screen->refreshBtn()->isEnabled());
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return !screen->isRefreshing(); }));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46, 47}));
+}
+
+TEST_F(SettingsRefreshTest, FailedStatusSaysSoOnceAndTheScreenIsRebuiltFromTheMask)
+{
+    fan.setReply(10, QByteArray::fromHex("35a40b01"));
+    fan.setReply(46, orvane::test::testData(QStringLiteral("QXDeviceMaskFuzzer/QXDeviceMask-districts.bin")));
+    ASSERT_TRUE(showFor(plainModel));
+    EXPECT_TRUE(orvane::test::waitUntil([&] { return presenter.texts.size() == 1; }));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(presenter.texts, QStringList{qtTrId("ov_conn_fail_tip")});
+    EXPECT_TRUE(screen->refreshBtn()->isEnabled());
+    EXPECT_EQ(record->mask().horizontalDistance(), 10);
+    // The rebuilt items start from the new mask.
+    screen->toggleAdvanced();
+    auto *move = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::maskMove);
+    ASSERT_NE(move, nullptr);
+    EXPECT_EQ(move->slider(0)->value(), 10);
+}
+
+TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    QElapsedTimer shown;
+    shown.start();
+    screen->showLocalizedInfo(QStringLiteral("ov_set_light_success"));
+    EXPECT_EQ(screen->infoLabel()->text(), qtTrId("ov_set_light_success"));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text() == QStringLiteral("ORVANE_FAN"); },
+                                        4000));
+    EXPECT_GE(shown.elapsed(), 1900);
+
+    // A key without a text shows itself; a record without a Wi-Fi name leaves the line empty.
+    record->setWifiName(QString());
+    screen->showLocalizedInfo(QStringLiteral("ov_no_such_key"));
+    EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ov_no_such_key"));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
+}
+
+TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->collection()->layoutIfNeeded();
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-small")).isNull());
+
+    ASSERT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    ASSERT_TRUE(showFor(fourGModel));
+    EXPECT_NE(orvane::test::itemOf<QWidget>(*screen, Module::hotSpot), nullptr);
+    QScrollBar *scroll = screen->collection()->verticalScrollBar();
+    screen->collection()->layoutIfNeeded();
+    scroll->setValue(scroll->maximum());
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g")).isNull());
+    screen->toggleAdvanced();
+    screen->collection()->layoutIfNeeded();
+    scroll->setValue(scroll->maximum());
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-advanced")).isNull());
 }
 
 } // namespace

@@ -23,13 +23,15 @@ DeviceConfigSliderItem::DeviceConfigSliderItem(QWidget *parent)
     for (int index = 0; index < 2; ++index) {
         RowControls &row = m_rows[index];
         buildRow(row);
-        layout->addWidget(row.title, index * 2, 0, 1, 3);
-        layout->addWidget(row.slider, index * 2 + 1, 0);
-        layout->addWidget(row.value, index * 2 + 1, 1);
-        layout->addWidget(row.stepper, index * 2 + 1, 2);
+        // Rows 0 and 5 take the spare height, so the rows sit in the middle of the panel.
+        layout->addWidget(row.title, index * 2 + 1, 0, 1, 3);
+        layout->addWidget(row.slider, index * 2 + 2, 0);
+        layout->addWidget(row.value, index * 2 + 2, 1);
+        layout->addWidget(row.stepper, index * 2 + 2, 2);
     }
     layout->setColumnStretch(0, 1);
-    layout->setRowStretch(4, 1);
+    layout->setRowStretch(0, 1);
+    layout->setRowStretch(5, 1);
     setRowVisible(m_rows[1], false);
 }
 

@@ -74,8 +74,11 @@ FunctionConfigViewController *FunctionConfigViewController::make(const std::shar
 
 void FunctionConfigViewController::buildUI()
 {
-    qxkit::setBgColor(this, qxkit::hexWithHex(0x1B1D28, 1.0));
-    setPalette(qxkit::darkPalette());
+    const QColor background = qxkit::hexWithHex(0x1B1D28, 1.0);
+    qxkit::setBgColor(this, background);
+    QPalette palette = qxkit::darkPalette();
+    palette.setColor(QPalette::Window, background);
+    setPalette(palette);
 
     m_infoLabel = qxkit::label({}, qxkit::globalTextColor());
     m_refreshBtn = new QXButton(this);
