@@ -45,6 +45,8 @@ protected:
     void SetUp() override
     {
         orvane::language::setLanguage(QStringLiteral("en"));
+        // The settings screen reads the device as it appears; dialogs it raises are refused.
+        quietDialogs.setRefusing(true);
         home = std::make_unique<HomeViewController>();
         home->resize(1000, 700);
         home->show();
@@ -52,6 +54,7 @@ protected:
 
     void TearDown() override
     {
+        Modalia::DialogPresenter::setCurrent(&quietDialogs);
         bool down = false;
         QXConnect::connectManager().insSocket()->disconnectWtihBlock([&down](qint64, const QVariant &) { down = true; });
         waitUntil([&] { return down; }, 3000);
@@ -97,6 +100,7 @@ protected:
         manager.insSocket()->setPort(port);
     }
 
+    AnsweringPresenter quietDialogs;
     std::unique_ptr<HomeViewController> home;
 };
 

@@ -4,6 +4,7 @@
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Playlist/PlaylistViewController.h"
+#include "Modules/Settings/FunctionConfigViewController.h"
 
 namespace orvane::home {
 
@@ -21,9 +22,11 @@ QWidget *makePlaylistViewController(HomeViewController *home)
     return screen;
 }
 
-QWidget *makeFunctionConfigViewController(HomeViewController *)
+QWidget *makeFunctionConfigViewController(HomeViewController *home)
 {
-    return new EmptyScreen(QStringLiteral("FunctionConfigViewController placeholder"));
+    auto *screen = new FunctionConfigViewController;
+    screen->setFunctionDelegate(home);
+    return screen;
 }
 
 QWidget *makeMultyListViewController(HomeViewController *)
