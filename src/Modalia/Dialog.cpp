@@ -4,6 +4,7 @@
 #include "ConfirmDialogController.h"
 #include "DialogPresenter.h"
 #include "InputDialogViewController.h"
+#include "QXView.h"
 #include "SelectDialogController.h"
 
 #include <QApplication>
@@ -97,7 +98,21 @@ const char *DialogException::what() const noexcept
 void Dialog::showInput(const QString &title, const std::optional<QString> &cancel,
                        const std::optional<QString> &confirm, QWidget *from, InputAction action)
 {
-    if (carriedToGuiThread([=, from = QPointer<QWidget>(from)] { showInput(title, cancel, confirm, from, action); }))
+    showInputEchoing(false, title, cancel, confirm, from, std::move(action));
+}
+
+void Dialog::showPasswordInput(const QString &title, const std::optional<QString> &cancel,
+                               const std::optional<QString> &confirm, QWidget *from, InputAction action)
+{
+    showInputEchoing(true, title, cancel, confirm, from, std::move(action));
+}
+
+void Dialog::showInputEchoing(bool password, const QString &title, const std::optional<QString> &cancel,
+                              const std::optional<QString> &confirm, QWidget *from, InputAction action)
+{
+    if (carriedToGuiThread([=, from = QPointer<QWidget>(from)] {
+            showInputEchoing(password, title, cancel, confirm, from, action);
+        }))
         return;
     QWidget *parent = presentingWindow(from);
     if (!parent) {
@@ -105,7 +120,10 @@ void Dialog::showInput(const QString &title, const std::optional<QString> &cance
             action(std::nullopt);
         return;
     }
-    presentOrDrop(new InputDialogViewController(title, cancel, confirm, std::move(action), parent), parent);
+    auto *dialog = new InputDialogViewController(title, cancel, confirm, std::move(action), parent);
+    if (password)
+        qxkit::setPasswordEntry(dialog->valueText());
+    presentOrDrop(dialog, parent);
 }
 
 void Dialog::showConfirm(const QString &title, const std::optional<QString> &cancel,

@@ -63,6 +63,10 @@ public:
     static void showInput(const QString &title, const std::optional<QString> &cancel,
                           const std::optional<QString> &confirm, QWidget *from, InputAction action);
 
+    // The same dialog for a password: the text echoes as bullets and is never read out.
+    static void showPasswordInput(const QString &title, const std::optional<QString> &cancel,
+                                  const std::optional<QString> &confirm, QWidget *from, InputAction action);
+
     // A window-modal confirmation; `confirmed` runs after the dialog is gone, only on confirm.
     static void showConfirm(const QString &title, const std::optional<QString> &cancel,
                             const std::optional<QString> &confirm, QWidget *from,
@@ -87,6 +91,8 @@ public:
                                      const QIcon &icon, const QStringList &buttons, QWidget *in);
 
 private:
+    static void showInputEchoing(bool password, const QString &title, const std::optional<QString> &cancel,
+                                 const std::optional<QString> &confirm, QWidget *from, InputAction action);
     static void showSelect(const QStringList &items, QSize size, QRect relativeTo, QWidget *of,
                            Qt::Edge preferredEdge, PopoverBehavior behavior, QWidget *from,
                            std::function<void(std::optional<int> row)> answer);

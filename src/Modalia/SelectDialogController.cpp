@@ -46,7 +46,7 @@ SelectDialogController::SelectDialogController(QSize size, const QStringList &it
 {
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("choices"));
+    setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_choices")));
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     auto *list = new QWidget;

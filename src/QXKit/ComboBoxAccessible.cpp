@@ -1,9 +1,9 @@
 #include "ComboBoxAccessible.h"
 
-#include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 
-#include <QListView>
+#include <QFontMetrics>
+#include <QLineEdit>
 
 namespace {
 
@@ -41,22 +41,58 @@ QString ComboBoxAccessible::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
-int ComboBoxAccessible::childCount() const
+void *ComboBoxAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    return child(0) ? 1 : 0;
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessibleInterface *ComboBoxAccessible::child(int index) const
+void ComboBoxAccessible::selection(int, int *startOffset, int *endOffset) const
 {
-    const dragWindowController *list = comboBox()->dragWC();
-    if (index != 0 || !comboBox()->isDragWindowShow() || !list)
-        return nullptr;
-    return QAccessible::queryAccessibleInterface(list->dragVC()->infoTable());
+    *startOffset = 0;
+    *endOffset = 0;
 }
 
-int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
+QString ComboBoxAccessible::text(int startOffset, int endOffset) const
 {
-    return child && child == this->child(0) ? 0 : -1;
+    const QString shown = comboBox()->getSelectedString();
+    const int start = qBound(0, startOffset, int(shown.size()));
+    const int end = qBound(start, endOffset < 0 ? int(shown.size()) : endOffset, int(shown.size()));
+    return shown.mid(start, end - start);
+}
+
+int ComboBoxAccessible::characterCount() const
+{
+    return int(comboBox()->getSelectedString().size());
+}
+
+QRect ComboBoxAccessible::characterRect(int offset) const
+{
+    const QLineEdit *field = comboBox()->infoField();
+    const QString shown = field->text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    const QFontMetrics metrics(field->font());
+    const int x = metrics.horizontalAdvance(shown.left(offset));
+    const QRect local(x, 0, metrics.horizontalAdvance(shown.at(offset)), field->height());
+    return QRect(field->mapToGlobal(local.topLeft()), local.size());
+}
+
+int ComboBoxAccessible::offsetAtPoint(const QPoint &point) const
+{
+    for (int offset = 0; offset < characterCount(); ++offset) {
+        if (characterRect(offset).contains(point))
+            return offset;
+    }
+    return -1;
+}
+
+QString ComboBoxAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
 }
 
 QStringList ComboBoxAccessible::actionNames() const

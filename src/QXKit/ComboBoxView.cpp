@@ -3,6 +3,7 @@
 #include "ComboBoxAccessible.h"
 #include "ComboBoxDropDownWindow.h"
 #include "QXColor.h"
+#include "QXView.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -129,11 +130,12 @@ void ComboBoxView::showDragWindow()
         m_dragWC->deleteLater();
     }
     m_dragWC = new dragWindowController(m_contentArray, this);
+    m_dragWC->setAccessibleName(accessibleName().isEmpty() ? qxkit::localizedString(QStringLiteral("ov_a11y_choices"))
+                                                           : accessibleName());
     const int width = m_contentView->width();
     const int height = m_showFull ? int(m_contentArray.size()) * dragViewTableCell::rowHeight : width;
-    const QRect rect = getdragWindowRect(m_contentView, width, height);
     connect(m_dragWC, &dragWindowController::windowWillClose, this, &ComboBoxView::windowWillClose);
-    m_dragWC->setGeometry(rect);
+    m_dragWC->setGeometry(getdragWindowRect(m_contentView, width, height));
     m_dragWC->show();
     setDragWindowShown(true);
 }
@@ -255,6 +257,9 @@ bool ComboBoxView::isPointInSubWindow(const QPoint &globalPoint) const
 
 bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
 {
+    // The list stays under the field when the operator moves or resizes the window.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_dragWC && watched == window())
+        m_dragWC->move(getdragWindowRect(m_contentView, 0, 0).topLeft());
     if (event->type() == QEvent::MouseButtonPress && m_isDragWindowShow) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() == Qt::LeftButton && !isPointInSubWindow(press->globalPosition().toPoint()))

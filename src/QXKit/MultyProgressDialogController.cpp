@@ -38,7 +38,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
     setWindowTitle(QApplication::applicationName());
-    setAccessibleName(QStringLiteral("progress"));
+    setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_progress")));
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     m_table->setObjectName(QStringLiteral("table"));
@@ -55,6 +55,11 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     for (int row = 0; row < m_progressDatas.size(); ++row) {
         auto *cell = new ProgressTableCell;
         cell->config(m_progressDatas.at(row).first, m_progressDatas.at(row).second);
+        // A widget in a cell is not read out; the row's item carries its text.
+        auto *item = new QTableWidgetItem;
+        item->setData(Qt::AccessibleTextRole, m_progressDatas.at(row).second);
+        item->setFlags(Qt::ItemIsEnabled);
+        m_table->setItem(row, 0, item);
         m_table->setCellWidget(row, 0, cell);
     }
 
@@ -78,6 +83,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
         ? int(*m_adjustedHeight)
         : qBound(int(defaultRowHeight), int(m_progressDatas.size() * defaultRowHeight), maximumListHeight);
     resize(sheetWidth, listHeight + buttonArea);
+    layout->activate();
     applyRowHeights();
 
     if (m_totalProgress) {
@@ -99,7 +105,9 @@ qreal MultyProgressDialogController::heightOfRow(int) const
 {
     if (numberOfRows() != 1)
         return defaultRowHeight;
-    return m_adjustedHeight.value_or(qreal(height()));
+    // The list's own room, not the whole sheet's: a row taller than its list would hide its text
+    // and percentage in a list that has nothing to scroll to.
+    return m_adjustedHeight.value_or(qreal(m_table->contentsRect().height()));
 }
 
 void MultyProgressDialogController::confirmAction()

@@ -36,7 +36,7 @@ public:
     void setConfirmEnabled(bool enabled);
 
     int numberOfRows() const { return int(m_progressDatas.size()); }
-    // 50 with several rows; a single row takes the adjusted height, else the whole sheet.
+    // 50 with several rows; a single row takes the adjusted height, else the list's whole height.
     qreal heightOfRow(int row) const;
 
     QXButton *confirmBtn() const { return m_confirmBtn; }

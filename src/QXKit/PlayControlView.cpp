@@ -12,7 +12,7 @@
 
 namespace {
 
-QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name)
+QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name, const QString &nameKey)
 {
     auto *button = new QPushButton;
     button->setObjectName(name);
@@ -20,7 +20,8 @@ QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name)
     button->setIconSize(QSize(20, 20));
     button->setFlat(true);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setAccessibleName(name);
+    button->setAccessibleName(qxkit::localizedString(nameKey));
+    qxkit::setToolTipKey(button, nameKey);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     qxkit::setCRadius(button, 4);
     return button;
@@ -30,9 +31,9 @@ QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name)
 
 PlayControlView::PlayControlView(QWidget *parent)
     : QWidget(parent)
-    , m_previousBtn(controlButton(QStyle::SP_MediaSkipBackward, QStringLiteral("previous")))
-    , m_playBtn(controlButton(QStyle::SP_MediaPlay, QStringLiteral("play")))
-    , m_nextBtn(controlButton(QStyle::SP_MediaSkipForward, QStringLiteral("next")))
+    , m_previousBtn(controlButton(QStyle::SP_MediaSkipBackward, QStringLiteral("previous"), QStringLiteral("ov_a11y_previous")))
+    , m_playBtn(controlButton(QStyle::SP_MediaPlay, QStringLiteral("play"), QStringLiteral("ov_a11y_play")))
+    , m_nextBtn(controlButton(QStyle::SP_MediaSkipForward, QStringLiteral("next"), QStringLiteral("ov_a11y_next")))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

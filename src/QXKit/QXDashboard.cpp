@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,6 +34,13 @@ constexpr double maximumTicks = 3600;
 constexpr double labelPadding = 5.0;
 // Values whose integer part fits in a signed 64-bit integer.
 constexpr double integerLimit = 9.2e18;
+
+// An angle in whole degrees, 0-359, whichever way round it was turned.
+double wholeDegrees(double angle)
+{
+    const double whole = std::fmod(std::round(angle), 360.0);
+    return whole < 0 ? whole + 360 : whole + 0.0;
+}
 
 double radians(double degrees)
 {
@@ -70,7 +78,7 @@ QXDashboard::QXDashboard(const QXDashboardConfig &config, QWidget *parent)
     , m_config(config)
 {
     installQXDashboardAccessibility();
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     m_pointerAnimation.setDuration(pointerMilliseconds);
     connect(&m_pointerAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant &angle) {
         m_pointerAngle = angle.toDouble();
@@ -176,16 +184,85 @@ void QXDashboard::onClickeWithClick(const QPointF &location)
     if (p.x() < 0)
         angle = 360 - angle;
 
-    double newValue = std::round(angle);
-    if (newValue == 360)
-        newValue = 0;
-    qCDebug(lcDashboard) << "Round Angle:" << newValue;
+    chooseValue(angle);
+}
 
+void QXDashboard::chooseValue(double angle)
+{
+    if (!std::isfinite(angle))
+        return;
+    const double newValue = wholeDegrees(angle);
+    qCDebug(lcDashboard) << "Round Angle:" << newValue;
+    m_keyboardValue.reset();
     const QPointer<QXDashboard> self(this);
     if (m_delegate)
         m_delegate->valueChanged(m_value, newValue);
     if (self)
         setValue(newValue);
+}
+
+double QXDashboard::pointedValue() const
+{
+    return m_keyboardValue.value_or(m_value);
+}
+
+void QXDashboard::keyPressEvent(QKeyEvent *event)
+{
+    const double pointed = pointedValue();
+    std::optional<double> turned;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        turned = pointed - 1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        turned = pointed + 1;
+        break;
+    case Qt::Key_PageDown:
+        turned = pointed - 10;
+        break;
+    case Qt::Key_PageUp:
+        turned = pointed + 10;
+        break;
+    case Qt::Key_Home:
+        turned = 0;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_keyboardValue)
+            chooseValue(*m_keyboardValue);
+        return;
+    case Qt::Key_Escape:
+        if (m_keyboardValue) {
+            pointKeyboardAt(std::nullopt);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (turned)
+        pointKeyboardAt(wholeDegrees(*turned));
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void QXDashboard::focusOutEvent(QFocusEvent *event)
+{
+    if (m_keyboardValue)
+        pointKeyboardAt(std::nullopt);
+    QWidget::focusOutEvent(event);
+}
+
+void QXDashboard::pointKeyboardAt(std::optional<double> angle)
+{
+    m_keyboardValue = angle;
+    m_pointerAnimation.stop();
+    m_pointerAngle = pointedValue();
+    update();
+    QAccessibleValueChangeEvent event(this, pointedValue());
+    QAccessible::updateAccessibility(&event);
 }
 
 void QXDashboard::mouseDoubleClickEvent(QMouseEvent *event)

@@ -7,11 +7,16 @@
 #include <QVariantAnimation>
 #include <QWidget>
 
+#include <optional>
+
 // A round dial: a ring, a scale of ticks with numbers at the large ones, and a pointer that
 // turns about the centre to show `value`, in degrees clockwise from straight up. A double click
 // within the ring sets the value to the click's angle in whole degrees (0-359), telling the
 // delegate first; a single click changes nothing. The scale is built once from the config.
-// Takes no keyboard focus: its owner offers buttons that change the value.
+//
+// Keyboard: the arrow keys turn the pointer a degree (Page Up and Page Down ten, Home to 0)
+// without changing the value; Return or Enter then sets the pointed angle as a double click
+// there would, and Esc or leaving the dial turns the pointer back to the value.
 class QXDashboard : public QWidget
 {
     Q_OBJECT
@@ -60,15 +65,24 @@ public:
 
     // The double-click rule, for a click at `location` in widget coordinates.
     void onClickeWithClick(const QPointF &location);
+    // Sets an angle as the operator's choice, as a double click at that angle does: the
+    // delegate is told first. The angle is taken in whole degrees, 0-359.
+    void chooseValue(double angle);
+    // The angle the pointer shows while the keyboard turns it; the value otherwise.
+    double pointedValue() const;
 
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void buildScale();
+    // Turns the pointer to the angle without choosing it; none turns it back to the value.
+    void pointKeyboardAt(std::optional<double> angle);
     QFont labelFont() const;
     // Between the dial's y-up space around the centre and Qt's y-down widget coordinates: the
     // only places that know the two axes point opposite ways.
@@ -82,5 +96,7 @@ private:
     QList<ScaleLabel> m_labels;
     // The angle the pointer is drawn at, following `value` through the animation.
     double m_pointerAngle = 0;
+    // The angle the keyboard has turned the pointer to, not yet chosen.
+    std::optional<double> m_keyboardValue;
     QVariantAnimation m_pointerAnimation;
 };

@@ -33,17 +33,21 @@ void *QXDashboardAccessible::interface_cast(QAccessible::InterfaceType type)
 QString QXDashboardAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return QString::number(dashboard()->value());
+        return QString::number(dashboard()->pointedValue());
     return QAccessibleWidget::text(t);
 }
 
 QVariant QXDashboardAccessible::currentValue() const
 {
-    return dashboard()->value();
+    return dashboard()->pointedValue();
 }
 
-void QXDashboardAccessible::setCurrentValue(const QVariant &)
+void QXDashboardAccessible::setCurrentValue(const QVariant &value)
 {
+    bool isNumber = false;
+    const double angle = value.toDouble(&isNumber);
+    if (isNumber)
+        dashboard()->chooseValue(angle);
 }
 
 QVariant QXDashboardAccessible::maximumValue() const

@@ -4,9 +4,8 @@
 
 class QXDashboard;
 
-// What assistive technology sees of a QXDashboard: a dial whose value is the shown angle, 0 to
-// 359. The value is read-only here, as it is for a single click: the dial's owner offers the
-// buttons that change it.
+// What assistive technology sees of a QXDashboard: a dial whose value is the angle the pointer
+// shows, 0 to 359. Setting the value chooses that angle, as a double click there would.
 class QXDashboardAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:

@@ -207,6 +207,14 @@ bool hasLayer(const QWidget *widget)
     return layerOf(widget) != nullptr;
 }
 
+void setPasswordEntry(QLineEdit *field)
+{
+    field->setEchoMode(QLineEdit::Password);
+    field->setInputMethodHints(field->inputMethodHints() | Qt::ImhHiddenText | Qt::ImhSensitiveData
+                               | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    field->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
 QLabel *label(const QString &text, const std::optional<QColor> &textColor, const std::optional<QFont> &font)
 {
     auto *result = new QLabel;

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // Helpers every screen applies to its widgets: localisation keys, a switch that lets the mouse
@@ -46,6 +47,11 @@ std::optional<QColor> borderColor(const QWidget *widget);
 void setBorderWidth(QWidget *widget, qreal width);
 qreal borderWidth(const QWidget *widget);
 bool hasLayer(const QWidget *widget);
+
+// Makes the field a password entry: typed characters show as bullets (also while typing),
+// assistive technology reports a password text and never reads its content, and input methods
+// neither predict nor remember what is typed. Every password field of the application uses it.
+void setPasswordEntry(QLineEdit *field);
 
 // A plain, transparent, non-editable label; the text, colour and font are applied only when given.
 QLabel *label(const QString &text = {}, const std::optional<QColor> &textColor = {},

@@ -1,6 +1,7 @@
 #include "TimerView.h"
 
 #include "IntegerFormatter.h"
+#include "QXView.h"
 #include "TimerViewAccessible.h"
 
 #include <QAccessible>
@@ -42,17 +43,17 @@ QString fieldName(int tag)
 {
     switch (tag) {
     case 1:
-        return TimerView::tr("Hours, tens digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_hours_tens"));
     case 2:
-        return TimerView::tr("Hours, units digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_hours_units"));
     case 3:
-        return TimerView::tr("Minutes, tens digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_minutes_tens"));
     case 4:
-        return TimerView::tr("Minutes, units digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_minutes_units"));
     case 5:
-        return TimerView::tr("Seconds, tens digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_seconds_tens"));
     default:
-        return TimerView::tr("Seconds, units digit");
+        return qxkit::localizedString(QStringLiteral("ov_a11y_seconds_units"));
     }
 }
 

@@ -4,12 +4,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
 namespace qxkit {
 
 namespace {
+
+const QString layoutName = QStringLiteral("qxkit_viewArrayLayout");
 
 // Re-applies one distribution whenever the superview changes size.
 class ViewArrayLayout : public QObject
@@ -24,10 +27,20 @@ public:
         , m_lead(lead)
         , m_tail(tail)
     {
+        setObjectName(layoutName);
         for (QWidget *view : views)
             m_views.append(view);
         superview->installEventFilter(this);
         apply();
+    }
+
+    // Whether this places any of the views along the axis: a new spread of them replaces it.
+    bool places(const QList<QWidget *> &views, ConstraintAxis axis) const
+    {
+        if (axis != m_axis)
+            return false;
+        return std::any_of(m_views.cbegin(), m_views.cend(),
+                           [&views](const QPointer<QWidget> &view) { return view && views.contains(view.data()); });
     }
 
 protected:
@@ -107,6 +120,11 @@ void distributeWith(const QList<QWidget *> &views, ConstraintAxis axis, std::var
     // A view that is itself the common superview cannot be placed inside itself.
     if (!superview || views.contains(superview))
         return;
+    for (QObject *child : superview->children()) {
+        auto *earlier = child->objectName() == layoutName ? dynamic_cast<ViewArrayLayout *>(child) : nullptr;
+        if (earlier && earlier->places(views, axis))
+            delete earlier;
+    }
     new ViewArrayLayout(superview, views, axis, rule, lead, tail);
 }
 

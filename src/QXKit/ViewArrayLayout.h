@@ -28,7 +28,8 @@ struct ItemLength {
 QWidget *nearestCommonSuperview(const QList<QWidget *> &views);
 
 // Both do nothing for fewer than two views or views without a common superview. `lead` and
-// `tail` are the insets at the start and the end of the axis.
+// `tail` are the insets at the start and the end of the axis. Spreading views again along the
+// same axis replaces the earlier spread of any of them.
 void distribute(const QList<QWidget *> &views, ConstraintAxis axis, Spacing spacing, qreal lead = 0, qreal tail = 0);
 void distribute(const QList<QWidget *> &views, ConstraintAxis axis, ItemLength itemLength, qreal lead = 0,
                 qreal tail = 0);

@@ -56,13 +56,22 @@ public:
         m_connectTimer = new QTimer(this);
         m_stepTimer->setSingleShot(true);
         m_connectTimer->setSingleShot(true);
+        // A coarse timer may fire 5 % late, stretching every time-out by as much.
+        m_stepTimer->setTimerType(Qt::PreciseTimer);
+        m_connectTimer->setTimerType(Qt::PreciseTimer);
         m_clock.start();
         connect(m_tcp, &QAbstractSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
-            m_linkState.store(state);
-            if (state == QAbstractSocket::ConnectedState)
+            const QAbstractSocket::SocketState previous = m_linkState.exchange(state);
+            if (state == QAbstractSocket::ConnectedState) {
                 didConnect();
-            else if (state == QAbstractSocket::UnconnectedState)
+            } else if (state == QAbstractSocket::UnconnectedState) {
+                // A failed attempt reports the state before the error, yet the error is already
+                // set: the waiting requests must learn why nothing connected.
+                if (previous != QAbstractSocket::ConnectedState && previous != QAbstractSocket::ClosingState
+                    && m_tcp->error() != QAbstractSocket::UnknownSocketError)
+                    noteError(m_tcp->errorString());
                 didDisconnect();
+            }
         });
         connect(m_tcp, &QAbstractSocket::errorOccurred, this, [this] { noteError(m_tcp->errorString()); });
         connect(m_tcp, &QIODevice::readyRead, this, [this] {

@@ -195,6 +195,11 @@ quint64 QXInsSocket::verifyState() const
     return m_verifyState.load();
 }
 
+bool QXInsSocket::isReadyForInstructions() const
+{
+    return isConnected() && (!shouldVerify() || verifyState() == Accepted);
+}
+
 QString QXInsSocket::wifiName() const
 {
     std::lock_guard lock(m_verifyMutex);

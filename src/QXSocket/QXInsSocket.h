@@ -53,6 +53,9 @@ public:
     QByteArray verifyData() const;
     void setVerifyData(const QByteArray &data);
     quint64 verifyState() const;
+    // Connected and, when the connection must pass the password step, past it: only then does
+    // the device act on instructions. A link whose password prompt was cancelled is not ready.
+    bool isReadyForInstructions() const;
     QString wifiName() const;
     void setWifiName(const QString &name);
 

@@ -161,6 +161,8 @@ void QXUdpSocket::startThreadLocked()
     m_timerContext = new QObject;
     m_timer = new QTimer(m_timerContext);
     m_timer->setSingleShot(true);
+    // A coarse timer may end a search 5 % before the duration the caller asked for.
+    m_timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(m_timer, &QTimer::timeout, m_timerContext, [this] { endSearch(m_timerGeneration); });
     m_timerContext->moveToThread(QCoreApplication::instance()->thread());
 

@@ -91,6 +91,13 @@ TEST(OrvaneReplyCheck, OtherJSONAndNonJSONBodiesBecomeInvalidResponses)
     EXPECT_EQ(badMsg.code(), 404);
     EXPECT_EQ(badMsg.message(), QStringLiteral("fallback"));
     EXPECT_EQ(replyError(200, "[1,2]").code(), -1);
+    // A lone JSON value is JSON too, just not an envelope.
+    for (const QByteArray &scalar : {QByteArray("null"), QByteArray(R"("text")"), QByteArray("42"),
+                                     QByteArray(" true \n")}) {
+        const ResponseError lone = replyError(503, scalar);
+        EXPECT_EQ(lone.code(), -1) << scalar.constData();
+        EXPECT_EQ(lone.message(), QString()) << scalar.constData();
+    }
 
     // Without a translation the message is the service's own fallback text.
     const QString fallback = OrvaneProvider::cloudServerErrorMessage();
@@ -98,9 +105,12 @@ TEST(OrvaneReplyCheck, OtherJSONAndNonJSONBodiesBecomeInvalidResponses)
     const ResponseError html = replyError(502, "<html><body>Bad Gateway</body></html>");
     EXPECT_EQ(html.code(), 502);
     EXPECT_EQ(html.message(), fallback);
-    const ResponseError empty = replyError(500, "");
-    EXPECT_EQ(empty.code(), 500);
-    EXPECT_EQ(empty.message(), fallback);
+    for (const QByteArray &notOneValue : {QByteArray(""), QByteArray("  "), QByteArray("1,2"), QByteArray("1]"),
+                                          QByteArray("[1"), QByteArray("nul")}) {
+        const ResponseError broken = replyError(500, notOneValue);
+        EXPECT_EQ(broken.code(), 500) << notOneValue.constData();
+        EXPECT_EQ(broken.message(), fallback) << notOneValue.constData();
+    }
 }
 
 JSONResponse envelope(const QByteArray &json)

@@ -4,11 +4,13 @@
 #include "Core/MasterWindowController.h"
 #include "DeviceIntroView.h"
 #include "EventLoop.h"
+#include "FocusMark.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Connect/DeviceModeSelectView.h"
 #include "NetworkingDevice.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,6 +41,33 @@ protected:
 
     std::unique_ptr<ConnectViewController> screen;
 };
+
+// Tab from the screen itself round to it again, checking the ring on each stop.
+void expectEveryTabStopMarked(QWidget *screen, const QString &picture)
+{
+    QApplication::setActiveWindow(screen);
+    screen->setFocus();
+    const QImage unfocused = screen->grab().toImage();
+    int stops = 0;
+    for (QWidget *next = screen->nextInFocusChain(); next != screen; next = next->nextInFocusChain()) {
+        if (!next->isVisibleTo(screen) || !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus))
+            continue;
+        next->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(qxkit::focusMarkedWidget(), next) << next->metaObject()->className();
+        const QImage focused = screen->grab().toImage();
+        EXPECT_NE(focused, unfocused) << next->metaObject()->className();
+        if (stops++ == 0)
+            orvane::test::saveScreenshot(focused, picture);
+    }
+    EXPECT_GT(stops, 1);
+}
+
+TEST_F(ConnectScreenTest, EveryControlShowsTheKeyboardFocus)
+{
+    expectEveryTabStopMarked(screen.get(), QStringLiteral("connect-focus-cards"));
+    screen->modeSelectView()->netBtn()->click();
+    expectEveryTabStopMarked(screen.get(), QStringLiteral("connect-focus-sta"));
+}
 
 TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
 {

@@ -294,6 +294,59 @@ TEST(ChoicePopover, AnswersThePressedRowAndCloses)
     EXPECT_FALSE(list->isVisible());
 }
 
+TEST(DialogKeys, EnterConfirmsEveryForm)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    const AnsweringPresenter::Answer enter = [](QDialog *d) { orvane::test::pressEnter(d); };
+
+    InputOutcome typed;
+    presenter.answerNext([](QDialog *d) {
+        AnsweringPresenter::type(d, QStringLiteral("valueText"), QStringLiteral("Lobby"));
+        orvane::test::pressEnter(d);
+    });
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(typed));
+    EXPECT_EQ(typed.text, QStringLiteral("Lobby"));
+
+    int confirmed = 0;
+    presenter.answerNext(enter);
+    Dialog::showConfirm(QStringLiteral("Delete?"), std::nullopt, std::nullopt, &window, [&] { ++confirmed; });
+    EXPECT_EQ(confirmed, 1);
+
+    int pressed = -1;
+    presenter.answerNext(enter);
+    Dialog::showAlert(AlertStyle::warning, QStringLiteral("Title"), std::nullopt, {},
+                      {QStringLiteral("Keep"), QStringLiteral("Drop")}, &window, [&](int index) { pressed = index; });
+    EXPECT_EQ(pressed, 0);
+
+    // In a choice list Enter picks the row the keyboard is on.
+    int row = -1;
+    presenter.answerNext([](QDialog *d) {
+        d->show();
+        QApplication::setActiveWindow(d);
+        d->findChild<QPushButton *>(QStringLiteral("DialogSelectButtonCell1"))->setFocus();
+        orvane::test::pressEnter(d);
+    });
+    Dialog::showSelectAsPopover({QStringLiteral("One"), QStringLiteral("Two")}, QSize(), QRect(), &window,
+                                Qt::BottomEdge, PopoverBehavior::transient, &window, [&](int picked) { row = picked; });
+    EXPECT_EQ(row, 1);
+}
+
+TEST(Alert, ClosingAOneButtonAlertsWindowAnswersZeroOnce)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    QList<int> answers;
+    presenter.answerNext([](QDialog *d) {
+        d->show();
+        d->close();
+        d->close();
+    });
+    Dialog::showAlert(AlertStyle::informational, QStringLiteral("Saved"), std::nullopt, {}, {}, &window,
+                      [&](int index) { answers.append(index); });
+    EXPECT_EQ(answers, QList<int>{0});
+}
+
 TEST(ChoicePopover, TakesTheGivenSize)
 {
     AnsweringPresenter presenter;

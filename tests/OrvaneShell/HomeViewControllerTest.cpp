@@ -5,6 +5,9 @@
 #include "Loopback.h"
 
 #include "EventLoop.h"
+#include "FakeFan.h"
+#include "FocusMark.h"
+#include "Screenshots.h"
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
@@ -42,6 +45,8 @@ protected:
     void SetUp() override
     {
         orvane::language::setLanguage(QStringLiteral("en"));
+        // The settings screen reads the device as it appears; dialogs it raises are refused.
+        quietDialogs.setRefusing(true);
         home = std::make_unique<HomeViewController>();
         home->resize(1000, 700);
         home->show();
@@ -49,6 +54,7 @@ protected:
 
     void TearDown() override
     {
+        Modalia::DialogPresenter::setCurrent(&quietDialogs);
         bool down = false;
         QXConnect::connectManager().insSocket()->disconnectWtihBlock([&down](qint64, const QVariant &) { down = true; });
         waitUntil([&] { return down; }, 3000);
@@ -94,6 +100,7 @@ protected:
         manager.insSocket()->setPort(port);
     }
 
+    AnsweringPresenter quietDialogs;
     std::unique_ptr<HomeViewController> home;
 };
 
@@ -112,6 +119,16 @@ TEST_F(HomeViewControllerTest, StartsOnTheConnectionScreenWithFiveKeyedRows)
         EXPECT_EQ(home->menuView()->item(row)->data(Qt::AccessibleTextRole).toString(), titles.at(row));
     }
     EXPECT_EQ(home->currentCell(), cellAt(0));
+}
+
+TEST_F(HomeViewControllerTest, TheMenuShowsTheKeyboardFocus)
+{
+    QApplication::setActiveWindow(home.get());
+    home->setFocus();
+    const QImage unfocused = home->grab().toImage();
+    home->menuView()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(qxkit::focusMarkedWidget(), home->menuView());
+    EXPECT_NE(orvane::test::grabScreenshot(home.get(), QStringLiteral("home-menu-focus")), unfocused);
 }
 
 TEST_F(HomeViewControllerTest, MenuRowsAndScreenTypesFollowEachOther)
@@ -238,6 +255,35 @@ TEST_F(HomeViewControllerTest, SettingsRowWithTheFanAnsweringReconnectsAndSwitch
     clickRow(1);
     EXPECT_EQ(home->currentContentViewType(), 101);
     EXPECT_EQ(shownScreen(), home->playlistNavi());
+}
+
+TEST_F(HomeViewControllerTest, ALinkThatNeverPassedThePasswordStepIsNotTakenAsConnected)
+{
+    AnsweringPresenter presenter;
+    presenter.setRefusing(true);
+    orvane::test::FakeFan fan;
+    fan.requirePassword("12345678");
+    pointDeviceAt(fan.port());
+    QXConnectManager &manager = QXConnect::connectManager();
+    manager.device()->setTargetMode(QXConnectManager::verifiedMode);
+    manager.device()->setWifiPwd(QStringLiteral("wrong-pass"));
+    const std::shared_ptr<QXInsSocket> socket = manager.insSocket();
+    socket->setShouldVerify(true);
+    socket->setVerifyData("wrong-pass");
+    bool failed = false;
+    socket->connectedWithSuccess(nullptr, [&](auto &&...) { failed = true; });
+    ASSERT_TRUE(waitUntil([&] { return failed; }, 3000));
+    ASSERT_TRUE(socket->isConnected()) << "the fan keeps the refused link open";
+
+    clickRow(1);
+    EXPECT_EQ(home->currentContentViewType(), 100);
+    EXPECT_TRUE(home->isReconnecting());
+    ASSERT_TRUE(waitUntil([&] { return !home->isReconnecting(); }, 5000));
+    EXPECT_EQ(home->currentContentViewType(), 100);
+    ASSERT_EQ(presenter.texts.size(), 1);
+    EXPECT_TRUE(presenter.texts.first().contains(qtTrId("ov_conn_fail_tip")));
+    EXPECT_EQ(fan.passwordAttempts(), 2) << "the reconnection tried the password again";
+    manager.device()->setTargetMode(QXConnectManager::plainMode);
 }
 
 #include "HomeViewControllerTest.moc"

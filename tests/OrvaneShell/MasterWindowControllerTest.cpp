@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QLineEdit>
 #include <QThread>
 #include <QTimer>
 
@@ -109,6 +110,25 @@ TEST_F(MasterWindowControllerTest, PasswordPromptFromASocketThreadIsAnsweredOnce
     EXPECT_EQ(answers, 1);
     EXPECT_EQ(answer, std::nullopt) << "a dialog that cannot be shown answers as cancelled";
     EXPECT_EQ(answeredOn, QCoreApplication::instance()->thread());
+}
+
+TEST_F(MasterWindowControllerTest, TheDevicePasswordIsTypedUnseen)
+{
+    orvane::test::AnsweringPresenter presenter;
+    MasterWindowController window;
+    window.show();
+    window.applicationDidFinishLaunching();
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    std::optional<QString> answer;
+    presenter.answerNext([&](QDialog *dialog) {
+        echo = dialog->findChild<QLineEdit *>(QStringLiteral("valueText"))->echoMode();
+        orvane::test::typeAndPress(QStringLiteral("12345678"), "confirmBtn", "valueText")(dialog);
+    });
+    QXConnect::connectManager().inputCallback()(QStringLiteral("Password"), QString(), QString(),
+                                                 [&](const std::optional<QString> &text) { answer = text; });
+    ASSERT_TRUE(waitUntil([&] { return answer.has_value(); }, 3000));
+    EXPECT_EQ(echo, QLineEdit::Password);
+    EXPECT_EQ(answer, QStringLiteral("12345678"));
 }
 
 TEST_F(MasterWindowControllerTest, SwitchingLanguageRebuildsTheHomeScreenAfterTheCallerReturns)

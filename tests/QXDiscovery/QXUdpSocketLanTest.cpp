@@ -5,6 +5,7 @@
 #include "QXUserDefaults.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -101,8 +102,11 @@ TEST_F(DiscoveryLan, TimedSearchReportsSortedResultsOnceOnTheGuiThreadAndStoresT
 {
     QXUdpSocket socket(group, 1901, 1900);
     SearchProbe probe;
+    QElapsedTimer clock;
+    clock.start();
     socket.continuesSearchWithDuration(0.8, probe.streamHandler(), probe.completion());
     ASSERT_TRUE(waitUntil([&] { return probe.completionCount() == 1; }));
+    EXPECT_GE(clock.elapsed(), 800) << "a search never ends before its duration";
     spinFor(200);
 
     EXPECT_EQ(probe.completionCount(), 1);

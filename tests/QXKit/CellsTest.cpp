@@ -137,6 +137,26 @@ TEST(ViewArrayLayout, SpreadsViewsWithFixedLengthBetweenTheInsets)
     EXPECT_EQ(views.at(2)->geometry().bottom() + 1, 380);
 }
 
+TEST(ViewArrayLayout, ASpreadAgainReplacesTheEarlierOneAndSurvivesAResize)
+{
+    QWidget superview;
+    superview.resize(300, 50);
+    auto *a = new QWidget(&superview);
+    auto *b = new QWidget(&superview);
+    superview.show();
+    qxkit::distribute({a, b}, qxkit::ConstraintAxis::horizontal, qxkit::Spacing{100});
+    qxkit::distribute({a, b}, qxkit::ConstraintAxis::horizontal, qxkit::Spacing{20}, 10, 10);
+    superview.resize(420, 50);
+    EXPECT_EQ(a->geometry().left(), 10);
+    EXPECT_EQ(a->width(), 190);
+    EXPECT_EQ(b->geometry().left(), 220);
+
+    // The other axis is a spread of its own and stays.
+    qxkit::distribute({a, b}, qxkit::ConstraintAxis::vertical, qxkit::ItemLength{10});
+    superview.resize(500, 50);
+    EXPECT_EQ(b->geometry(), QRect(260, 40, 230, 10));
+}
+
 TEST(ViewArrayLayout, EqualLengthsWithAGapAndNothingWithoutACommonSuperview)
 {
     QWidget superview;

@@ -6,10 +6,12 @@
 #include "QXProgress.h"
 #include "QXProgressView.h"
 #include "QXView.h"
+#include "Screenshots.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
+#include <QTableWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -134,11 +136,26 @@ TEST(MultyProgressDialogController, WorkFinishedBeforeTheSheetDoesNotLockIt)
     ASSERT_TRUE(waitUntil([&] { return sheet.confirmBtn()->isEnabled(); }));
 }
 
-TEST(MultyProgressDialogController, ASingleRowFillsTheSheetUnlessAHeightIsGiven)
+TEST(MultyProgressDialogController, ASingleRowFillsTheListAndShowsItsTextUnlessAHeightIsGiven)
 {
-    auto a = std::make_shared<QXProgress>(1);
-    MultyProgressDialogController single({{a, QStringLiteral("a")}});
-    EXPECT_EQ(single.heightOfRow(0), qreal(single.height()));
+    auto a = std::make_shared<QXProgress>(2);
+    a->setCompletedUnitCount(1);
+    MultyProgressDialogController single({{a, QStringLiteral("Uploading lobby.mp4")}});
+    single.show();
+    QTableWidget *list = single.table();
+    EXPECT_EQ(single.heightOfRow(0), qreal(list->viewport()->height()));
+    EXPECT_EQ(list->rowHeight(0), list->viewport()->height());
+    auto *row = qobject_cast<ProgressTableCell *>(list->cellWidget(0, 0));
+    ASSERT_NE(row, nullptr);
+    for (QLabel *text : {row->progressBar()->infoLabel(), row->progressBar()->progressLabel()}) {
+        const QRect shown(text->mapTo(list->viewport(), QPoint()), text->size());
+        EXPECT_TRUE(list->viewport()->rect().contains(shown)) << text->text().toStdString();
+    }
+    EXPECT_EQ(list->item(0, 0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Uploading lobby.mp4"));
+    orvane::test::grabScreenshot(&single, QStringLiteral("progress-sheet-one-row"));
+
+    single.resize(single.width(), single.height() + 60);
+    EXPECT_EQ(list->rowHeight(0), list->viewport()->height());
     MultyProgressDialogController adjusted({{a, QStringLiteral("a")}}, {}, true, 80.0);
     EXPECT_EQ(adjusted.heightOfRow(0), 80.0);
 }

@@ -285,11 +285,40 @@ TEST_F(ComboBoxViewTest, AccessibilityReportsRoleNameValueAndExpansion)
     actions->doAction(QAccessibleActionInterface::showMenuAction());
     ASSERT_TRUE(combo->isDragWindowShow());
     EXPECT_TRUE(iface->state().expanded);
-    ASSERT_EQ(iface->childCount(), 1);
-    EXPECT_EQ(iface->child(0)->role(), QAccessible::List);
-    EXPECT_EQ(iface->child(0)->childCount(), 2);
+    // The list shows once in the tree: in its own window, named after the box.
+    EXPECT_EQ(iface->childCount(), 0);
+    QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
+    int listWindows = 0;
+    for (int index = 0; index < application->childCount(); ++index) {
+        if (application->child(index)->object() == combo->dragWC()) {
+            ++listWindows;
+            EXPECT_EQ(application->child(index)->text(QAccessible::Name), QStringLiteral("Region"));
+        }
+    }
+    EXPECT_EQ(listWindows, 1);
     actions->doAction(QAccessibleActionInterface::showMenuAction());
     EXPECT_FALSE(combo->isDragWindowShow());
+
+    // The value reads as text as well.
+    QAccessibleTextInterface *text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 2);
+    EXPECT_EQ(text->text(0, 2), QStringLiteral("sg"));
+    EXPECT_EQ(text->text(1, 9), QStringLiteral("g"));
+    EXPECT_TRUE(text->characterRect(0).isValid());
+    EXPECT_FALSE(text->characterRect(5).isValid());
+}
+
+TEST_F(ComboBoxViewTest, TheOpenListFollowsItsWindow)
+{
+    delegate.strings = {QStringLiteral("a"), QStringLiteral("b")};
+    combo->showDragWindow();
+    ASSERT_TRUE(combo->isDragWindowShow());
+    const QPoint before = combo->dragWC()->pos();
+    window.move(window.pos() + QPoint(40, 25));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(combo->dragWC()->pos(), combo->contentView()->mapToGlobal(QPoint(0, combo->contentView()->height())));
+    EXPECT_NE(combo->dragWC()->pos(), before);
 }
 
 // Draws the control's window and, when open, the list window where they sit on screen.

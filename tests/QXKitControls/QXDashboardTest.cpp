@@ -160,7 +160,47 @@ TEST_F(QXDashboardTest, AssistiveTechnologySeesADialWithItsValue)
     ASSERT_NE(accessible->valueInterface(), nullptr);
     EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), 135);
     EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("135"));
-    EXPECT_EQ(dashboard.focusPolicy(), Qt::NoFocus);
+
+    // Setting the value is the operator's choice, told to the delegate first.
+    accessible->valueInterface()->setCurrentValue(200.4);
+    EXPECT_EQ(dashboard.value(), 200);
+    ASSERT_EQ(delegate.calls.size(), 1u);
+    EXPECT_EQ(delegate.calls[0], std::make_pair(135.0, 200.0));
+}
+
+TEST_F(QXDashboardTest, ArrowsTurnThePointerAndEnterChoosesIt)
+{
+    dashboard.setValue(358);
+    EXPECT_TRUE(dashboard.focusPolicy() & Qt::TabFocus);
+    struct Step
+    {
+        Qt::Key key;
+        double pointed;
+    };
+    const std::vector<Step> steps = {{Qt::Key_Right, 359}, {Qt::Key_Up, 0}, {Qt::Key_PageUp, 10},
+                                     {Qt::Key_Left, 9},    {Qt::Key_PageDown, 359}, {Qt::Key_Down, 358},
+                                     {Qt::Key_Home, 0},    {Qt::Key_Left, 359}};
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&dashboard);
+    for (const Step &step : steps) {
+        QTest::keyClick(&dashboard, step.key);
+        EXPECT_EQ(dashboard.pointedValue(), step.pointed) << step.key;
+        EXPECT_EQ(accessible->valueInterface()->currentValue().toDouble(), step.pointed);
+    }
+    EXPECT_EQ(dashboard.value(), 358) << "turning alone changes nothing";
+    EXPECT_TRUE(delegate.calls.empty());
+
+    QTest::keyClick(&dashboard, Qt::Key_Return);
+    EXPECT_EQ(dashboard.value(), 359);
+    ASSERT_EQ(delegate.calls.size(), 1u);
+    EXPECT_EQ(delegate.calls[0], std::make_pair(358.0, 359.0));
+
+    // Enter without a turn sends nothing; Esc turns the pointer back.
+    QTest::keyClick(&dashboard, Qt::Key_Enter);
+    QTest::keyClick(&dashboard, Qt::Key_Left);
+    QTest::keyClick(&dashboard, Qt::Key_Escape);
+    EXPECT_EQ(dashboard.pointedValue(), 359);
+    QTest::keyClick(&dashboard, Qt::Key_Return);
+    EXPECT_EQ(delegate.calls.size(), 1u);
 }
 
 } // namespace

@@ -247,8 +247,11 @@ TEST(AsyncSocketQueue, AClosedPortFailsEveryWaitingRootOnce)
     QStringList names = calls.names();
     names.sort();
     EXPECT_EQ(names, (QStringList{"added.failure", "connected.failure", "first.failure"}));
-    for (const BlockRecorder::Call &call : calls.calls())
+    for (const BlockRecorder::Call &call : calls.calls()) {
         EXPECT_TRUE(call.code == QXSocketCode::disconnected);
+        EXPECT_TRUE(call.payload.toString().contains(QStringLiteral("refused"), Qt::CaseInsensitive))
+            << call.name.toStdString() << ": " << call.payload.toString().toStdString();
+    }
     EXPECT_EQ(socket.status(), QXAsyncSocket::Disconnected);
 }
 

@@ -361,6 +361,7 @@ TEST(InsSocket, PasswordStepRunsBeforeTheFirstInstruction)
     EXPECT_TRUE(f.fan.received().startsWith("12345678\x05\x35\xA4\x0B"));
     EXPECT_EQ(f.fan.codes(), (QList<quint8>{0x0B, 0x0A, 0x2E}));
     EXPECT_EQ(f.socket.verifyState(), QXInsSocket::Accepted);
+    EXPECT_TRUE(f.socket.isReadyForInstructions());
     ASSERT_EQ(delegate.accepted.size(), 1);
     EXPECT_EQ(delegate.accepted[0], std::make_pair(QStringLiteral("12345678"), QStringLiteral("POV-360-1")));
 
@@ -388,6 +389,7 @@ TEST(InsSocket, ARefusedPasswordFailsTheRequestWith302AndIsAskedAgain)
     EXPECT_TRUE(call.operation);
     EXPECT_EQ(f.socket.verifyState(), QXInsSocket::NotChecked);
     EXPECT_TRUE(f.fan.frames().isEmpty()) << "the refused request is never sent";
+    EXPECT_FALSE(f.socket.isReadyForInstructions()) << "a link that failed the password step is not ready";
 
     f.socket.setVerifyData("12345678");
     f.socket.sendInsWithType(QXInsCode::status, qint16(0), f.success(), f.failure());

@@ -5,7 +5,9 @@
 #include "Widget/Dialog/DialogInfoViewController.h"
 #include "Widget/Dialog/DialogWindowController.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +46,9 @@ TEST(UtilsDialogs, BlockFormAnswersOnceForEveryWayOut)
     EXPECT_EQ(blockAnswer(Type::input, press("btnCancel")), Utils::clickCancel);
     EXPECT_EQ(blockAnswer(Type::ensure, [](QDialog *d) { pressEscape(d); }), Utils::clickCancel);
     EXPECT_EQ(blockAnswer(Type::info, [](QDialog *d) { pressEscape(d); }), Utils::clickOK);
+    // Enter confirms every form, wherever the dialog put the focus.
+    for (const Type type : {Type::info, Type::input, Type::ensure})
+        EXPECT_EQ(blockAnswer(type, [](QDialog *d) { orvane::test::pressEnter(d); }), Utils::clickOK);
     // Nobody answers: the wait still ends, as a cancel.
     EXPECT_EQ(blockAnswer(Type::ensure, [](QDialog *) {}), Utils::clickCancel);
 }
@@ -204,6 +209,46 @@ TEST(UtilsDialogs, MessagesWithALineBreakAreLeftAligned)
     EXPECT_TRUE(DialogInfoViewController::leftAligned(QStringLiteral("a\nb"), font));
     EXPECT_FALSE(DialogInfoViewController::leftAligned(QStringLiteral("Short"), font));
     EXPECT_TRUE(DialogInfoViewController::leftAligned(QString(200, QLatin1Char('w')).replace(5, 1, QLatin1Char(' ')), font));
+}
+
+TEST(UtilsDialogs, TheInputDialogTakesAPasswordUnread)
+{
+    AnsweringPresenter presenter;
+    QLineEdit *field = nullptr;
+    QString announced;
+    presenter.answerNext([&](QDialog *dialog) {
+        field = dialog->findChild<QLineEdit *>(QStringLiteral("inputField"));
+        field->setText(QStringLiteral("secret-pass"));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+        EXPECT_TRUE(accessible->state().passwordEdit);
+        announced = accessible->text(QAccessible::Value);
+        EXPECT_EQ(field->echoMode(), QLineEdit::Password);
+        AnsweringPresenter::press(dialog, QStringLiteral("btnCancel"));
+    });
+    Utils::shareInstance()->showDialogWithType(Type::input, QStringLiteral("Password"), nullptr);
+    EXPECT_NE(field, nullptr);
+    EXPECT_FALSE(announced.contains(QStringLiteral("secret")));
+}
+
+TEST(UtilsDialogs, ALongMessageGrowsTheDialogUpToMostOfTheScreenThenScrolls)
+{
+    auto heightFor = [](const QString &message) {
+        AnsweringPresenter presenter;
+        int height = 0;
+        presenter.answerNext([&](QDialog *dialog) {
+            height = dialog->height();
+            EXPECT_EQ(dialog->width(), 440);
+            AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+        });
+        Utils::shareInstance()->showDialogWithType(Type::info, message, nullptr);
+        return height;
+    };
+    const QString sentence = QStringLiteral("The fan could not be reached over the network just now. ");
+    EXPECT_EQ(heightFor(QStringLiteral("Done")), 220);
+    const int longer = heightFor(sentence.repeated(12));
+    EXPECT_GT(longer, 220);
+    const int screen = QGuiApplication::primaryScreen()->availableGeometry().height();
+    EXPECT_LE(heightFor(sentence.repeated(400)), screen * 3 / 4);
 }
 
 TEST(UtilsDialogs, StandaloneConfirmationAnswersOnce)

@@ -85,6 +85,17 @@ inline void pressEscape(QWidget *widget)
     QApplication::sendEvent(widget, &press);
 }
 
+// Enter as the operator presses it: the dialog shows (which settles its default button) and the
+// key goes to whatever holds the focus, travelling up to the dialog when the focus ignores it.
+inline void pressEnter(QDialog *dialog)
+{
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    QWidget *target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
 // Scripted answers: press a button, or type into the field first.
 inline AnsweringPresenter::Answer press(const char *button)
 {

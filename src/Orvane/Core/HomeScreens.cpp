@@ -3,6 +3,8 @@
 #include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Playlist/PlaylistViewController.h"
+#include "Modules/Settings/FunctionConfigViewController.h"
 
 namespace orvane::home {
 
@@ -13,14 +15,18 @@ QWidget *makeConnectViewController(HomeViewController *home)
     return screen;
 }
 
-QWidget *makePlaylistViewController(HomeViewController *)
+QWidget *makePlaylistViewController(HomeViewController *home)
 {
-    return new EmptyScreen(QStringLiteral("PlaylistViewController placeholder"));
+    auto *screen = new PlaylistViewController;
+    screen->setDelegate(home);
+    return screen;
 }
 
-QWidget *makeFunctionConfigViewController(HomeViewController *)
+QWidget *makeFunctionConfigViewController(HomeViewController *home)
 {
-    return new EmptyScreen(QStringLiteral("FunctionConfigViewController placeholder"));
+    auto *screen = new FunctionConfigViewController;
+    screen->setFunctionDelegate(home);
+    return screen;
 }
 
 QWidget *makeMultyListViewController(HomeViewController *)

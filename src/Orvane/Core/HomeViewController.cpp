@@ -149,7 +149,7 @@ void HomeViewController::initUI()
     m_infoView->setObjectName(QStringLiteral("InfoView"));
     m_textOperationInfo = qxkit::label({}, qxkit::globalTextColor());
     m_textOperationInfo->setObjectName(QStringLiteral("textOperationInfo"));
-    m_textOperationInfo->setAccessibleName(QStringLiteral("status"));
+    m_textOperationInfo->setAccessibleName(qtTrId("ov_a11y_status"));
     auto *infoLayout = new QHBoxLayout(m_infoView);
     infoLayout->setContentsMargins(12, 4, 12, 4);
     infoLayout->addWidget(m_textOperationInfo);
@@ -182,7 +182,7 @@ void HomeViewController::initCustomViewStyle()
 
 void HomeViewController::buildMenu()
 {
-    m_menuView->setAccessibleName(QStringLiteral("menu"));
+    m_menuView->setAccessibleName(qtTrId("ov_a11y_menu"));
     m_menuView->setSpacing(0);
     m_menuView->setFrameShape(QFrame::NoFrame);
     m_menuView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -216,7 +216,7 @@ bool HomeViewController::shouldSelectRow(int row)
         return false;
     if (row != kPlaylistRow && row != kConfigRow)
         return true;
-    if (!insSocket()->isDisconnected())
+    if (insSocket()->isReadyForInstructions())
         return true;
     startReconnection(row);
     return false;

@@ -39,7 +39,7 @@ void askForPassword(const QString &prompt, const QString &cancel, const QString 
 {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [prompt, cancel, confirm, action] {
-            Modalia::Dialog::showInput(prompt, buttonTitle(cancel), buttonTitle(confirm), nullptr, action);
+            Modalia::Dialog::showPasswordInput(prompt, buttonTitle(cancel), buttonTitle(confirm), nullptr, action);
         },
         Qt::QueuedConnection);
 }

@@ -109,7 +109,7 @@ void LoginViewController::buildUI()
 
     m_pwdTip = tipLabel(QStringLiteral("ov_password"), true, this);
     m_pwdTF = new QLineEdit;
-    m_pwdTF->setEchoMode(QLineEdit::Password);
+    qxkit::setPasswordEntry(m_pwdTF);
     m_pwdTF->setText(orvane::User::password().value_or(QString()));
     m_pwdBG = fieldBackground(m_pwdTF, this);
     m_pwdTip->setBuddy(m_pwdTF);

@@ -71,11 +71,23 @@ QJsonValue OrvaneProvider::parseBody(const HttpResponse &response)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(response.data, &error);
-    if (error.error != QJsonParseError::NoError)
-        throw ResponseError::invalidResponse(response.statusCode, cloudServerErrorMessage());
-    if (document.isArray())
-        return document.array();
-    return document.object();
+    if (error.error == QJsonParseError::NoError)
+        return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    if (const std::optional<QJsonValue> scalar = scalarJSON(response.data))
+        return *scalar;
+    throw ResponseError::invalidResponse(response.statusCode, cloudServerErrorMessage());
+}
+
+std::optional<QJsonValue> OrvaneProvider::scalarJSON(const QByteArray &body)
+{
+    // A document must be an object or an array, so a lone value (null, a text, a number, a
+    // truth value) is read as the one element of an array around it. Anything that is not
+    // exactly one value ("1,2", nothing at all) stays not JSON.
+    QJsonParseError error;
+    const QJsonDocument wrapped = QJsonDocument::fromJson('[' + body + ']', &error);
+    if (error.error != QJsonParseError::NoError || !wrapped.isArray() || wrapped.array().size() != 1)
+        return std::nullopt;
+    return wrapped.array().first();
 }
 
 void OrvaneProvider::throwForOtherJSON(const QJsonValue &body)

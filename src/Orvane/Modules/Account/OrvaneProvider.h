@@ -77,8 +77,9 @@ public:
     static QString cloudServerErrorMessage();
 
 private:
-    // The body as JSON; a body that is not JSON fails with the HTTP status.
+    // The body as JSON, a lone value included; a body that is not JSON fails with the HTTP status.
     static QJsonValue parseBody(const HttpResponse &response);
+    static std::optional<QJsonValue> scalarJSON(const QByteArray &body);
     [[noreturn]] static void throwForOtherJSON(const QJsonValue &body);
     static void checkCode(const ResponseType &reply, CodeRange validCodes);
     QNetworkAccessManager *session() const;

@@ -84,7 +84,7 @@ void ConnectServerItem::buildUI()
     m_pwdInput = new QLineEdit(m_pwdBG);
     m_pwdInput->setFrame(false);
     m_pwdInput->setAttribute(Qt::WA_MacShowFocusRect, false);
-    m_pwdInput->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    qxkit::setPasswordEntry(m_pwdInput);
     QPalette palette = m_pwdInput->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
     m_pwdInput->setPalette(palette);

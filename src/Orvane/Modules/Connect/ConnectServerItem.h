@@ -2,7 +2,6 @@
 
 #include "ComboBoxView.h"
 #include "Modules/Settings/FunctionConfigItem.h"
-#include "QXConnect.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,9 +13,9 @@ class QXButton;
 // success the network is remembered, the device record turns to the password-verified mode and
 // the instruction socket is closed, since the fan leaves the hotspot.
 //
-// Works on the connection manager's default socket and current record. Outcomes that touch the
-// item come back to the GUI thread and are dropped once the item is gone.
-class ConnectServerItem : public FunctionConfigItem, public ComboboxDelegate, public QXConnect
+// Works on the socket and record of the item's device (the default ones when it has none).
+// Outcomes that touch the item come back to the GUI thread and are dropped once the item is gone.
+class ConnectServerItem : public FunctionConfigItem, public ComboboxDelegate
 {
     Q_OBJECT
 public:

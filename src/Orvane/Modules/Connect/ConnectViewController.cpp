@@ -160,7 +160,7 @@ void ConnectViewController::buildUI()
     m_btnBack->setFlat(true);
     m_languageBox = new ComboBoxView(this);
     m_languageBox->setFixedSize(170, controlHeight);
-    m_languageBox->setAccessibleName(QStringLiteral("Language"));
+    m_languageBox->setAccessibleName(qtTrId("ov_a11y_language"));
 
     m_modeSelectView = new DeviceModeSelectView(this);
     m_introView = new DeviceIntroView(this);

@@ -1,5 +1,10 @@
 #include "FunctionConfigItem.h"
 
+#include "Core/Utils.h"
+#include "InfoDisplayable.h"
+#include "QXInsSocket.h"
+#include "QXView.h"
+
 FunctionConfigItem::FunctionConfigItem(QWidget *parent)
     : QWidget(parent)
 {
@@ -25,4 +30,55 @@ InfoDisplayable *FunctionConfigItem::infoDisplayer() const
 void FunctionConfigItem::setInfoDisplayer(InfoDisplayable *infoDisplayer)
 {
     m_infoDisplayer = infoDisplayer;
+}
+
+FunctionConfigItem::Gate FunctionConfigItem::passGate()
+{
+    const std::shared_ptr<QXInsSocket> socket = insSocket();
+    if (socket->isDisconnected()) {
+        Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
+                                                   qxkit::localizedString(QStringLiteral("ov_conn_fail_tip")), nullptr);
+        return Gate::disconnected;
+    }
+    return socket->currentIns() == -1 ? Gate::open : Gate::busy;
+}
+
+void FunctionConfigItem::confirm(const QString &key, std::function<void(bool confirmed)> answered)
+{
+    const QPointer<FunctionConfigItem> guard(this);
+    Utils::shareInstance()->showDialogWithType(Utils::DialogType::ensure, qxkit::localizedString(key),
+                                               [guard, answered = std::move(answered)](int click) {
+                                                   if (guard)
+                                                       answered(click == Utils::clickOK);
+                                               });
+}
+
+void FunctionConfigItem::sendSetting(QXInsCode code, qint16 value, SendOutcome accepted, SendOutcome failed)
+{
+    const std::shared_ptr<QXInsSocket> socket = insSocket();
+    const SettingTarget target{currentDevice(), socket};
+    socket->sendInsWithType(
+        code, value,
+        [target, accepted = std::move(accepted)](const QXOperationRef &, qint64 result, const QVariant &payload) {
+            if (accepted)
+                accepted(target, result, payload);
+        },
+        [target, failed = std::move(failed)](const QXOperationRef &, qint64 result, const QVariant &payload) {
+            if (failed)
+                failed(target, result, payload);
+        });
+}
+
+void FunctionConfigItem::showInfoKey(const QString &key) const
+{
+    if (!key.isEmpty() && m_infoDisplayer)
+        m_infoDisplayer->showLocalizedInfo(key);
+}
+
+void showInfoDialogLater(const QString &text)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [text] { Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, text, nullptr); },
+        Qt::QueuedConnection);
 }

@@ -7,8 +7,40 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 
 namespace dialogcontent {
+
+namespace {
+
+// Wants the wrapped message's full height at the dialog's message width; may be squeezed, then
+// scrolls.
+class MessageArea : public QScrollArea
+{
+public:
+    explicit MessageArea(QLabel *label)
+        : m_label(label)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(label);
+        viewport()->setAutoFillBackground(false);
+        label->setAutoFillBackground(false);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override
+    {
+        return {messageWidth, qMax(m_label->minimumHeight(), m_label->heightForWidth(messageWidth))};
+    }
+    QSize minimumSizeHint() const override { return {0, m_label->minimumHeight()}; }
+
+private:
+    QLabel *m_label;
+};
+
+} // namespace
 
 QLabel *messageLabel()
 {
@@ -18,6 +50,11 @@ QLabel *messageLabel()
     label->setTextFormat(Qt::RichText);
     label->setMinimumHeight(44);
     return label;
+}
+
+QWidget *messageArea(QLabel *label)
+{
+    return new MessageArea(label);
 }
 
 void setMessage(QLabel *label, const QString &message, bool leftAligned)

@@ -18,7 +18,7 @@ DialogEnsureViewController::DialogEnsureViewController(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 30, 30, 24);
     layout->setSpacing(24);
-    layout->addWidget(m_info, 1);
+    layout->addWidget(dialogcontent::messageArea(m_info), 1);
     layout->addLayout(dialogcontent::buttonRow({m_btnCancel, m_btnOK}));
     m_btnOK->setDefault(true);
 }

@@ -19,6 +19,8 @@ DialogInputViewController::DialogInputViewController(QWidget *parent)
     qxkit::setBgColor(this, QColor(52, 58, 77));
 
     QWidget *inputView = Modalia::look::inputBox(m_inputField, QStringLiteral("inputField"));
+    // The application asks for nothing but device passwords through this dialog.
+    qxkit::setPasswordEntry(m_inputField);
     QPalette fieldPalette = m_inputField->palette();
     fieldPalette.setColor(QPalette::Text, Qt::white);
     m_inputField->setPalette(fieldPalette);
@@ -26,7 +28,7 @@ DialogInputViewController::DialogInputViewController(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 24);
     layout->setSpacing(18);
-    layout->addWidget(m_info, 1);
+    layout->addWidget(dialogcontent::messageArea(m_info), 1);
     layout->addWidget(inputView);
     layout->addLayout(dialogcontent::buttonRow({m_btnCancel, m_btnOK}));
     m_btnOK->setDefault(true);

@@ -3,13 +3,38 @@
 #include "DialogEnsureViewController.h"
 #include "DialogInfoViewController.h"
 #include "DialogInputViewController.h"
+#include "DialogContent.h"
 #include "QXColor.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int shortestHeight = 220;
+
+// The highest a dialog grows for a long message before its text scrolls: most of the screen.
+int tallestHeight(const QWidget *dialog)
+{
+    const QScreen *screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
+    return screen ? qMax(shortestHeight, screen->availableGeometry().height() * 3 / 4) : 600;
+}
+
+// A content's default button was chosen before the content reached this window, when it had no
+// dialog to tell; told again now, Enter confirms instead of pressing the first button in the row.
+void reassertDefaultButton(QWidget *content)
+{
+    for (QPushButton *button : content->findChildren<QPushButton *>()) {
+        if (button->isDefault()) {
+            button->setDefault(false);
+            button->setDefault(true);
+            return;
+        }
+    }
+}
 
 // The confirmation and the input content answer the same OK and Cancel blocks.
 template <typename Content>
@@ -30,7 +55,7 @@ DialogWindowController::DialogWindowController(QWidget *parent)
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
     setWindowTitle(QApplication::applicationName());
-    setFixedSize(440, 220);
+    setFixedSize(dialogcontent::windowWidth, shortestHeight);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }
@@ -63,6 +88,8 @@ void DialogWindowController::setViewControllerWithType(Utils::DialogType type, c
     if (m_content) {
         layout()->addWidget(m_content);
         setAccessibleName(info);
+        reassertDefaultButton(m_content);
+        setFixedHeight(qBound(shortestHeight, m_content->sizeHint().height(), tallestHeight(this)));
     }
 }
 

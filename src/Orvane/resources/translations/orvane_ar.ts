@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>خطأ في الخادم، يُرجى المحاولة لاحقًا</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>الساعات، خانة العشرات</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>الساعات، خانة الآحاد</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>الدقائق، خانة العشرات</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>الدقائق، خانة الآحاد</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>الثواني، خانة العشرات</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>الثواني، خانة الآحاد</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>إضافة</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>رئيسي</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>نقل لأعلى</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>قوائم التشغيل</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>التالي</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>يجب ألا يحتوي الاسم على مسافات</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>قائمة التشغيل</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>الطاقة</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>السابق</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

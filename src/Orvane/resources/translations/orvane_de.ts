@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Serverfehler, bitte versuchen Sie es später erneut</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Stunden, Zehnerstelle</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Stunden, Einerstelle</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Minuten, Zehnerstelle</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Minuten, Einerstelle</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Sekunden, Zehnerstelle</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Sekunden, Einerstelle</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Hinzufügen</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Master</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Wiedergabelisten</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Der Name darf keine Leerzeichen enthalten</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Wiedergabeliste</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Zurück</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Server error, please try again later</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Choices</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Hours, tens digit</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Hours, units digit</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Minutes, tens digit</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Minutes, units digit</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Seconds, tens digit</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Seconds, units digit</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Add</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Master</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Move down</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Move up</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Play lists</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Next</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>The name must not contain spaces</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Play list</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Previous</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

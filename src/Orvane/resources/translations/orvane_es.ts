@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Error del servidor, inténtelo más tarde</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Opciones</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Horas, decenas</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Horas, unidades</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Minutos, decenas</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Minutos, unidades</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Segundos, decenas</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Segundos, unidades</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Añadir</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Maestro</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listas de reproducción</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Siguiente</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>El nombre no puede contener espacios</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reproducción</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Encendido</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

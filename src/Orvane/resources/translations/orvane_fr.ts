@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Erreur du serveur, veuillez réessayer plus tard</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Choix</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Heures, dizaines</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Heures, unités</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Minutes, dizaines</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Minutes, unités</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Secondes, dizaines</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Secondes, unités</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Ajouter</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Maître</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listes de lecture</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Suivant</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Le nom ne doit pas contenir d'espaces</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Liste de lecture</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Précédent</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>サーバーエラーです。しばらくしてから再度お試しください</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>選択肢</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>時（十の位）</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>時（一の位）</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>分（十の位）</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>分（一の位）</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>秒（十の位）</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>秒（一の位）</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>追加</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>マスター</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>上へ移動</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>再生リスト一覧</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>次へ</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>名前にスペースは使用できません</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>再生リスト</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>電源</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>前へ</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Erro do servidor, tente novamente mais tarde</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Opções</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Horas, dezenas</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Horas, unidades</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Minutos, dezenas</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Minutos, unidades</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Seguinte</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Segundos, dezenas</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Segundos, unidades</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Adicionar</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Principal</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Listas de reprodução</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Seguinte</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>O nome não pode conter espaços</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reprodução</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Alimentação</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Anterior</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>Ошибка сервера, повторите попытку позже</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>Варианты</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>Часы, десятки</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>Часы, единицы</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>Минуты, десятки</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>Минуты, единицы</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>Следующий</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>Предыдущий</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>Секунды, десятки</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>Секунды, единицы</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>Добавить</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>Ведущий</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>Переместить вверх</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>Списки воспроизведения</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>Следующий</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>Имя не должно содержать пробелов</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Список воспроизведения</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>Предыдущий</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -7,6 +7,62 @@
         <source>Server error, please try again later</source>
         <translation>服务器异常，请稍后重试</translation>
     </message>
+    <message id="ov_a11y_choices">
+        <source>Choices</source>
+        <translation>选项</translation>
+    </message>
+    <message id="ov_a11y_hours_tens">
+        <source>Hours, tens digit</source>
+        <translation>小时十位</translation>
+    </message>
+    <message id="ov_a11y_hours_units">
+        <source>Hours, units digit</source>
+        <translation>小时个位</translation>
+    </message>
+    <message id="ov_a11y_language">
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message id="ov_a11y_menu">
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message id="ov_a11y_minutes_tens">
+        <source>Minutes, tens digit</source>
+        <translation>分钟十位</translation>
+    </message>
+    <message id="ov_a11y_minutes_units">
+        <source>Minutes, units digit</source>
+        <translation>分钟个位</translation>
+    </message>
+    <message id="ov_a11y_next">
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message id="ov_a11y_play">
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message id="ov_a11y_previous">
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message id="ov_a11y_progress">
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message id="ov_a11y_seconds_tens">
+        <source>Seconds, tens digit</source>
+        <translation>秒十位</translation>
+    </message>
+    <message id="ov_a11y_seconds_units">
+        <source>Seconds, units digit</source>
+        <translation>秒个位</translation>
+    </message>
+    <message id="ov_a11y_status">
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
     <message id="ov_add">
         <source>Add</source>
         <translation>添加</translation>
@@ -319,9 +375,21 @@
         <source>Master</source>
         <translation>主机</translation>
     </message>
+    <message id="ov_move_down">
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message id="ov_move_up">
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
     <message id="ov_multi_list">
         <source>Play lists</source>
         <translation>多列表</translation>
+    </message>
+    <message id="ov_next">
+        <source>Next</source>
+        <translation>下一个</translation>
     </message>
     <message id="ov_no_mask">
         <source>No mask</source>
@@ -359,9 +427,25 @@
         <source>The name must not contain spaces</source>
         <translation>名称不能包含空格</translation>
     </message>
+    <message id="ov_pause">
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message id="ov_play">
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>播放列表</translation>
+    </message>
+    <message id="ov_power">
+        <source>Power</source>
+        <translation>电源</translation>
+    </message>
+    <message id="ov_previous">
+        <source>Previous</source>
+        <translation>上一个</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -1,0 +1,70 @@
+#include "PlayListCellAccessible.h"
+
+#include "PlayListCell.h"
+#include "QXView.h"
+
+#include <QLabel>
+
+namespace {
+
+QAccessibleInterface *cellFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PlayListCell") && object && object->isWidgetType())
+        return new PlayListCellAccessible(static_cast<PlayListCell *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PlayListCellAccessible::PlayListCellAccessible(PlayListCell *cell)
+    : QAccessibleWidget(cell, QAccessible::ListItem)
+{
+}
+
+PlayListCell *PlayListCellAccessible::cell() const
+{
+    return static_cast<PlayListCell *>(widget());
+}
+
+QAccessible::State PlayListCellAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectable = true;
+    state.selected = cell()->isSelected();
+    return state;
+}
+
+QString PlayListCellAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return cell()->itemIndexLabel()->text() + QLatin1Char(' ') + cell()->itemName()->text();
+    if (t == QAccessible::Description) {
+        QString description = QStringLiteral("%1: %2, %3: %4")
+                                  .arg(qxkit::localizedString(QStringLiteral("ov_file_size")), cell()->itemSize()->text(),
+                                       qxkit::localizedString(QStringLiteral("ov_times")), cell()->itemTimes()->text());
+        if (cell()->isPlaying())
+            description += QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_play"));
+        return description;
+    }
+    return QAccessibleWidget::text(t);
+}
+
+QStringList PlayListCellAccessible::actionNames() const
+{
+    return {pressAction()};
+}
+
+void PlayListCellAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() && !cell()->forbidPlay())
+        cell()->playAction();
+}
+
+void installPlayListCellAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(cellFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}

@@ -1,0 +1,1032 @@
+#include "PlaylistViewController.h"
+
+#include "CollectionContainerView.h"
+#include "Core/ContentChildDelegate.h"
+#include "Core/EmptyScreen.h"
+#include "Core/HomeViewController.h"
+#include "Core/NSNavigationController.h"
+#include "Core/Utils.h"
+#include "LinearCollectionLayout.h"
+#include "PlayControlView.h"
+#include "PlayListCell.h"
+#include "PlayListHeaderView.h"
+#include "QXButton.h"
+#include "QXColor.h"
+#include "QXConnectManager.h"
+#include "QXDevice.h"
+#include "QXFileSocket.h"
+#include "QXInsSocket.h"
+#include "QXLog.h"
+#include "QXProgressView.h"
+#include "QXSocketCode.h"
+#include "QXView.h"
+#include "Widget/Panel/FilePanel.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDefaultListName = QStringLiteral("playlist.txt");
+
+QXButton *barButton(const char *key, const char *toolTipKey)
+{
+    auto *button = new QXButton;
+    qxkit::setInternationalKey(button, QString::fromLatin1(key));
+    qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
+    button->setAccessibleName(button->text());
+    button->setAccessibleDescription(button->toolTip());
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QIcon standardIcon(QStyle::StandardPixmap pixmap)
+{
+    return QApplication::style()->standardIcon(pixmap);
+}
+
+QString localized(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+} // namespace
+
+// One selection of files on its way to the fan: how many were handed to the socket and how
+// many have ended, since a failure names no file.
+struct PlaylistViewController::UploadBatch {
+    int total = 0;
+    int started = 0;
+    int finished = 0;
+};
+
+PlaylistViewController::PlaylistViewController(QWidget *parent)
+    : BaseViewController(parent)
+{
+    setObjectName(QStringLiteral("ShowPlaylistViewController"));
+    loadViewIfNeeded();
+}
+
+PlaylistViewController::~PlaylistViewController() = default;
+
+PlaylistViewController *PlaylistViewController::initWithDevice(const std::shared_ptr<NetworkingDevice> &device)
+{
+    auto *screen = new PlaylistViewController;
+    screen->m_device = device;
+    return screen;
+}
+
+void PlaylistViewController::initData()
+{
+    BaseViewController::initData();
+    QXLOG(QStringLiteral("ShowPlaylistViewController 初始化"));
+    m_selectedRow = -1;
+}
+
+void PlaylistViewController::initUI()
+{
+    buildLayout();
+    qxkit::setBgColor(m_playList, QColor::fromRgbF(43 / 255.0, 45 / 255.0, 60 / 255.0));
+    enableSaveBtn(false);
+    m_uploadProgress->hide();
+    showPower(false);
+    showPlaying(false);
+    watchDeviceName();
+    connect(m_btnPower, &QPushButton::clicked, this, &PlaylistViewController::clickPowerBtn);
+    connect(m_btnRefreshItem, &QPushButton::clicked, this, &PlaylistViewController::clickToEditItem);
+    connect(m_btnAddFile, &QPushButton::clicked, this, &PlaylistViewController::clickToAddFile);
+    connect(m_btnClearList, &QPushButton::clicked, this, &PlaylistViewController::clickToClearList);
+    connect(m_btnMultyList, &QPushButton::clicked, this, &PlaylistViewController::multyListAction);
+    connect(m_btnSave, &QPushButton::clicked, this, &PlaylistViewController::clickToSave);
+    connect(m_playControlView->previousBtn(), &QPushButton::clicked, this, &PlaylistViewController::clickLastVideoBtn);
+    connect(m_playControlView->playBtn(), &QPushButton::clicked, this, &PlaylistViewController::clickPlayVideoBtn);
+    connect(m_playControlView->nextBtn(), &QPushButton::clicked, this, &PlaylistViewController::clickNextVideoBtn);
+}
+
+void PlaylistViewController::buildLayout()
+{
+    setPalette(qxkit::darkPalette());
+    setAutoFillBackground(true);
+    m_nameLabel = qxkit::label({}, qxkit::globalTextColor());
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    m_btnRefreshItem = barButton("ov_refresh", "ov_refresh_current_list");
+    m_btnAddFile = barButton("ov_add", "ov_add_file_to_list");
+    m_btnClearList = barButton("ov_clear", "ov_clear_playlist");
+    m_btnMultyList = barButton("ov_multi_list", "ov_multi_list");
+    m_btnSave = barButton("ov_save", "ov_save_changed_content");
+    m_btnMultyList->setFixedWidth(kMultyListWidth);
+
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(10);
+    bar->addWidget(m_nameLabel, 1);
+    for (QXButton *button : {m_btnRefreshItem, m_btnAddFile, m_btnClearList, m_btnMultyList, m_btnSave})
+        bar->addWidget(button);
+
+    m_headerView = new PlayListHeaderView;
+    m_headerView->operationLabel()->setFixedWidth(PlayListCell::kOperationWidth);
+    m_playList = new CollectionContainerView;
+    m_playList->setObjectName(QStringLiteral("playList"));
+    m_playList->setAccessibleName(localized("ov_playlist"));
+    m_layout = new LinearCollectionLayout(1);
+    m_layout->setRowSpacing(0);
+    m_layout->setColumnSpacing(0);
+    m_playList->setCollectionViewLayout(m_layout);
+    m_playList->setDataSource(this);
+    m_playList->setDelegate(this);
+    m_playList->viewport()->setAcceptDrops(true);
+    m_playList->viewport()->installEventFilter(this);
+
+    m_uploadProgress = new QXProgressView(qxkit::configLight(), qxkit::globalThemeColor(), qxkit::globalTextColor());
+    m_uploadProgress->setObjectName(QStringLiteral("uploadProgress"));
+    m_uploadProgress->setMinimumHeight(24);
+    m_hideProgressTimer = new QTimer(this);
+    m_hideProgressTimer->setSingleShot(true);
+    m_hideProgressTimer->setInterval(kProgressHideDelayMs);
+    connect(m_hideProgressTimer, &QTimer::timeout, m_uploadProgress, &QWidget::hide);
+
+    m_btnPower = new QPushButton;
+    m_btnPower->setObjectName(QStringLiteral("btnPower"));
+    m_btnPower->setCheckable(true);
+    m_btnPower->setFlat(true);
+    m_btnPower->setIconSize(QSize(24, 24));
+    m_btnPower->setFocusPolicy(Qt::StrongFocus);
+    m_btnPower->setAccessibleName(localized("ov_power"));
+    m_btnPower->setToolTip(m_btnPower->accessibleName());
+    m_playControlView = new PlayControlView;
+    m_playControlView->previousBtn()->setAccessibleName(localized("ov_previous"));
+    m_playControlView->nextBtn()->setAccessibleName(localized("ov_next"));
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(m_btnPower);
+    controls->addStretch(1);
+    controls->addWidget(m_playControlView);
+    controls->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(8);
+    layout->addLayout(bar);
+    layout->addWidget(m_headerView);
+    layout->addWidget(m_playList, 1);
+    layout->addWidget(m_uploadProgress);
+    layout->addLayout(controls);
+}
+
+void PlaylistViewController::initSocket()
+{
+    BaseViewController::initSocket();
+    if (window() == this)
+        setWindowTitle(QString());
+    watchDeviceName();
+    refreshBtn();
+    // Appearing reads the list again from a connected fan; a dropped connection is made again
+    // by the home screen's menu or by Refresh, never silently behind the operator's back.
+    if (!insSocket()->isDisconnected())
+        refreshList();
+}
+
+QPushButton *PlaylistViewController::btnPlayVideo() const
+{
+    return m_playControlView->playBtn();
+}
+
+PlaylistViewController::Poster PlaylistViewController::poster()
+{
+    QPointer<PlaylistViewController> self(this);
+    return [self](std::function<void()> function) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [self, function = std::move(function)] {
+                if (self)
+                    function();
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+// --- Device name ---
+
+void PlaylistViewController::watchDeviceName()
+{
+    // Every connection makes a new device record, so the label follows the record that is
+    // current each time the screen appears.
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    if (record && record == m_watchedRecord.lock())
+        return;
+    disconnect(m_nameWatch);
+    m_watchedRecord = record;
+    if (!record) {
+        showDeviceName(QString());
+        return;
+    }
+    m_nameWatch = connect(record.get(), &QXDevice::wifiNameChanged, this, &PlaylistViewController::showDeviceName,
+                          Qt::QueuedConnection);
+    showDeviceName(record->wifiName());
+}
+
+void PlaylistViewController::showDeviceName(const QString &name)
+{
+    m_nameLabel->setText(name);
+    m_nameLabel->setAccessibleName(name);
+}
+
+// --- Buttons ---
+
+void PlaylistViewController::refreshBtn()
+{
+    const bool several = connectManager().deviceForSocket(insSocket().get(), kSeveralListsFunction);
+    m_btnMultyList->setVisible(several);
+}
+
+void PlaylistViewController::enableSaveBtn(bool enabled)
+{
+    m_btnSave->setEnabled(enabled);
+}
+
+void PlaylistViewController::enableListButtons(bool enabled)
+{
+    for (QXButton *button : {m_btnRefreshItem, m_btnAddFile, m_btnClearList})
+        button->setEnabled(enabled);
+}
+
+void PlaylistViewController::showPlaying(bool playing)
+{
+    QPushButton *button = btnPlayVideo();
+    button->setIcon(standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    button->setAccessibleName(localized(playing ? "ov_pause" : "ov_play"));
+    button->setToolTip(button->accessibleName());
+}
+
+void PlaylistViewController::showPower(bool on)
+{
+    m_btnPower->setChecked(on);
+    m_btnPower->setIcon(standardIcon(on ? QStyle::SP_DialogYesButton : QStyle::SP_DialogNoButton));
+}
+
+void PlaylistViewController::showInfo(const QString &text)
+{
+    utils()->showDialogWithType(Utils::DialogType::info, text, nullptr);
+}
+
+// --- Refresh ---
+
+void PlaylistViewController::clickToEditItem()
+{
+    refreshList();
+}
+
+bool PlaylistViewController::fileUploadRunning() const
+{
+    const qint64 busy = fileSocket()->currentIns();
+    return busy == QXFileSocket::UploadingFile || busy == QXFileSocket::Transcoding;
+}
+
+void PlaylistViewController::refreshList()
+{
+    // A running upload appends its rows as files arrive; a list read in between would drop them.
+    if (fileUploadRunning())
+        return;
+    QXLOG(QStringLiteral("发送指令：下载文件列表"));
+    enableListButtons(false);
+    const std::shared_ptr<QXInsSocket> socket = insSocket();
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    // The list text waits for the status: the rows are rebuilt only once both are fresh.
+    auto listText = std::make_shared<std::optional<QString>>();
+    const Poster post = poster();
+    const auto listDone = [this, post] {
+        post([this] {
+            enableSaveBtn(false);
+            enableListButtons(true);
+            showPlaying(currentDeviceStatus().isPlaying());
+        });
+    };
+    socket->downloadListWithSuccess(
+        [record, listText, listDone](const QXOperationRef &, qint64, const QVariant &payload) {
+            const QString text = payload.toString();
+            QXLOG(QStringLiteral("FileList:%1").arg(text));
+            if (record)
+                record->configFileWithString(text);
+            *listText = text;
+            listDone();
+        },
+        [listDone](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("获取列表失败:%1").arg(code));
+            listDone();
+        });
+    socket->sendInsWithType(
+        QXInsCode::status, 0,
+        [this, post, record, listText](const QXOperationRef &, qint64, const QVariant &payload) {
+            QXLOG(QStringLiteral("获取设备状态:%1").arg(QString::fromLatin1(payload.toByteArray().toHex())));
+            if (record)
+                record->configStatusWithData(payload.toByteArray());
+            const std::optional<QString> content = *listText;
+            post([this, content] {
+                refreshTableWithContent(content);
+                refreshBtn();
+                showPower(currentDeviceStatus().isRunning());
+            });
+        },
+        [](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("获取设备状态失败:%1").arg(code));
+        });
+    socket->sendInsWithType(
+        QXInsCode::mask, 0,
+        [record](const QXOperationRef &, qint64, const QVariant &payload) {
+            QXLOG(QStringLiteral("获取设备遮罩:%1").arg(QString::fromLatin1(payload.toByteArray().toHex())));
+            if (record)
+                record->configMaskWithData(payload.toByteArray());
+        },
+        [](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("获取设备遮罩失败:%1").arg(code));
+        });
+}
+
+void PlaylistViewController::refreshTableWithContent(const std::optional<QString> &content)
+{
+    if (!content)
+        return;
+    m_contentArray = QXPlayListText::analyzeListString(*content);
+    reloadData();
+}
+
+void PlaylistViewController::reloadData()
+{
+    // The rows are made anew: the keyboard focus stays at the same position.
+    int focusedRow = -1;
+    if (const QWidget *focus = QApplication::focusWidget()) {
+        for (int row = 0; row < m_cells.size() && focusedRow < 0; ++row) {
+            if (m_cells.at(row) && (m_cells.at(row) == focus || m_cells.at(row)->isAncestorOf(focus)))
+                focusedRow = row;
+        }
+    }
+    m_cells.clear();
+    if (m_selectedRow >= m_contentArray.size())
+        m_selectedRow = -1;
+    m_playList->reloadData();
+    if (PlayListCell *cell = cellAt(std::min(focusedRow, int(m_contentArray.size()) - 1)))
+        cell->setFocus(Qt::OtherFocusReason);
+}
+
+// --- Rows ---
+
+int PlaylistViewController::numberOfItemsInSection(int)
+{
+    return int(m_contentArray.size());
+}
+
+QWidget *PlaylistViewController::itemForIndexPath(const CollectionIndexPath &indexPath)
+{
+    const int row = indexPath.item;
+    auto *cell = new PlayListCell;
+    cell->setObjectName(QStringLiteral("PlayListCell"));
+    cell->configData(m_contentArray.at(row), row);
+    cell->setIsPlaying(currentDeviceStatus().playingIndex() == row);
+    cell->setSelected(m_selectedRow == row);
+    cell->installEventFilter(this);
+    // The actions run from the event loop: a row may be rebuilt (and deleted) by what they do.
+    QPointer<PlayListCell> weakCell(cell);
+    cell->setChangeTimesAction([this, weakCell](qint64 times) {
+        if (weakCell)
+            changeTimes(weakCell, times);
+    });
+    cell->setMoveItemAction([this, weakCell](bool up) {
+        QMetaObject::invokeMethod(
+            this, [this, weakCell, up] {
+                const int current = rowOfCell(weakCell);
+                if (up && current >= 1)
+                    upItemAtIndex(current);
+                else if (!up && current >= 0 && current < m_contentArray.size() - 1)
+                    downItemAtIndex(current);
+            },
+            Qt::QueuedConnection);
+    });
+    cell->setDeleteAction([this, weakCell] {
+        QMetaObject::invokeMethod(
+            this, [this, weakCell] {
+                const int current = rowOfCell(weakCell);
+                if (current >= 0)
+                    askToDeleteRow(current);
+            },
+            Qt::QueuedConnection);
+    });
+    cell->setPlayAction([this, weakCell, row] {
+        QMetaObject::invokeMethod(
+            this, [this, weakCell, row] {
+                selectRow(row);
+                const int current = rowOfCell(weakCell);
+                QXLOG(QStringLiteral("WillPlayIndex:%1").arg(current));
+                if (current >= 0)
+                    playItemAtIndex(current);
+            },
+            Qt::QueuedConnection);
+    });
+    if (m_cells.size() <= row)
+        m_cells.resize(row + 1);
+    m_cells[row] = cell;
+    return cell;
+}
+
+QSizeF PlaylistViewController::sizeForItem(CollectionView *, const LinearCollectionLayout *, const CollectionIndexPath &)
+{
+    return {m_layout->itemWidth(), kRowHeight};
+}
+
+std::optional<qreal> PlaylistViewController::rowSpacingForSection(CollectionView *, const LinearCollectionLayout *, int)
+{
+    return 0.0;
+}
+
+
+PlayListCell *PlaylistViewController::cellAt(int row) const
+{
+    return row >= 0 && row < m_cells.size() ? m_cells.at(row).data() : nullptr;
+}
+
+int PlaylistViewController::rowOfCell(const PlayListCell *cell) const
+{
+    if (!cell)
+        return -1;
+    for (int row = 0; row < m_cells.size(); ++row) {
+        if (m_cells.at(row) == cell)
+            return row;
+    }
+    return -1;
+}
+
+void PlaylistViewController::selectRow(int row)
+{
+    if (row == m_selectedRow)
+        return;
+    if (PlayListCell *previous = cellAt(int(m_selectedRow)))
+        previous->setSelected(false);
+    m_selectedRow = row;
+    if (PlayListCell *cell = cellAt(row))
+        cell->setSelected(true);
+}
+
+void PlaylistViewController::selectCell(const PlayListCell *cell)
+{
+    // A row of the previous reload, on its way out, selects nothing.
+    const int row = rowOfCell(cell);
+    if (row >= 0)
+        selectRow(row);
+}
+
+void PlaylistViewController::changeTimes(PlayListCell *cell, qint64 times)
+{
+    const int row = rowOfCell(cell);
+    if (row < 0)
+        return;
+    m_contentArray.at(row)->setFileTimes(QString::number(times));
+    enableSaveBtn(checkContentChanged());
+}
+
+bool PlaylistViewController::checkContentChanged() const
+{
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const QList<QVariantMap> items = record ? record->file()->list() : QList<QVariantMap>();
+    if (items.size() != m_contentArray.size())
+        return true;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QXQFileInfoRef &entry = m_contentArray.at(i);
+        if (entry->fileName() != items.at(i).value(QStringLiteral("name")).toString()
+            || entry->fileTimes().toInt() != items.at(i).value(QStringLiteral("times")).toString().toInt())
+            return true;
+    }
+    return false;
+}
+
+QString PlaylistViewController::getListString() const
+{
+    return QXPlayListText::getListString(m_contentArray);
+}
+
+// --- Moving ---
+
+void PlaylistViewController::upItemAtIndex(int row)
+{
+    moveItemAtIndex(row, row - 1);
+    if (PlayListCell *cell = cellAt(row - 1)) {
+        cell->setFocus(Qt::OtherFocusReason);
+        cell->btnUpItem()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void PlaylistViewController::downItemAtIndex(int row)
+{
+    moveItemAtIndex(row, row + 1);
+    if (PlayListCell *cell = cellAt(row + 1)) {
+        cell->setFocus(Qt::OtherFocusReason);
+        cell->btnDownItem()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void PlaylistViewController::moveItemAtIndex(int from, int to)
+{
+    if (from < 0 || from >= m_contentArray.size() || to < 0 || to >= m_contentArray.size() || from == to)
+        return;
+    m_contentArray.move(from, to);
+    if (m_selectedRow == from)
+        m_selectedRow = to;
+    reloadData();
+    enableSaveBtn(checkContentChanged());
+}
+
+QByteArray PlaylistViewController::writeRow(int row)
+{
+    return QByteArray::number(row);
+}
+
+bool PlaylistViewController::validateDrop(const QObject *source, const QByteArray &payload) const
+{
+    const auto *widget = qobject_cast<const QWidget *>(source);
+    bool isNumber = false;
+    payload.toInt(&isNumber);
+    return isNumber && widget && m_playList->isAncestorOf(widget);
+}
+
+bool PlaylistViewController::acceptDrop(const QByteArray &payload, int row)
+{
+    bool isNumber = false;
+    const int from = payload.toInt(&isNumber);
+    if (!isNumber || from < 0 || from >= m_contentArray.size() || row < 0 || row > m_contentArray.size())
+        return false;
+    // The drop lands above `row`; taking the row out first shifts the rows below it up by one.
+    const int to = row > from ? row - 1 : row;
+    if (to != from) {
+        QXLOG(QStringLiteral("Moving row: %1, to: %2").arg(from).arg(to));
+        moveItemAtIndex(from, to);
+    }
+    return true;
+}
+
+int PlaylistViewController::dropRowAt(const QPoint &contentPosition) const
+{
+    const int row = int((contentPosition.y() + kRowHeight / 2) / kRowHeight);
+    return std::clamp(row, 0, int(m_contentArray.size()));
+}
+
+void PlaylistViewController::startRowDrag(PlayListCell *cell)
+{
+    const int row = rowOfCell(cell);
+    if (row < 0)
+        return;
+    auto *mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
+    auto *drag = new QDrag(cell);
+    drag->setMimeData(mime);
+    drag->setPixmap(cell->grab().scaledToHeight(int(kRowHeight) / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+bool PlaylistViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_playList->viewport()) {
+        switch (event->type()) {
+        case QEvent::Resize: {
+            // One column across the whole list.
+            const qreal width = std::max(1, m_playList->viewport()->width());
+            if (!qFuzzyCompare(m_layout->itemWidth(), width))
+                m_layout->setItemWidth(width);
+            return BaseViewController::eventFilter(watched, event);
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (validateDrop(drag->source(), drag->mimeData()->data(QString::fromLatin1(kRowMimeType))))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            const QByteArray payload = drop->mimeData()->data(QString::fromLatin1(kRowMimeType));
+            const QPoint position = m_playList->widget()->mapFrom(m_playList->viewport(), drop->position().toPoint());
+            if (validateDrop(drop->source(), payload) && acceptDrop(payload, dropRowAt(position)))
+                drop->acceptProposedAction();
+            else
+                drop->ignore();
+            return true;
+        }
+        default:
+            return BaseViewController::eventFilter(watched, event);
+        }
+    }
+    auto *cell = qobject_cast<PlayListCell *>(watched);
+    if (!cell)
+        return BaseViewController::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_dragStart = static_cast<QMouseEvent *>(event)->position().toPoint();
+        m_dragCell = cell;
+        selectCell(cell);
+        break;
+    case QEvent::MouseMove: {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (m_dragCell == cell && move->buttons().testFlag(Qt::LeftButton)
+            && (move->position().toPoint() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+            m_dragCell = nullptr;
+            startRowDrag(cell);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        selectCell(cell);
+        doubleClickItem();
+        return true;
+    case QEvent::FocusIn:
+        selectCell(cell);
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            doubleClickItem();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return BaseViewController::eventFilter(watched, event);
+}
+
+// --- Playing ---
+
+void PlaylistViewController::doubleClickItem()
+{
+    if (m_selectedRow >= 0 && m_selectedRow < m_contentArray.size())
+        playItemAtIndex(int(m_selectedRow));
+}
+
+void PlaylistViewController::playItemAtIndex(int row)
+{
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    insSocket()->sendInsWithType(
+        QXInsCode::playItem, qint16(row),
+        [this, post, record, row](const QXOperationRef &, qint64, const QVariant &) {
+            QXLOG(QStringLiteral("播放成功"));
+            if (record) {
+                record->editStatus([row](QXDeviceStatus &status) {
+                    status.setPlayingIndex(row);
+                    status.setIsPlaying(true);
+                });
+            }
+            post([this] {
+                reloadData();
+                showPlaying(true);
+            });
+        },
+        nullptr);
+}
+
+void PlaylistViewController::clickLastVideoBtn()
+{
+    QXLOG(QStringLiteral("点击了LastVideo"));
+    playNeighbour(false);
+}
+
+void PlaylistViewController::clickNextVideoBtn()
+{
+    QXLOG(QStringLiteral("点击了NextVideo"));
+    playNeighbour(true);
+}
+
+void PlaylistViewController::playNeighbour(bool next)
+{
+    const int count = int(m_contentArray.size());
+    const qint64 playing = currentDeviceStatus().playingIndex();
+    if (count == 0) {
+        QXLOG(QStringLiteral("列表为空"));
+        return;
+    }
+    if (playing < 0)
+        return;
+    // Both ends wrap around; an index the list no longer reaches counts as its last row.
+    const int last = count - 1;
+    const int current = int(std::min<qint64>(playing, last));
+    if (next)
+        playItemAtIndex(current == last ? 0 : current + 1);
+    else
+        playItemAtIndex(current == 0 ? last : current - 1);
+}
+
+void PlaylistViewController::clickPlayVideoBtn()
+{
+    QXLOG(QStringLiteral("点击了PlayVideo"));
+    const bool playing = currentDeviceStatus().isPlaying();
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    insSocket()->sendInsWithType(
+        playing ? QXInsCode::pause : QXInsCode::play, 0,
+        [this, post, record, playing](const QXOperationRef &, qint64, const QVariant &) {
+            QXLOG(playing ? QStringLiteral("暂停播放") : QStringLiteral("继续播放"));
+            if (record)
+                record->editStatus([playing](QXDeviceStatus &status) { status.setIsPlaying(!playing); });
+            post([this, playing] { showPlaying(!playing); });
+        },
+        [](const QXOperationRef &, qint64, const QVariant &) { QXLOG(QStringLiteral("fail")); });
+}
+
+void PlaylistViewController::clickPowerBtn()
+{
+    QXLOG(QStringLiteral("发送指令：点击开关"));
+    const bool running = currentDeviceStatus().isRunning();
+    // The button shows what the fan reports, not the click.
+    showPower(running);
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    insSocket()->sendInsWithType(
+        running ? QXInsCode::powerOff : QXInsCode::powerOn, 0,
+        [this, post, record, running](const QXOperationRef &, qint64, const QVariant &) {
+            post([this, record, running] {
+                if (record) {
+                    record->editStatus([running](QXDeviceStatus &status) {
+                        status.setIsRunning(!running);
+                        if (!running)
+                            status.setIsPlaying(true);
+                    });
+                }
+                showPower(!running);
+                if (!running)
+                    showPlaying(true);
+            });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { showPower(false); }); });
+}
+
+// --- Deleting and clearing ---
+
+void PlaylistViewController::askToDeleteRow(int row)
+{
+    m_deleteRow = row;
+    QPointer<PlaylistViewController> self(this);
+    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_delete_file_ensure"), [self, row](int answer) {
+        if (self && answer == Utils::clickOK)
+            self->deleteItem(row);
+    });
+}
+
+void PlaylistViewController::deleteItem(int row)
+{
+    if (row < 0 || row >= m_contentArray.size())
+        return;
+    const QXQFileInfoRef entry = m_contentArray.takeAt(row);
+    reloadData();
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    insSocket()->sendInsWithType(
+        QXInsCode::deleteItem, qint16(row),
+        [record, row](const QXOperationRef &, qint64, const QVariant &) {
+            if (record)
+                record->file()->deleteItemAtIndexPath(row);
+        },
+        [this, post, entry, row](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("删除失败:%1").arg(code));
+            // The fan may still hold the entry: the screen shows what it holds, and puts the row
+            // back itself while an upload keeps the list from being read.
+            post([this, entry, row] {
+                if (!fileUploadRunning()) {
+                    refreshList();
+                    return;
+                }
+                m_contentArray.insert(std::min<qsizetype>(row, m_contentArray.size()), entry);
+                reloadData();
+            });
+        });
+}
+
+void PlaylistViewController::clickToClearList()
+{
+    QXLOG(QStringLiteral("发送指令：清空列表"));
+    QPointer<PlaylistViewController> self(this);
+    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_clear_list_tip"), [self](int answer) {
+        if (self && answer == Utils::clickOK)
+            self->clearList();
+    });
+}
+
+void PlaylistViewController::clearList()
+{
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    insSocket()->sendInsWithType(
+        QXInsCode::clearList, 0,
+        [this, post, record](const QXOperationRef &, qint64, const QVariant &) {
+            if (record)
+                record->file()->deleteAllItems();
+            post([this] {
+                enableSaveBtn(false);
+                m_contentArray.clear();
+                reloadData();
+            });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &) {
+            post([this] { showInfo(localized("ov_conn_fail_tip")); });
+        });
+}
+
+// --- Uploading ---
+
+void PlaylistViewController::clickToAddFile()
+{
+    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
+        showInfo(localized("ov_wait_for_upload"));
+        return;
+    }
+    openPanelForSelectFile();
+}
+
+void PlaylistViewController::openPanelForSelectFile()
+{
+    orvane::panel::OpenOptions options;
+    options.allowsMultipleSelection = true;
+    QPointer<PlaylistViewController> self(this);
+    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
+        if (!self || paths.isEmpty())
+            return;
+        // Out of the panel's own signal: the checks below may show dialogs.
+        QMetaObject::invokeMethod(
+            self, [self, paths] { self->fetchUplaodFileWithURLs(paths); }, Qt::QueuedConnection);
+    });
+}
+
+void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
+{
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    QList<QXFileRef> files;
+    for (const QString &path : paths) {
+        const QString name = QXPlayListText::cleanUploadName(QFileInfo(path).fileName());
+        const QString baseName = QFileInfo(name).completeBaseName();
+        if (record && record->file()->isExistFileWithName(baseName)) {
+            showInfo(QStringLiteral("%1：%2.mp4").arg(localized("ov_file_name_duplicate"), baseName));
+            continue;
+        }
+        auto file = std::make_shared<QXFile>(path, baseName);
+        const QXFileType type = file->type();
+        if (type == QXFileType::None || type == QXFileType::Other) {
+            showInfo(QStringLiteral("%1：%2").arg(localized("ov_invalid_file"), name));
+            continue;
+        }
+        files.append(file);
+        if (type == QXFileType::SystemFile)
+            break;
+    }
+
+    auto batch = std::make_shared<UploadBatch>();
+    batch->total = int(files.size());
+    const Poster post = poster();
+    fileSocket()->sendFiles(
+        files,
+        [this, post, batch](bool ready, const QString &path) {
+            if (!ready)
+                post([this, batch, path] { startFileTurn(batch, path); });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+            const double progress = payload.toDouble();
+            post([this, progress] { dealProgressEvent(progress); });
+        },
+        [this, post, batch](const QXOperationRef &, qint64, const QVariant &payload) {
+            post([this, batch, payload] {
+                finishFile(batch, true);
+                dealSendFileEvent(payload);
+            });
+        },
+        [this, post, batch](const QXOperationRef &, qint64 code, const QVariant &payload) {
+            QXLOG(QStringLiteral("上传失败:%1 %2").arg(code).arg(payload.toString()));
+            post([this, batch] { finishFile(batch, false); });
+        });
+}
+
+void PlaylistViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
+{
+    ++batch->started;
+    m_hideProgressTimer->stop();
+    m_uploadProgress->setHideProgressLabel(false);
+    m_uploadProgress->setProgress(0);
+    m_uploadProgress->setText(path);
+    m_uploadProgress->show();
+}
+
+void PlaylistViewController::dealProgressEvent(double progress)
+{
+    m_uploadProgress->setProgress(float(progress));
+}
+
+void PlaylistViewController::finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded)
+{
+    // A failure before any file began (no connection, nothing to send, a busy socket) ends
+    // the whole batch at once.
+    if (!succeeded && batch->started == 0)
+        batch->finished = batch->total;
+    else
+        ++batch->finished;
+    m_uploadProgress->setProgress(0);
+    if (succeeded) {
+        if (batch->finished < batch->total)
+            return;
+        m_uploadProgress->setText(localized("ov_add_file_success"));
+        m_uploadProgress->setHideProgressLabel(true);
+    } else {
+        m_uploadProgress->setText(localized("ov_add_file_fail"));
+    }
+    if (batch->finished >= batch->total)
+        m_hideProgressTimer->start();
+}
+
+void PlaylistViewController::dealSendFileEvent(const QVariant &payload)
+{
+    const QXFileRef file = payload.value<QXFileRef>();
+    if (!file)
+        return;
+    if (file->type() == QXFileType::SystemFile) {
+        QXLOG(QStringLiteral("更新程序上传成功"));
+        showInfo(localized("ov_update_success"));
+        insSocket()->disconnectWtihBlock(nullptr);
+        if (m_delegate)
+            m_delegate->childVC(this, HomeViewController::connectType);
+        return;
+    }
+    QVariantMap information = file->information();
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    if (record) {
+        if (record->file()->isContainsID())
+            information.insert(QStringLiteral("Id"), QStringLiteral("-1"));
+        record->file()->appendItem(information);
+    }
+    addItem(std::make_shared<QXQFileInfo>(information.value(QStringLiteral("name")).toString(),
+                                          information.value(QStringLiteral("size")).toString(),
+                                          information.value(QStringLiteral("times")).toString()));
+}
+
+void PlaylistViewController::addItem(const QXQFileInfoRef &entry)
+{
+    m_contentArray.append(entry);
+    reloadData();
+}
+
+// --- Saving ---
+
+void PlaylistViewController::clickToSave()
+{
+    saveContentList();
+}
+
+void PlaylistViewController::saveContentList()
+{
+    const QString content = getListString();
+    utils()->saveFileListToStorage(content.toUtf8());
+    enableSaveBtn(false);
+    if (!connectManager().deviceForSocket(insSocket().get(), kSeveralListsFunction)) {
+        sendListWithName(kDefaultListName, content);
+        return;
+    }
+    const Poster post = poster();
+    insSocket()->fetchCurrentPlayListNameWithSuccess(
+        [this, post, content](const QXOperationRef &, qint64, const QVariant &payload) {
+            const QString name = payload.toString();
+            post([this, name, content] { sendListWithName(name, content); });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { enableSaveBtn(true); }); });
+}
+
+void PlaylistViewController::sendListWithName(const QString &name, const QString &content)
+{
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const Poster post = poster();
+    fileSocket()->sendListWithName(
+        name, content, nullptr,
+        [this, post, record, content](const QXOperationRef &, qint64, const QVariant &) {
+            if (record)
+                record->configFileWithString(content);
+            post([this] {
+                enableSaveBtn(false);
+                reloadData();
+            });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { enableSaveBtn(true); }); });
+}
+
+// --- Several lists ---
+
+void PlaylistViewController::multyListAction()
+{
+    NSNavigationController *navigation = orvane::navigationController(this);
+    if (!navigation)
+        return;
+    navigation->pushViewController(new EmptyScreen(QStringLiteral("MultyListViewController")), true);
+}

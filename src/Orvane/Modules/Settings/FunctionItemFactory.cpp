@@ -1,0 +1,185 @@
+#include "FunctionItemFactory.h"
+
+#include "DeviceConfigSliderItem.h"
+#include "FunctionComboBoxItem.h"
+#include "FunctionSingleButtonItem.h"
+#include "Modules/Connect/ConnectServerItem.h"
+#include "NormalButtonItem.h"
+#include "PendingEditorItem.h"
+#include "QXConnectManager.h"
+#include "QXDevice.h"
+#include "QXInsSocket.h"
+#include "QXSocketCode.h"
+#include "QXView.h"
+
+#include <QPushButton>
+
+namespace orvane::settings {
+
+namespace {
+
+QString text(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+// Ties the editor to the screen's info line and device before anything configures it.
+template <typename Item>
+Item *bound(FunctionConfigViewController &screen, Item *item)
+{
+    item->setInfoDisplayer(&screen);
+    item->setDevice(screen.device());
+    return item;
+}
+
+// Closes the instruction socket the send went to (the fan leaves the network or restarts).
+void closeSocket(const SettingTarget &target)
+{
+    if (const std::shared_ptr<QXInsSocket> socket = target.socket.lock())
+        socket->disconnectWtihBlock([](qint64, const QVariant &) {});
+}
+
+FunctionConfigItem::SendOutcome buttonCompletion(Completion completion)
+{
+    switch (completion) {
+    case Completion::backToHotspot:
+        return [message = text("ov_sta2ap_success")](const SettingTarget &target, qint64 code, const QVariant &) {
+            if (code != QXSocketCode::success)
+                return;
+            showInfoDialogLater(message);
+            if (target.record)
+                target.record->setMode(QXConnectManager::plainMode);
+            closeSocket(target);
+        };
+    case Completion::restarted:
+        return [](const SettingTarget &target, qint64 code, const QVariant &) {
+            if (code != QXSocketCode::success)
+                return;
+            showInfoDialogLater(QStringLiteral("重启成功"));
+            closeSocket(target);
+        };
+    default:
+        return {};
+    }
+}
+
+QWidget *makeSlider(FunctionConfigViewController &screen, const SliderSetup &setup)
+{
+    auto *item = bound(screen, new DeviceConfigSliderItem);
+    const std::shared_ptr<QXDevice> record = screen.currentDevice();
+    const auto rowConfig = [&record](const SliderRow &row) {
+        return DeviceConfigSliderItem::Row{row.ins,         QString::fromLatin1(row.title),
+                                           record ? row.read(*record) : 0,
+                                           row.min,         row.max,
+                                           row.showStepper, row.transfer};
+    };
+    item->configure(rowConfig(setup.row1),
+                    setup.row2 ? std::optional(rowConfig(*setup.row2)) : std::nullopt);
+    item->setInfoKeys(0, QString::fromLatin1(setup.successInfo1), QString::fromLatin1(setup.failInfo1));
+    const RecordWrite write1 = setup.row1.write;
+    const RecordWrite write2 = setup.row2 ? setup.row2->write : nullptr;
+    item->setSuccessCompletion([write1, write2](QXDevice &target, bool isRow1, qint64 value) {
+        if (const RecordWrite write = isRow1 ? write1 : write2)
+            write(target, value);
+    });
+    return item;
+}
+
+QWidget *makeChoice(FunctionConfigViewController &screen, const ChoiceSetup &setup, Completion completion)
+{
+    auto *item = bound(screen, new FunctionComboBoxItem);
+    const std::shared_ptr<QXDevice> record = screen.currentDevice();
+    QStringList contents;
+    QList<qint64> values;
+    for (const ChoiceOption &option : setup.options) {
+        contents.append(option.localized ? text(option.text) : QString::fromUtf8(option.text));
+        values.append(option.value);
+    }
+    const qint64 current = record ? setup.read(*record) : 0;
+    if (setup.switchRow) {
+        const ChoiceSwitchRow &switchRow = *setup.switchRow;
+        item->configure(setup.ins, QString::fromLatin1(setup.title), contents, values, current,
+                        QString::fromLatin1(setup.sureTitle), QString::fromLatin1(switchRow.title),
+                        record && switchRow.read(*record) != 0, switchRow.ins);
+        item->setSwitchCompletion(
+            [write = switchRow.write](QXDevice &target, bool on) { write(target, on ? 1 : 0); });
+    } else {
+        item->configure(setup.ins, QString::fromLatin1(setup.title), contents, values, current,
+                        QString::fromLatin1(setup.sureTitle));
+    }
+    item->setEnsureInfoKey(QString::fromLatin1(setup.ensureInfoKey));
+    const bool reports = completion == Completion::maskModeReport;
+    item->setBoxCompletion([write = setup.write, reports, success = text("ov_set_success"),
+                            failure = text("ov_set_fail")](QXDevice &target, bool accepted, qint64 value) {
+        if (accepted)
+            write(target, value);
+        if (reports)
+            showInfoDialogLater(accepted ? success : failure);
+    });
+    return item;
+}
+
+QWidget *makeButton(FunctionConfigViewController &screen, const ButtonSetup &setup, Completion completion)
+{
+    auto *item = bound(screen, new FunctionSingleButtonItem);
+    item->configure(QString::fromLatin1(setup.title), QString::fromLatin1(setup.buttonTitle), setup.ins,
+                    buttonCompletion(completion));
+    item->setEnsureInfoKey(QString::fromLatin1(setup.ensureInfoKey));
+    return item;
+}
+
+QWidget *makeAdvancedToggle(FunctionConfigViewController &screen)
+{
+    auto *item = new NormalButtonItem;
+    item->configure(QString::fromLatin1(screen.showAdvanced() ? "ov_collapse" : "ov_advanced"));
+    item->btn()->setChecked(screen.showAdvanced());
+    const QPointer<FunctionConfigViewController> guard(&screen);
+    item->setBtnAction([guard](bool) {
+        if (guard)
+            guard->toggleAdvanced();
+    });
+    return item;
+}
+
+// An editor that is not built yet holds its place, tied to the screen like the editor will be.
+QWidget *pending(FunctionConfigViewController &screen, const ModuleRow &row)
+{
+    return bound(screen, new PendingEditorItem(QString::fromLatin1(row.editorName)));
+}
+
+} // namespace
+
+QWidget *makeFunctionItem(FunctionConfigViewController &screen, const ModuleRow &row)
+{
+    switch (row.kind) {
+    case EditorKind::slider:
+        return makeSlider(screen, std::get<SliderSetup>(row.setup));
+    case EditorKind::choice:
+        return makeChoice(screen, std::get<ChoiceSetup>(row.setup), row.completion);
+    case EditorKind::singleButton:
+        return makeButton(screen, std::get<ButtonSetup>(row.setup), row.completion);
+    case EditorKind::advancedToggle:
+        return makeAdvancedToggle(screen);
+    case EditorKind::connect: {
+        auto *item = bound(screen, new ConnectServerItem);
+        item->refreshServer();
+        return item;
+    }
+    // The special editors carry their own instructions: each is bound first, then refreshed.
+    case EditorKind::info: // DeviceInfoItem: refresh()
+        return pending(screen, row);
+    case EditorKind::switches: // FunctionSwitchItem: refresh()
+        return pending(screen, row);
+    case EditorKind::timer: // FunctionTimerItem: functionDelegate := screen.functionDelegate(), refresh()
+        return pending(screen, row);
+    case EditorKind::angle: // FunctionAngleItem: refresh()
+        return pending(screen, row);
+    case EditorKind::hotSpot: // HotSpotItem: the screen's device too, then refresh()
+        return pending(screen, row);
+    case EditorKind::bluetooth: // DeviceBluetoothItem: fill(screen.bluetoothList(), 0), screen.setBluetoothItem()
+        return pending(screen, row);
+    }
+    return nullptr;
+}
+
+} // namespace orvane::settings

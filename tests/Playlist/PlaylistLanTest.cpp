@@ -1,0 +1,101 @@
+// The play list end to end against a fan model at the hotspot address, inside the private
+// network of scripts/in-test-lan: connect, see the list, upload a clip converted by the real
+// ffmpeg, reorder, save, and find the new list on the fan.
+#include "AnsweringPresenter.h"
+#include "Core/HomeViewController.h"
+#include "Core/Language.h"
+#include "Core/MasterWindowController.h"
+#include "Core/NSNavigationController.h"
+#include "Core/Utils.h"
+#include "EventLoop.h"
+#include "FakeFanModel.h"
+#include "FilePanelAnswers.h"
+#include "Modules/Playlist/PlayListCell.h"
+#include "Modules/Playlist/PlaylistViewController.h"
+#include "OrvaneProcess.h"
+#include "CollectionContainerView.h"
+#include "QXButton.h"
+#include "QXConnect.h"
+#include "QXConnectManager.h"
+#include "QXDevice.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::FakeFan;
+using orvane::test::FakeFanFileServer;
+using orvane::test::FakeFanModel;
+using orvane::test::waitUntil;
+
+const QString kHotspotAddress = QStringLiteral("192.168.2.1");
+
+TEST(PlaylistLan, ConnectedOperatorUploadsAClipReordersAndSavesTheList)
+{
+    orvane::language::setLanguage(QStringLiteral("en"));
+    FakeFan fan{QHostAddress(kHotspotAddress), 8000};
+    ASSERT_NE(fan.port(), 0);
+    FakeFanFileServer files;
+    ASSERT_TRUE(files.start(8002, 8003, QHostAddress(kHotspotAddress)));
+    FakeFanModel model(fan, files);
+    model.setListText("intro.mp4,1.0M,1,\r\nloop.mp4,2.0M,2,\r\n");
+
+    QTemporaryDir folder;
+    const QString clip = folder.filePath(QStringLiteral("my clip.mp4"));
+    const QStringList arguments = {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120:rate=10", "-t", "0.5", clip};
+    OrvaneProcess generate(OrvaneProcess::findExecutable(QStringLiteral("ffmpeg")), arguments);
+    generate.launch();
+    generate.waitUntilExit();
+    ASSERT_EQ(generate.terminate(), 0);
+
+    QXConnectManager &manager = QXConnect::connectManager();
+    manager.setFfmpeg_mac(&MasterWindowController::runFfmpeg);
+    manager.configDeviceWithWifiName(QStringLiteral("Orvane_kvi_AP01"));
+    ASSERT_EQ(manager.device()->IP(), kHotspotAddress);
+    bool connected = false;
+    manager.insSocket()->connectedWithSuccess([&](auto &&...) { connected = true; }, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return connected; }));
+
+    HomeViewController home;
+    home.resize(1100, 700);
+    home.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&home));
+    home.switchToViewControllerType(HomeViewController::playlistType);
+    auto *screen = qobject_cast<PlaylistViewController *>(home.playlistNavi()->rootViewController());
+    ASSERT_TRUE(screen);
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().size() == 2 && screen->btnAddFile()->isEnabled(); }));
+    EXPECT_EQ(screen->nameLabel()->text(), QStringLiteral("Orvane_kvi_AP01"));
+
+    orvane::test::AnsweringPresenter presenter;
+    presenter.answerNext(orvane::test::chooseFiles({clip}));
+    screen->btnAddFile()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().size() == 3; }, 60000));
+    EXPECT_EQ(screen->contentArray().last()->fileName(), QStringLiteral("myclip.mp4"));
+    ASSERT_EQ(files.transfers().size(), 1);
+    EXPECT_EQ(files.transfers().first().name, QByteArray("myclip.mp4"));
+    EXPECT_GT(files.transfers().first().bodySize, 0);
+    EXPECT_TRUE(model.listText().contains("myclip.mp4,"));
+
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(2)->btnUpItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().at(1)->fileName() == QStringLiteral("myclip.mp4"); }));
+    ASSERT_TRUE(screen->btnSave()->isEnabled());
+    screen->btnSave()->click();
+    ASSERT_TRUE(waitUntil([&] { return model.storedFile("playlist.txt").has_value(); }));
+    const QByteArray saved = model.storedFile("playlist.txt").value();
+    EXPECT_TRUE(saved.startsWith("intro.mp4,1.0M,1,\r\nmyclip.mp4,")) << saved.toStdString();
+    EXPECT_TRUE(saved.endsWith(",1,\r\nloop.mp4,2.0M,2,\r\n")) << saved.toStdString();
+    EXPECT_EQ(model.listText(), saved);
+    ASSERT_TRUE(waitUntil([&] { return !screen->btnSave()->isEnabled() && !screen->checkContentChanged(); }));
+
+    bool down = false;
+    manager.insSocket()->disconnectWtihBlock([&](qint64, const QVariant &) { down = true; });
+    ASSERT_TRUE(waitUntil([&] { return down; }));
+}
+
+} // namespace

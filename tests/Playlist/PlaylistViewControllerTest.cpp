@@ -1,0 +1,485 @@
+// The play-list screen against a fan model on loopback: what it reads, sends and uploads, and
+// what the operator sees on each path.
+#include "AnsweringPresenter.h"
+#include "CollectionContainerView.h"
+#include "Core/ContentChildDelegate.h"
+#include "Core/EmptyScreen.h"
+#include "Core/Language.h"
+#include "Core/NSNavigationController.h"
+#include "Core/Utils.h"
+#include "EventLoop.h"
+#include "FakeFanModel.h"
+#include "FilePanelAnswers.h"
+#include "Modules/Playlist/PlayListCell.h"
+#include "Modules/Playlist/PlaylistViewController.h"
+#include "PlayControlView.h"
+#include "QXButton.h"
+#include "QXConnect.h"
+#include "QXConnectManager.h"
+#include "NetworkingDevice.h"
+#include "QXDevice.h"
+#include "QXProgressView.h"
+#include "QXView.h"
+#include "Screenshots.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSemaphore>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::AnsweringPresenter;
+using orvane::test::FakeFan;
+using orvane::test::FakeFanFileServer;
+using orvane::test::FakeFanModel;
+using orvane::test::press;
+using orvane::test::waitUntil;
+
+const QByteArray kThreeEntries = "a.mp4,1.0M,1,\r\nb.mp4,2.0M,2,\r\nmyclip.mp4,3.0M,3,\r\n";
+
+QXConnectManager &manager()
+{
+    return QXConnect::connectManager();
+}
+
+QString text(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+class RecordingDelegate : public ContentChildDelegate
+{
+public:
+    void childVC(QWidget *, int destination) override { destinations.append(destination); }
+    void childVC(QWidget *, int destination, const QVariant &) override { destinations.append(destination); }
+    QList<int> destinations;
+};
+
+class PlaylistScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(files.start());
+        model.setListText(kThreeEntries);
+        Utils::shareInstance()->setFilePath();
+        orvane::language::setLanguage(QStringLiteral("en"));
+        QXConnectManager &m = manager();
+        m.configDeviceWithWifiName(QStringLiteral("ORVANE_TEST_FAN"));
+        m.device()->updateSocketConfigs({{QStringLiteral("IP"), QStringLiteral("127.0.0.1")}});
+        m.insSocket()->setPort(fan.port());
+        m.fileSocket()->setPlainPort(files.plainPort());
+        m.fileSocket()->setPort(files.plainPort());
+        // A converter that copies the source, unless the test holds it.
+        m.setFfmpeg_mac([this](const QStringList &arguments) {
+            if (holdConversion)
+                conversionHeld.acquire();
+            const QString input = arguments.value(arguments.indexOf(QStringLiteral("-i")) + 1);
+            QFile::remove(arguments.last());
+            return QFile::copy(input, arguments.last()) ? 0 : 1;
+        });
+        bool connected = false;
+        m.insSocket()->connectedWithSuccess([&](auto &&...) { connected = true; }, nullptr);
+        ASSERT_TRUE(waitUntil([&] { return connected; }));
+    }
+
+    void TearDown() override
+    {
+        screen.reset();
+        bool down = false;
+        manager().insSocket()->disconnectWtihBlock([&](qint64, const QVariant &) { down = true; });
+        ASSERT_TRUE(waitUntil([&] { return down; }));
+        ASSERT_TRUE(waitUntil([] { return manager().fileSocket()->currentIns() == QXFileSocket::Idle; }, 15000));
+    }
+
+    void open(int rows = 3)
+    {
+        screen = std::make_unique<PlaylistViewController>();
+        screen->setDelegate(&delegate);
+        screen->resize(900, 560);
+        screen->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
+        ASSERT_TRUE(waitForRows(rows));
+    }
+
+    bool waitForRows(int rows)
+    {
+        return waitUntil([&] {
+            return screen->contentArray().size() == rows && screen->btnRefreshItem()->isEnabled()
+                && fan.codes().count(46) > 0;
+        });
+    }
+
+    QStringList names() const
+    {
+        QStringList list;
+        for (const QXQFileInfoRef &entry : screen->contentArray())
+            list.append(entry->fileName());
+        return list;
+    }
+
+    // The instructions of the code the fan received, as (code, value) for the 16-bit value.
+    QList<int> valuesOf(quint8 code) const
+    {
+        QList<int> values;
+        for (const FakeFan::Frame &frame : fan.frames()) {
+            if (frame.code == code && frame.bytes.size() >= 6)
+                values.append(qint16((quint8(frame.bytes.at(4)) << 8) | quint8(frame.bytes.at(5))));
+        }
+        return values;
+    }
+
+    void setPlaying(qint64 index)
+    {
+        manager().device()->editStatus([index](QXDeviceStatus &status) { status.setPlayingIndex(index); });
+    }
+
+    QString makeFile(const QString &name, const QByteArray &content = QByteArray(3000, 'x'))
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+
+    FakeFan fan;
+    FakeFanFileServer files;
+    FakeFanModel model{fan, files};
+    RecordingDelegate delegate;
+    QTemporaryDir folder;
+    std::atomic<bool> holdConversion{false};
+    QSemaphore conversionHeld;
+    std::unique_ptr<PlaylistViewController> screen;
+};
+
+TEST_F(PlaylistScreenTest, RefreshReadsListStatusAndMaskInOrderAndShowsTheRows)
+{
+    open();
+    EXPECT_EQ(fan.codes(), (QList<quint8>{11, 10, 46}));
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+    EXPECT_FALSE(screen->uploadProgress()->isVisible());
+    EXPECT_FALSE(screen->btnMultyList()->isVisible());
+    EXPECT_EQ(screen->nameLabel()->text(), QStringLiteral("ORVANE_TEST_FAN"));
+    screen->playList()->layoutIfNeeded();
+    ASSERT_TRUE(screen->cellAt(2));
+    EXPECT_EQ(screen->cellAt(2)->itemName()->text(), QStringLiteral("myclip.mp4"));
+    EXPECT_GT(screen->cellAt(2)->width(), 600);
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("playlist-screen")).isNull());
+}
+
+TEST_F(PlaylistScreenTest, FailedStatusLeavesTheRowsAndFailedListKeepsThem)
+{
+    open();
+    FakeFan::Script broken = [](const FakeFan::Frame &frame) -> std::optional<FakeFan::Reply> {
+        if (frame.code == 10)
+            return FakeFan::Reply::bytes(FakeFan::plainReply(99));
+        return std::nullopt;
+    };
+    model.setListText("z.mp4,1.0M,1,\r\n");
+    fan.clearRecords();
+    model.setScript(broken);
+    screen->btnRefreshItem()->click();
+    EXPECT_FALSE(screen->btnAddFile()->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return fan.codes().size() == 3 && screen->btnAddFile()->isEnabled(); }));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
+}
+
+TEST_F(PlaylistScreenTest, PreviousAndNextWrapAndSendNothingWithoutRowsOrAPlayingEntry)
+{
+    open();
+    struct Case {
+        qint64 playing;
+        bool next;
+        QList<int> sent;
+    };
+    const QList<Case> cases = {{0, false, {2}}, {2, true, {0}}, {1, true, {2}}, {1, false, {0}}, {-1, true, {}}};
+    for (const Case &c : cases) {
+        fan.clearRecords();
+        setPlaying(c.playing);
+        (c.next ? screen->playControlView()->nextBtn() : screen->playControlView()->previousBtn())->click();
+        orvane::test::spinFor(60);
+        EXPECT_EQ(valuesOf(8), c.sent) << c.playing << c.next;
+    }
+    // The keyboard plays the focused row with Enter.
+    fan.clearRecords();
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->cellAt(1), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return valuesOf(8) == QList<int>{1}; }));
+    // The rows are rebuilt for the new playing entry; the focus and selection stay on the row.
+    ASSERT_TRUE(waitUntil([&] { return screen->cellAt(1) && screen->cellAt(1)->isPlaying(); }));
+    EXPECT_TRUE(screen->cellAt(1)->hasFocus());
+    EXPECT_EQ(screen->selectedRow(), 1);
+
+    // A played entry becomes the playing row.
+    setPlaying(1);
+    screen->playControlView()->nextBtn()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->cellAt(2) && screen->cellAt(2)->isPlaying(); }));
+    EXPECT_EQ(manager().device()->status().playingIndex(), 2);
+
+    model.setListText(QByteArray());
+    screen->btnRefreshItem()->click();
+    ASSERT_TRUE(waitForRows(0));
+    fan.clearRecords();
+    setPlaying(0);
+    screen->playControlView()->nextBtn()->click();
+    screen->playControlView()->previousBtn()->click();
+    orvane::test::spinFor(60);
+    EXPECT_TRUE(fan.frames().isEmpty());
+}
+
+TEST_F(PlaylistScreenTest, SaveFollowsWhetherTheRowsDifferFromTheDevice)
+{
+    open();
+    screen->playList()->layoutIfNeeded();
+    // The first row up and the last row down change nothing.
+    screen->cellAt(0)->btnUpItem()->click();
+    screen->cellAt(2)->btnDownItem()->click();
+    orvane::test::spinFor(20);
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+
+    screen->cellAt(1)->btnDownItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return names().at(2) == QStringLiteral("b.mp4"); }));
+    EXPECT_TRUE(screen->btnSave()->isEnabled());
+    screen->cellAt(2)->btnUpItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return names().at(1) == QStringLiteral("b.mp4"); }));
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+
+    screen->cellAt(0)->stepper()->setValue(5);
+    EXPECT_TRUE(screen->btnSave()->isEnabled());
+    EXPECT_EQ(screen->contentArray().at(0)->fileTimes(), QStringLiteral("5"));
+    screen->cellAt(0)->stepper()->setValue(1);
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+    EXPECT_TRUE(fan.codes().count(8) == 0 && fan.codes().size() == 3) << "nothing is sent before Save";
+
+    // Drops move the one dragged row, and only drags from this list are taken.
+    EXPECT_FALSE(screen->validateDrop(screen->btnSave(), PlaylistViewController::writeRow(0)));
+    EXPECT_TRUE(screen->validateDrop(screen->cellAt(0), PlaylistViewController::writeRow(0)));
+    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(0), 3));
+    EXPECT_EQ(names(), (QStringList{"b.mp4", "myclip.mp4", "a.mp4"}));
+    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(2), 1));
+    EXPECT_EQ(names(), (QStringList{"b.mp4", "a.mp4", "myclip.mp4"}));
+    EXPECT_FALSE(screen->acceptDrop("7", 0));
+    EXPECT_FALSE(screen->acceptDrop("x", 0));
+}
+
+TEST_F(PlaylistScreenTest, UploadStripsNamesRefusesDuplicatesAndUnsupportedFilesAndAppendsTheRest)
+{
+    open();
+    AnsweringPresenter presenter;
+    const QStringList chosen = {makeFile(QStringLiteral("my clip.mp4")), makeFile(QStringLiteral("clip.mp4")),
+                                makeFile(QStringLiteral("notes.txt")), makeFile(QStringLiteral("new,one;#.mov"))};
+    presenter.answerNext(orvane::test::chooseFiles(chosen));
+    screen->btnAddFile()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().size() == 4; }));
+    EXPECT_EQ(presenter.texts.mid(1), (QStringList{text("ov_file_name_duplicate") + QStringLiteral("：myclip.mp4"),
+                                                   text("ov_file_name_duplicate") + QStringLiteral("：clip.mp4"),
+                                                   text("ov_invalid_file") + QStringLiteral("：notes.txt")}));
+    EXPECT_EQ(names().last(), QStringLiteral("newone.mp4"));
+    EXPECT_EQ(model.listText(), kThreeEntries + "newone.mp4,2.9K,1,\r\n");
+    EXPECT_EQ(manager().device()->file()->count(), 4);
+    EXPECT_EQ(screen->uploadProgress()->text(), text("ov_add_file_success"));
+    EXPECT_TRUE(screen->uploadProgress()->isVisible());
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return !screen->uploadProgress()->isVisible(); }, 3000));
+}
+
+TEST_F(PlaylistScreenTest, SystemFileEndsTheSelectionAndSendsTheOperatorBack)
+{
+    open();
+    AnsweringPresenter presenter;
+    presenter.answerNext(orvane::test::chooseFiles(
+        {makeFile(QStringLiteral("firmware.bin")), makeFile(QStringLiteral("later.mp4"))}));
+    screen->btnAddFile()->click();
+    ASSERT_TRUE(waitUntil([&] { return !delegate.destinations.isEmpty(); }));
+    EXPECT_EQ(delegate.destinations, QList<int>{100});
+    EXPECT_EQ(presenter.texts.last(), text("ov_update_success"));
+    EXPECT_EQ(model.storedNames(), QList<QByteArray>{"firmware.bin"});
+    EXPECT_EQ(screen->contentArray().size(), 3);
+}
+
+TEST_F(PlaylistScreenTest, LastFailureOfABatchHidesTheBarAndABusySocketAsksToWait)
+{
+    open();
+    AnsweringPresenter presenter;
+    holdConversion = true;
+    presenter.answerNext(orvane::test::chooseFiles({makeFile(QStringLiteral("one.mp4")), makeFile(QStringLiteral("two.mp4"))}));
+    screen->btnAddFile()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->isVisible(); }));
+    EXPECT_EQ(screen->uploadProgress()->text(), folder.filePath(QStringLiteral("one.mp4")));
+    screen->playList()->layoutIfNeeded();
+    screen->selectRow(1);
+    screen->cellAt(2)->setFocus();
+    orvane::test::spinFor(20);
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("playlist-uploading")).isNull());
+
+    // While the upload runs: a second selection waits, a refresh reads nothing, and a failed
+    // delete puts its row back itself.
+    screen->btnAddFile()->click();
+    EXPECT_EQ(presenter.texts.last(), text("ov_wait_for_upload"));
+    fan.clearRecords();
+    screen->btnRefreshItem()->click();
+    FakeFan::Script refuseDelete = [](const FakeFan::Frame &frame) -> std::optional<FakeFan::Reply> {
+        if (frame.code == 4)
+            return FakeFan::Reply::bytes(FakeFan::plainReply(99));
+        return std::nullopt;
+    };
+    model.setScript(refuseDelete);
+    presenter.answerNext(press("btnOK"));
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(1)->btnDeleteItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return valuesOf(4) == QList<int>{1}; }));
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().size() == 3; }));
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
+    EXPECT_EQ(fan.codes(), QList<quint8>{4}) << "no list is read while the upload runs";
+
+    // Both files fail on the way: the bar goes away after the last one.
+    files.setDropAfter(40);
+    holdConversion = false;
+    conversionHeld.release(2);
+    ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->text() == text("ov_add_file_fail"); }));
+    ASSERT_TRUE(waitUntil([&] { return !screen->uploadProgress()->isVisible(); }, 4000));
+    EXPECT_EQ(screen->contentArray().size(), 3);
+}
+
+TEST_F(PlaylistScreenTest, DeleteAndClearAskFirstAndAFailedDeleteReadsTheListAgain)
+{
+    open();
+    AnsweringPresenter presenter;
+    screen->playList()->layoutIfNeeded();
+    presenter.answerNext(press("btnCancel"));
+    screen->cellAt(0)->btnDeleteItem()->click();
+    orvane::test::spinFor(50);
+    EXPECT_EQ(presenter.texts, QStringList{text("ov_delete_file_ensure")});
+    EXPECT_TRUE(valuesOf(4).isEmpty());
+
+    presenter.answerNext(press("btnOK"));
+    screen->cellAt(2)->btnDeleteItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return manager().device()->file()->count() == 2; }));
+    EXPECT_EQ(valuesOf(4), QList<int>{2});
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4"}));
+
+    // The fan keeps the entry: the list comes back as the fan holds it.
+    model.setScript([](const FakeFan::Frame &frame) -> std::optional<FakeFan::Reply> {
+        if (frame.code == 4 || frame.code == 5)
+            return FakeFan::Reply::bytes(FakeFan::plainReply(99));
+        return std::nullopt;
+    });
+    presenter.answerNext(press("btnOK"));
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(0)->btnDeleteItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return fan.codes().count(11) == 2 && screen->contentArray().size() == 2; }));
+    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4"}));
+
+    presenter.answerNext(press("btnOK"));
+    screen->btnClearList()->click();
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.last() == text("ov_conn_fail_tip"); }));
+    EXPECT_EQ(screen->contentArray().size(), 2);
+    model.setScript(nullptr);
+    presenter.answerNext(press("btnOK"));
+    screen->btnClearList()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().isEmpty(); }));
+    EXPECT_EQ(manager().device()->file()->count(), 0);
+}
+
+TEST_F(PlaylistScreenTest, SaveWritesTheLocalFileThenUploadsUnderTheListName)
+{
+    open();
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(0)->stepper()->setValue(4);
+    ASSERT_TRUE(screen->btnSave()->isEnabled());
+    const QByteArray edited = "a.mp4,1.0M,4,\r\nb.mp4,2.0M,2,\r\nmyclip.mp4,3.0M,3,\r\n";
+
+    // A fan with a single list takes it as "playlist.txt".
+    screen->btnSave()->click();
+    EXPECT_FALSE(screen->btnSave()->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return model.storedFile("playlist.txt") == std::optional(edited); }));
+    QFile local(Utils::shareInstance()->fileListPath());
+    ASSERT_TRUE(local.open(QIODevice::ReadOnly));
+    EXPECT_EQ(local.readAll(), edited);
+    EXPECT_FALSE(screen->checkContentChanged());
+
+    // A fan with several lists names its current one; an empty name uploads nothing.
+    model.setListIndex(0);
+    model.setListName("evening");
+    screen->btnRefreshItem()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->btnMultyList()->isVisible(); }));
+    screen->playList()->layoutIfNeeded();
+    screen->cellAt(1)->stepper()->setValue(9);
+    screen->btnSave()->click();
+    ASSERT_TRUE(waitUntil([&] { return model.storedFile("evening").has_value(); }));
+    EXPECT_EQ(model.listText(), model.storedFile("evening").value());
+
+    model.setListName(QByteArray());
+    screen->cellAt(1)->stepper()->setValue(8);
+    const QList<QByteArray> storedBefore = model.storedNames();
+    screen->btnSave()->click();
+    ASSERT_TRUE(waitUntil([&] { return screen->btnSave()->isEnabled(); }));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(model.storedNames(), storedBefore);
+    EXPECT_EQ(files.transfers().size(), 2);
+}
+
+TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirScreen)
+{
+    model.setListIndex(0);
+    NSNavigationController *navigation = nullptr;
+    auto *root = new PlaylistViewController;
+    navigation = new NSNavigationController(root);
+    navigation->resize(900, 560);
+    navigation->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(navigation));
+    ASSERT_TRUE(waitUntil([&] { return root->btnMultyList()->isVisible() && root->contentArray().size() == 3; }));
+    EXPECT_EQ(root->btnMultyList()->width(), PlaylistViewController::kMultyListWidth);
+    EXPECT_EQ(root->nameLabel()->text(), QStringLiteral("ORVANE_TEST_FAN"));
+    manager().device()->setWifiName(QStringLiteral("renamed"));
+    ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("renamed"); }));
+
+    root->btnMultyList()->click();
+    navigation->finishTransition();
+    auto *next = qobject_cast<EmptyScreen *>(navigation->topViewController());
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->screenName(), QStringLiteral("MultyListViewController"));
+    navigation->popViewControllerAnimated(false);
+
+    // A new connection makes a new record: the label follows it when the screen appears again.
+    navigation->hide();
+    const quint16 port = quint16(manager().insSocket()->port());
+    manager().configDeviceWithWifiName(QStringLiteral("ORVANE_OTHER_FAN"));
+    manager().device()->updateSocketConfigs({{QStringLiteral("IP"), QStringLiteral("127.0.0.1")}});
+    manager().insSocket()->setPort(port);
+    navigation->show();
+    ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("ORVANE_OTHER_FAN"); }));
+    manager().device()->setWifiName(QStringLiteral("other-renamed"));
+    ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("other-renamed"); }));
+    delete navigation;
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlaylistMemberScreenTest, MemberScreenWorksOnThatFansPooledConnection)
+{
+    const auto member = std::make_shared<NetworkingDevice>(QStringLiteral("Orvane_kvi_J9"), QStringLiteral("127.0.0.1"));
+    std::unique_ptr<PlaylistViewController> screen(PlaylistViewController::initWithDevice(member));
+    EXPECT_EQ(screen->device(), member);
+    EXPECT_EQ(screen->insSocket(), manager().fetchInsSocketWithDevice(member, QXConnectManager::verifiedMode));
+    EXPECT_EQ(screen->fileSocket(), manager().fetchFileSocketWithDevice(member, QXConnectManager::verifiedMode));
+    EXPECT_NE(screen->insSocket(), manager().insSocket());
+    EXPECT_EQ(screen->currentDevice(), manager().fethcDeviceFor(screen->insSocket().get()));
+}
+
+} // namespace

@@ -1,0 +1,272 @@
+#include "SettingsTestSupport.h"
+
+#include "CollectionContainerView.h"
+#include "Core/Language.h"
+#include "Loopback.h"
+#include "Modules/Connect/ConnectServerItem.h"
+#include "Modules/Settings/DeviceConfigSliderItem.h"
+#include "Modules/Settings/FunctionConfigViewController.h"
+#include "Modules/Settings/NormalButtonItem.h"
+#include "Modules/Settings/PendingEditorItem.h"
+#include "NetworkingDevice.h"
+#include "QXButton.h"
+#include "Screenshots.h"
+#include "TestData.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Module = FunctionConfigViewController::FunctionModule;
+using Sections = FunctionConfigViewController::Sections;
+using orvane::test::AnsweringPresenter;
+
+using orvane::test::bluetoothModel;
+using orvane::test::fourGModel;
+using orvane::test::plainModel;
+
+class SettingsScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        presenter.setRefusing(true);
+        screen = std::make_unique<FunctionConfigViewController>();
+        screen->resize(900, 700);
+    }
+
+    void reload() { orvane::test::reloadItems(*screen); }
+
+    QWidget *itemAt(int section, int item) const { return screen->collection()->itemAtIndexPath({section, item}); }
+
+    AnsweringPresenter presenter;
+    std::unique_ptr<FunctionConfigViewController> screen;
+};
+
+TEST_F(SettingsScreenTest, ModulesFollowTheModelAndTheReportedFunctionsInOneOrder)
+{
+    const QList<Module> basic = {Module::info, Module::lightAngle, Module::switches, Module::timer,
+                                 Module::angle, Module::connect, Module::local};
+    const QList<Module> masks = {Module::maskMove, Module::maskMode, Module::maskInnerOutter, Module::maskRight,
+                                 Module::maskTop, Module::maskLeft, Module::maskBottom};
+    struct Case
+    {
+        qint64 model;
+        quint64 functions;
+        QList<Module> basic;
+        QList<Module> advanced;
+    };
+    const auto with = [](QList<Module> list, qsizetype at, std::initializer_list<Module> inserted) {
+        for (Module module : inserted)
+            list.insert(at++, module);
+        return list;
+    };
+    QList<Module> fullAdvanced = with(masks, 0, {Module::restart, Module::cutTime, Module::rotationRate});
+    const QList<Case> cases = {
+        {plainModel, 0, basic, with(masks, 0, {Module::restart})},
+        {plainModel, 0x100, basic, with(masks, 0, {Module::restart, Module::cutTime})},
+        {plainModel, 0x200, basic, with(masks, 0, {Module::restart, Module::rotationRate})},
+        {plainModel, 0x300, basic, fullAdvanced},
+        {bluetoothModel, 0, basic + QList<Module>{Module::bluetooth, Module::volume}, with(masks, 0, {Module::restart})},
+        {fourGModel, 0x300, with(basic, 6, {Module::hotSpot}), fullAdvanced},
+    };
+    for (const Case &c : cases) {
+        orvane::test::useCurrentDevice(c.model, c.functions, orvane::test::closedPort());
+        screen->buildDatas();
+        // A second build changes nothing: nothing is kept between builds.
+        screen->buildDatas();
+        EXPECT_EQ(screen->datas(), (Sections{c.basic, c.advanced, {Module::advanced}}))
+            << c.model << " " << c.functions;
+    }
+}
+
+TEST_F(SettingsScreenTest, AdvancedSectionOpensAndClosesWithItsToggle)
+{
+    orvane::test::useCurrentDevice(plainModel, 0, orvane::test::closedPort());
+    reload();
+    CollectionContainerView *collection = screen->collection();
+    ASSERT_EQ(collection->numberOfSections(), 3);
+    EXPECT_EQ(collection->numberOfItemsInSection(0), 7);
+    EXPECT_EQ(collection->numberOfItemsInSection(1), 0);
+    auto *toggle = qobject_cast<NormalButtonItem *>(itemAt(2, 0));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_EQ(toggle->btn()->text(), qtTrId("ov_advanced"));
+    EXPECT_EQ(screen->sizeForItem(collection, nullptr, {2, 0}).height(), 60);
+    EXPECT_EQ(screen->sizeForItem(collection, nullptr, {0, 6}).height(), 120);
+    EXPECT_EQ(screen->sizeForItem(collection, nullptr, {0, 0}).height(), 240);
+
+    // Collapsed, the toggle follows the last basic item directly.
+    collection->layoutIfNeeded();
+    const QRect lastBasic = itemAt(0, 6)->geometry();
+    EXPECT_GT(toggle->geometry().top(), lastBasic.bottom());
+    EXPECT_LT(toggle->geometry().top(), lastBasic.bottom() + 40);
+
+    toggle->btn()->click();
+    EXPECT_TRUE(screen->showAdvanced());
+    EXPECT_EQ(collection->numberOfItemsInSection(1), 8);
+    toggle = qobject_cast<NormalButtonItem *>(itemAt(2, 0));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_EQ(toggle->btn()->text(), qtTrId("ov_collapse"));
+    EXPECT_EQ(screen->sizeForItem(collection, nullptr, {1, 0}).height(), 120);
+    EXPECT_EQ(screen->sizeForItem(collection, nullptr, {1, 1}).height(), 240);
+
+    toggle->btn()->click();
+    EXPECT_FALSE(screen->showAdvanced());
+    EXPECT_EQ(collection->numberOfItemsInSection(1), 0);
+    EXPECT_EQ(qobject_cast<NormalButtonItem *>(itemAt(2, 0))->btn()->text(), qtTrId("ov_advanced"));
+}
+
+TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
+{
+    orvane::test::useCurrentDevice(fourGModel, 0, orvane::test::closedPort());
+    // The member is a plain model whose record differs from the current device's everywhere.
+    const auto member = std::make_shared<NetworkingDevice>(QStringLiteral("ORVANE-302-A"), QStringLiteral("127.0.0.1"));
+    const std::shared_ptr<QXDevice> memberRecord =
+        QXConnect::connectManager().fetchConfigFor(member, QXConnectManager::verifiedMode).realDevice;
+    ASSERT_NE(memberRecord, QXConnect::connectManager().device());
+    orvane::test::giveFunctions(*memberRecord, 0x40 | 0x20);
+    memberRecord->editStatus([](QXDeviceStatus &status) {
+        status.version().setCoreVersion1(15);
+        status.setServerIndex(2);
+        status.setLight(13);
+    });
+    screen = std::unique_ptr<FunctionConfigViewController>(FunctionConfigViewController::make(member));
+    reload();
+
+    // No hotspot page: the member is no 4G model, though the current device is one.
+    ASSERT_EQ(screen->collection()->numberOfItemsInSection(0), 7);
+    for (int item = 0; item < 7; ++item) {
+        auto *editor = qobject_cast<FunctionConfigItem *>(itemAt(0, item));
+        ASSERT_NE(editor, nullptr) << item;
+        EXPECT_EQ(editor->device(), member);
+        EXPECT_EQ(editor->infoDisplayer(), screen.get());
+    }
+    auto *light = qobject_cast<DeviceConfigSliderItem *>(itemAt(0, 1));
+    ASSERT_NE(light, nullptr);
+    EXPECT_EQ(light->slider(0)->value(), 13);
+    // The server item read the member's status in its own refresh.
+    auto *server = qobject_cast<ConnectServerItem *>(itemAt(0, 5));
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(server->serverBox()->selectString(), QXDeviceStatus::serverList().at(2));
+    auto *info = qobject_cast<PendingEditorItem *>(itemAt(0, 0));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->editorName(), QStringLiteral("DeviceInfoItem"));
+}
+
+class SettingsRefreshTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { orvane::language::setLanguage(QStringLiteral("en")); }
+    void TearDown() override
+    {
+        screen.reset();
+        EXPECT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    }
+
+    // Shows the screen for a device of the model, which starts a refresh, and waits for its end.
+    bool showFor(qint64 model)
+    {
+        record = orvane::test::useCurrentDevice(model, fan.port());
+        record->setWifiName(QStringLiteral("ORVANE_FAN"));
+        screen = std::make_unique<FunctionConfigViewController>();
+        screen->resize(900, 700);
+        screen->show();
+        EXPECT_FALSE(screen->refreshBtn()->isEnabled());
+        return orvane::test::waitUntil([&] { return !screen->isRefreshing(); });
+    }
+
+    orvane::test::FakeFan fan;
+    AnsweringPresenter presenter;
+    std::shared_ptr<QXDevice> record;
+    std::unique_ptr<FunctionConfigViewController> screen;
+};
+
+TEST_F(SettingsRefreshTest, ReadsStatusAndMaskAndTheBluetoothListOnlyWithBluetoothAudio)
+{
+    fan.setReply(46, orvane::test::testData(QStringLiteral("QXDeviceMaskFuzzer/QXDeviceMask-districts.bin")));
+    fan.setReply(47, orvane::test::FakeFan::listReply(
+                         47, R"([{"address":"AA:01","name":"Speaker"},{"name":"no address"},{"address":"BB:02"}])"));
+    ASSERT_TRUE(showFor(plainModel));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46}));
+    EXPECT_TRUE(screen->refreshBtn()->isEnabled());
+    EXPECT_TRUE(screen->bluetoothList().isEmpty());
+    EXPECT_EQ(record->mask().horizontalDistance(), 10);
+    EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ORVANE_FAN"));
+    EXPECT_TRUE(presenter.texts.isEmpty());
+
+    ASSERT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    fan.clearRecords();
+    ASSERT_TRUE(showFor(bluetoothModel));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46, 47}));
+    using Bluetooth = DeviceBluetoothItem::Bluetooth;
+    EXPECT_EQ(screen->bluetoothList(), (QList<Bluetooth>{{QStringLiteral("AA:01"), QStringLiteral("Speaker")},
+                                                         {QStringLiteral("BB:02"), std::nullopt}}));
+    // The refresh button runs the same reading again.
+    fan.clearRecords();
+    screen->refreshBtn()->click();
+    EXPECT_FALSE(screen->refreshBtn()->isEnabled());
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return !screen->isRefreshing(); }));
+    EXPECT_EQ(fan.codes(), (QList<quint8>{10, 46, 47}));
+}
+
+TEST_F(SettingsRefreshTest, FailedStatusSaysSoOnceAndTheScreenIsRebuiltFromTheMask)
+{
+    fan.setReply(10, QByteArray::fromHex("35a40b01"));
+    fan.setReply(46, orvane::test::testData(QStringLiteral("QXDeviceMaskFuzzer/QXDeviceMask-districts.bin")));
+    ASSERT_TRUE(showFor(plainModel));
+    EXPECT_TRUE(orvane::test::waitUntil([&] { return presenter.texts.size() == 1; }));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(presenter.texts, QStringList{qtTrId("ov_conn_fail_tip")});
+    EXPECT_TRUE(screen->refreshBtn()->isEnabled());
+    EXPECT_EQ(record->mask().horizontalDistance(), 10);
+    // The rebuilt items start from the new mask.
+    screen->toggleAdvanced();
+    auto *move = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::maskMove);
+    ASSERT_NE(move, nullptr);
+    EXPECT_EQ(move->slider(0)->value(), 10);
+}
+
+TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    QElapsedTimer shown;
+    shown.start();
+    screen->showLocalizedInfo(QStringLiteral("ov_set_light_success"));
+    EXPECT_EQ(screen->infoLabel()->text(), qtTrId("ov_set_light_success"));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text() == QStringLiteral("ORVANE_FAN"); },
+                                        4000));
+    EXPECT_GE(shown.elapsed(), 1900);
+
+    // A key without a text shows itself; a record without a Wi-Fi name leaves the line empty.
+    record->setWifiName(QString());
+    screen->showLocalizedInfo(QStringLiteral("ov_no_such_key"));
+    EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ov_no_such_key"));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
+}
+
+TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->collection()->layoutIfNeeded();
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-small")).isNull());
+
+    ASSERT_TRUE(orvane::test::closeSocket(QXConnect::connectManager().insSocket()));
+    ASSERT_TRUE(showFor(fourGModel));
+    EXPECT_NE(orvane::test::itemOf<QWidget>(*screen, Module::hotSpot), nullptr);
+    QScrollBar *scroll = screen->collection()->verticalScrollBar();
+    screen->collection()->layoutIfNeeded();
+    scroll->setValue(scroll->maximum());
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g")).isNull());
+    screen->toggleAdvanced();
+    screen->collection()->layoutIfNeeded();
+    scroll->setValue(scroll->maximum());
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-advanced")).isNull());
+}
+
+} // namespace
