@@ -51,6 +51,12 @@ TEST(TileName, FollowsTheFolderNameUpToItsLastUnderscore)
     EXPECT_EQ(UnionUploader::tileURL("/t/tiles", 0, 0), std::nullopt);
 }
 
+TEST(UploadName, IsTheBaseNameWithoutWhatWouldSplitAListLine)
+{
+    EXPECT_EQ(UnionUploader::uploadName("/t/a b,c;d#e_result_1_1.mp4"), "abcde_result_1_1");
+    EXPECT_EQ(UnionUploader::uploadName("/t/clip.final.mov"), "clip.final");
+}
+
 TEST_F(Upload, EachMemberGetsItsOwnTileAndAnEmptySlotNone)
 {
     addFans(5, true);

@@ -4,6 +4,7 @@
 #include "QXConnectManager.h"
 #include "QXFile.h"
 #include "QXProgress.h"
+#include "QXQFileInfo.h"
 #include "QXView.h"
 #include "Transcode/TranscodeManager.h"
 #include "UnionData.h"
@@ -169,5 +170,5 @@ QList<UploadPair> UnionUploader::cuttedPairs(const QString &folder) const
 
 QString UnionUploader::uploadName(const QString &path)
 {
-    return QFileInfo(path).completeBaseName();
+    return QFileInfo(QXPlayListText::cleanUploadName(QFileInfo(path).fileName())).completeBaseName();
 }
