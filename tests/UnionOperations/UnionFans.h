@@ -72,11 +72,11 @@ protected:
         screen = std::make_unique<QWidget>();
     }
 
-    // Fans numbered from 11 upwards, each with the standard password stored.
+    // Fans numbered from `firstFan` upwards, each with the standard password stored.
     void addFans(int count, bool withFiles = false)
     {
         for (int i = 0; i < count; ++i) {
-            fans.push_back(std::make_unique<UnionFan>(11 + int(fans.size()), withFiles));
+            fans.push_back(std::make_unique<UnionFan>(firstFan + int(fans.size()), withFiles));
             manager->addDevice(fans.back()->name, QString::fromLatin1(kFanPassword));
         }
     }
@@ -118,6 +118,9 @@ protected:
         });
     }
 
+    // Screens work on the application's manager, whose pool outlives a test: their fans take
+    // addresses of their own.
+    int firstFan = 11;
     std::vector<std::unique_ptr<UnionFan>> fans;
     // Made after the fans and gone before them, so its sockets close before the fans stop.
     std::unique_ptr<QXConnectManager> manager = std::make_unique<QXConnectManager>();

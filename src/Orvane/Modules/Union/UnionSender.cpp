@@ -14,20 +14,6 @@
 
 #include <limits>
 
-namespace {
-
-constexpr qint64 kRowUnits = 100;
-
-QStringList memberNames(const std::vector<std::shared_ptr<NetworkingDevice>> &members)
-{
-    QStringList names;
-    for (const std::shared_ptr<NetworkingDevice> &member : members)
-        names.append(member->name());
-    return names;
-}
-
-} // namespace
-
 UnionSender::UnionSender(std::shared_ptr<UnionData> unionData, UnionMemberConnector connector)
     : m_unionData(std::move(unionData)), m_connector(std::move(connector))
 {
@@ -48,23 +34,14 @@ void UnionSender::sendInsForAllDevice(QXInsCode code, qint16 data) const
                                   row->pause();
                                   return done();
                               }
+                              const RowOutcome outcome = rowOutcome(row, done);
                               connector.manager()
                                   .fetchInsSocketWithDevice(member, QXConnectManager::verifiedMode)
-                                  ->sendInsWithType(
-                                      code, data,
-                                      [row, done](const QXOperationRef &, qint64, const QVariant &) {
-                                          row->setCompletedUnitCount(kRowUnits);
-                                          done();
-                                      },
-                                      [row, done](const QXOperationRef &, qint64, const QVariant &) {
-                                          row->pause();
-                                          done();
-                                      });
+                                  ->sendInsWithType(code, data, outcome.success, outcome.failure);
                           });
                       }});
     }
-    UnionRun::start(tasks);
-    presentUnionProgress(m_connector.screen(), progress, true);
+    startUnionRun(m_connector.screen(), tasks, progress);
 }
 
 void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
@@ -73,7 +50,7 @@ void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
     QList<qint64> rowTotals;
     for (const MaskTask &task : maskTasks) {
         names.append(task.first->name());
-        rowTotals.append(task.second.size() * kRowUnits);
+        rowTotals.append(task.second.size() * kUnionRowUnits);
     }
     const UnionProgress progress = UnionProgress::make(names, rowTotals);
     QList<UnionRun::Member> tasks;
@@ -103,7 +80,7 @@ void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
                                   socket->sendInsWithType(
                                       it.key(), it.value(),
                                       [row, answered](const QXOperationRef &, qint64, const QVariant &) {
-                                          row->setCompletedUnitCount(row->completedUnitCount() + kRowUnits);
+                                          row->setCompletedUnitCount(row->completedUnitCount() + kUnionRowUnits);
                                           answered();
                                       },
                                       [answered](const QXOperationRef &, qint64, const QVariant &) { answered(); });
@@ -111,8 +88,7 @@ void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
                           });
                       }});
     }
-    UnionRun::start(tasks);
-    presentUnionProgress(m_connector.screen(), progress, true);
+    startUnionRun(m_connector.screen(), tasks, progress);
 }
 
 void UnionSender::confirmThen(std::function<void()> work)

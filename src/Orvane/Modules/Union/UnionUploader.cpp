@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr qint64 kRowUnits = 100;
 constexpr qreal kConversionRowHeight = 200;
 // What the single conversion shows at once, so the operator sees that it has begun.
 constexpr qint64 kConversionStarted = 5;
@@ -68,7 +67,7 @@ void UnionUploader::cutAndUploadAction(const QString &path) const
     const UnionUploader self = *this;
     m_transcoder
         ->cut(path, nullptr, m_unionData, true,
-              [row](float fraction) { row->setCompletedUnitCount(qint64(fraction * float(kRowUnits))); })
+              [row](float fraction) { row->setCompletedUnitCount(qint64(fraction * float(kUnionRowUnits))); })
         .then(QCoreApplication::instance(),
               [self, conversion](const QString &folder) {
                   conversion.dismiss();
@@ -94,7 +93,7 @@ void UnionUploader::uploadSameAction(const QString &path) const
             const QString *converted = std::get_if<QString>(&result);
             if (!converted)
                 return conversion.failed();
-            conversion.row()->setCompletedUnitCount(kRowUnits);
+            conversion.row()->setCompletedUnitCount(kUnionRowUnits);
             conversion.dismiss();
             QList<UploadPair> files;
             for (const std::shared_ptr<NetworkingDevice> &member : self.m_unionData->allDevices())
@@ -119,6 +118,7 @@ void UnionUploader::upload(const QList<UploadPair> &files) const
         auto file = std::make_shared<QXFile>(files.at(i).second, uploadName(files.at(i).second));
         file->setAlreadyTranscoded(true);
         tasks.append({socket.get(), [socket, file, row](const UnionRun::Done &done) {
+                          const RowOutcome outcome = rowOutcome(row, done);
                           socket->sendFiles(
                               {file}, {},
                               [row](const QXOperationRef &, qint64, const QVariant &fraction) {
@@ -126,20 +126,12 @@ void UnionUploader::upload(const QList<UploadPair> &files) const
                                   const double value = fraction.toDouble(&isNumber);
                                   // Sent is not stored: the row completes with the fan's answer.
                                   if (isNumber)
-                                      row->setCompletedUnitCount(std::min(qint64(value * kRowUnits), kRowUnits - 1));
+                                      row->setCompletedUnitCount(std::min(qint64(value * kUnionRowUnits), kUnionRowUnits - 1));
                               },
-                              [row, done](const QXOperationRef &, qint64, const QVariant &) {
-                                  row->setCompletedUnitCount(kRowUnits);
-                                  done();
-                              },
-                              [row, done](const QXOperationRef &, qint64, const QVariant &) {
-                                  row->pause();
-                                  done();
-                              });
+                              outcome.success, outcome.failure);
                       }});
     }
-    UnionRun::start(tasks);
-    presentUnionProgress(m_context.screen(), progress, true);
+    startUnionRun(m_context.screen(), tasks, progress);
 }
 
 std::optional<QString> UnionUploader::tileURL(const QString &folder, qint64 row, qint64 colomn)

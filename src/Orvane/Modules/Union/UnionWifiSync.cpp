@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr qint64 kRowUnits = 100;
-
 QString localized(const char *key)
 {
     return qxkit::localizedString(QString::fromLatin1(key));
@@ -173,10 +171,7 @@ void UnionWifiSync::refreshWifiSyncAction() const
 void UnionWifiSync::refreshIPAction() const
 {
     const std::vector<std::shared_ptr<NetworkingDevice>> members = m_unionData->allDevices();
-    QStringList names;
-    for (const std::shared_ptr<NetworkingDevice> &member : members)
-        names.append(member->name());
-    const UnionProgress progress = UnionProgress::make(names);
+    const UnionProgress progress = UnionProgress::make(memberNames(members));
     auto search = std::make_shared<AddressSearch>(AddressSearch{m_discovery, false});
     const UnionWifiSync self = *this;
     const QPointer<MultyProgressDialogController> sheet =
@@ -209,7 +204,7 @@ void UnionWifiSync::refreshIPAction() const
                 if (row == progress.rows.cend())
                     return;
                 (*member)->setIp(result.ip);
-                row->first->setCompletedUnitCount(kRowUnits);
+                row->first->setCompletedUnitCount(kUnionRowUnits);
             });
         },
         {});
