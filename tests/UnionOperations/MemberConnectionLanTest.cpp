@@ -41,6 +41,8 @@ TEST_F(MemberConnection, StoredPasswordsConnectFromEightCharactersOn)
 
     manager->addDevice(fan->name, QString::fromLatin1(kFanPassword));
     EXPECT_EQ(connectFan(), QList<bool>{true});
+    EXPECT_EQ(connectFan(), QList<bool>{true});
+    EXPECT_EQ(fan->ins->passwordAttempts(), 1) << "a member still verified is not checked again";
 }
 
 TEST_F(MemberConnection, EightChineseCharactersGoOutAsTheirUtf8Bytes)
@@ -79,6 +81,9 @@ TEST_F(MemberConnection, ATypedPasswordEndsTheAttemptWhenRefusedOrCancelled)
     const qsizetype shown = presenter.texts.size();
     EXPECT_EQ(connectFan(), QList<bool>{false});
     EXPECT_EQ(presenter.texts.size(), shown + 1) << "a cancelled prompt shows nothing more";
+
+    presenter.setRefusing(true);
+    EXPECT_EQ(connectFan(), QList<bool>{false}) << "a prompt that cannot be shown counts as cancelled";
 }
 
 TEST_F(MemberConnection, AnUnreachableMemberOrAClosedScreenEndsWithOneFalse)

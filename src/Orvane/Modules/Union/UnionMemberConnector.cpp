@@ -70,6 +70,10 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
         return;
     }
     const std::shared_ptr<QXInsSocket> socket = m_manager->fetchInsSocketWithDevice(device, QXConnectManager::verifiedMode);
+    // A member still connected from an earlier run passed its password step then, and that
+    // password was stored when the member accepted it: nothing to check or store again.
+    if (socket->isConnected() && socket->verifyState() == QXInsSocket::Accepted)
+        return finish(completion, true);
     // Taking the socket put the stored password on the pooled record, and every fresh connection
     // copies the record's password onto the socket: the record must hold the one to try.
     if (const std::shared_ptr<QXDevice> record = m_manager->fethcDeviceFor(socket.get()))
