@@ -2,6 +2,7 @@
 #include "UnionFans.h"
 
 #include "Modules/Union/UnionUploader.h"
+#include "QXButton.h"
 #include "Transcode/TranscodeManager.h"
 
 #include <QDir>
@@ -105,6 +106,26 @@ TEST_F(Upload, AFolderWithoutTilesUploadsNothingAndShowsNothing)
     uploader(unionOf(1, 1)).uploadCuttedAction(dir.filePath(QStringLiteral("none_1x1")));
     spinFor(200);
     EXPECT_TRUE(presenter.presented().isEmpty());
+    EXPECT_TRUE(fans.front()->files->transfers().isEmpty());
+}
+
+TEST_F(Upload, AConversionThatFailsUploadsNothingAndLetsItsSheetClose)
+{
+    addFans(1, true);
+    QFile junk(dir.filePath(QStringLiteral("junk.mp4")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a video");
+    junk.close();
+    uploader(unionOf(1, 1)).cutAndUploadAction(junk.fileName());
+    uploader(unionOf(1, 1)).uploadSameAction(junk.fileName());
+    for (const QPointer<QDialog> &shown : {presenter.presented().value(0), presenter.presented().value(1)}) {
+        auto *sheet = qobject_cast<MultyProgressDialogController *>(shown.data());
+        ASSERT_TRUE(sheet);
+        EXPECT_FALSE(sheet->confirmBtn()->isEnabled()) << "locked while converting";
+        EXPECT_TRUE(waitUntil([&] { return sheet->confirmBtn()->isEnabled(); }, 20000));
+    }
+    spinFor(200);
+    EXPECT_EQ(presenter.presented().size(), 2) << "no upload sheet";
     EXPECT_TRUE(fans.front()->files->transfers().isEmpty());
 }
 
