@@ -208,8 +208,15 @@ TEST_F(PlaylistScreenTest, PreviousAndNextWrapAndSendNothingWithoutRowsOrAPlayin
         fan.clearRecords();
         setPlaying(c.playing);
         (c.next ? screen->playControlView()->nextBtn() : screen->playControlView()->previousBtn())->click();
-        orvane::test::spinFor(60);
-        EXPECT_EQ(valuesOf(8), c.sent) << c.playing << c.next;
+        if (c.sent.isEmpty()) {
+            orvane::test::spinFor(60);
+            EXPECT_TRUE(valuesOf(8).isEmpty()) << c.playing << c.next;
+            continue;
+        }
+        // The played row becomes the playing one before the next case starts from its own.
+        EXPECT_TRUE(waitUntil([&] {
+            return valuesOf(8) == c.sent && manager().device()->status().playingIndex() == c.sent.first();
+        })) << c.playing << c.next;
     }
     // The keyboard plays the focused row with Enter.
     fan.clearRecords();
