@@ -450,6 +450,8 @@ TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirSc
     ASSERT_TRUE(QTest::qWaitForWindowExposed(navigation));
     ASSERT_TRUE(waitUntil([&] { return root->btnMultyList()->isVisible() && root->contentArray().size() == 3; }));
     EXPECT_EQ(root->btnMultyList()->width(), PlaylistViewController::kMultyListWidth);
+    orvane::test::spinFor(30);
+    EXPECT_FALSE(orvane::test::grabScreenshot(navigation, QStringLiteral("playlist-several-lists")).isNull());
     EXPECT_EQ(root->nameLabel()->text(), QStringLiteral("ORVANE_TEST_FAN"));
     manager().device()->setWifiName(QStringLiteral("renamed"));
     ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("renamed"); }));
