@@ -3,6 +3,7 @@
 #include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Union/UnionListViewController.h"
 
 namespace orvane::home {
 
@@ -45,7 +46,7 @@ QWidget *makeMaterialCenterViewController(HomeViewController *)
 
 QWidget *makeUnionListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("UnionListViewController placeholder"));
+    return new UnionListViewController;
 }
 
 } // namespace orvane::home
