@@ -186,7 +186,7 @@ void UnionEditViewController::setupUI()
     m_container->setDelegate(this);
     m_scrollArea = new QScrollArea;
     m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setWidgetResizable(false);
+    m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setWidget(m_contentView);
 
     m_cancelBtn = new QXButton;
@@ -258,16 +258,10 @@ void UnionEditViewController::reloadTable()
 
 void UnionEditViewController::fitContentSize()
 {
-    const QSize visible = m_scrollArea->viewport()->size();
+    // The scroll area stretches the content over the visible area and scrolls only when the grid
+    // and its margin need more room.
     const QRect grid = m_container->geometry();
-    m_contentView->resize(std::max(grid.right() + 1 + kMargin, visible.width()),
-                          std::max(grid.bottom() + 1 + kMargin, visible.height()));
-}
-
-void UnionEditViewController::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    fitContentSize();
+    m_contentView->setMinimumSize(grid.right() + 1 + kMargin, grid.bottom() + 1 + kMargin);
 }
 
 void UnionEditViewController::back()

@@ -79,9 +79,6 @@ public slots:
     // Makes the grid's area cover the visible area, with a margin right of and below the grid.
     void fitContentSize();
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void setupUI();
     QWidget *makeCell(int row);
