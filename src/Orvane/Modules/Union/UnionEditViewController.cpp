@@ -1,6 +1,7 @@
 #include "UnionEditViewController.h"
 
 #include "Core/NSNavigationController.h"
+#include "Core/SearchedDevices.h"
 #include "Core/Utils.h"
 #include "Dialog.h"
 #include "NetworkingDevice.h"
@@ -30,15 +31,6 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kFormWidth = 260;
 constexpr qint64 kNewUnionCount = 2;
-
-QList<std::shared_ptr<NetworkingDevice>> devicesFrom(const QXSearchResults &results)
-{
-    QList<std::shared_ptr<NetworkingDevice>> devices;
-    devices.reserve(results.size());
-    for (const QXSearchResult &result : results)
-        devices.append(std::make_shared<NetworkingDevice>(result.name, result.ip));
-    return devices;
-}
 
 // The union's grid with fans of its own, so that editing leaves the union's fans alone.
 UnionGrid copiedGrid(const UnionData &data)
@@ -99,7 +91,7 @@ UnionEditViewController::UnionEditViewController(std::shared_ptr<UnionData> data
                                                  QXUdpSocket *socket, QWidget *parent)
     : QWidget(parent)
     , m_socket(socket ? socket : &QXUdpSocket::shared())
-    , m_searchedDevices(devicesFrom(m_socket->results()))
+    , m_searchedDevices(orvane::devicesFrom(m_socket->results()))
     , m_url(data ? data->url() : UnionDataUtil::localURL())
     , m_data(std::move(data))
     , m_saveCompletion(std::move(saveCompletion))
@@ -305,7 +297,7 @@ void UnionEditViewController::searchDevices()
 
 void UnionEditViewController::showSearchResults(const QXSearchResults &results)
 {
-    m_searchedDevices = devicesFrom(results);
+    m_searchedDevices = orvane::devicesFrom(results);
     hideSearchIndicator();
     reloadTable();
 }
