@@ -161,14 +161,12 @@ void UnionListViewController::deleteUnion(qint64 row, const std::shared_ptr<Unio
         return;
     UnionList remaining = m_listData;
     remaining.erase(remaining.begin() + row);
+    // A successful write is announced, and the announcement reads the list again.
     if (UnionDataUtil::saveList(remaining, m_dataUrl)) {
         // The file keeps what it had: show that rather than a list that was never stored.
         Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, qtTrId("ov_fail"), {});
         readFile();
-        return;
     }
-    m_listData = std::move(remaining);
-    reloadData();
 }
 
 void UnionListViewController::addAction()
