@@ -260,6 +260,10 @@ TEST(UnionGrid, TileTargetsAreNamedFocusableButtons)
     frame.resize(300, 210);
     qxkit::setBgColor(&frame, qxkit::globalDark());
     union23.grid.setParent(&frame);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    union23.tile(1, 2)->bottomBtn()->setFocus();
+    EXPECT_TRUE(union23.tile(1, 2)->bottomBtn()->hasFocus());
     EXPECT_FALSE(orvane::test::grabScreenshot(&frame, QStringLiteral("union-grid")).isNull());
     union23.grid.setParent(nullptr);
 }

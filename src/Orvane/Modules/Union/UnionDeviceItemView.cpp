@@ -58,18 +58,42 @@ QFont smallFont()
 }
 
 // A borderless button laid over part of the disc: it draws nothing but a ring while it has
-// keyboard focus, so the disc and its labels show through.
-QPushButton *clearButton(int radius)
+// keyboard focus, so the disc and its labels show through. Painted rather than styled: a style
+// sheet per button would make a large grid slow to build.
+class ClearButton : public QPushButton
 {
-    auto *button = new QPushButton;
-    button->setFlat(true);
-    button->setFocusPolicy(Qt::StrongFocus);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { background: transparent; border: none; border-radius: %1px; }"
-                                         "QPushButton:focus { border: 2px solid %2; }")
-                              .arg(radius)
-                              .arg(qxkit::globalThemeColor().name()));
-    return button;
+public:
+    explicit ClearButton(bool round)
+        : m_round(round)
+    {
+        setFlat(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(qxkit::globalThemeColor(), 2));
+        const QRectF ring = QRectF(rect()).adjusted(1, 1, -1, -1);
+        if (m_round)
+            painter.drawEllipse(ring);
+        else
+            painter.drawRoundedRect(ring, 4, 4);
+    }
+
+private:
+    bool m_round;
+};
+
+QIcon settingIcon()
+{
+    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    return icon;
 }
 
 } // namespace
@@ -77,10 +101,10 @@ QPushButton *clearButton(int radius)
 UnionDeviceItemView::UnionDeviceItemView(const QRect &frame, QWidget *parent)
     : QWidget(parent)
     , m_contentView(new DiscView(this))
-    , m_bottomBtn(clearButton(frame.height() / 2))
+    , m_bottomBtn(new ClearButton(true))
     , m_masterLabel(qxkit::label({}, qxkit::globalThemeColor(), smallFont()))
     , m_nameLabel(qxkit::label({}, qxkit::hexWithHex(kDefaultNameColor), smallFont()))
-    , m_nameBtn(clearButton(4))
+    , m_nameBtn(new ClearButton(false))
     , m_settingBtn(new QToolButton)
 {
     setGeometry(frame);
@@ -101,7 +125,7 @@ void UnionDeviceItemView::setupUI()
     m_nameLabel->setWordWrap(true);
     m_nameBtn->hide();
 
-    m_settingBtn->setIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    m_settingBtn->setIcon(settingIcon());
     m_settingBtn->setAutoRaise(true);
     m_settingBtn->setFocusPolicy(Qt::StrongFocus);
     m_settingBtn->setCursor(Qt::PointingHandCursor);
