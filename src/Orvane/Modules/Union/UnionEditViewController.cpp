@@ -100,8 +100,6 @@ UnionEditViewController::UnionEditViewController(std::shared_ptr<UnionData> data
     setupUI();
 }
 
-UnionEditViewController::~UnionEditViewController() = default;
-
 void UnionEditViewController::setupUI()
 {
     setPalette(qxkit::darkPalette());

@@ -38,7 +38,6 @@ public:
     // shared discovery socket when none is given), whose last results are listed at once.
     UnionEditViewController(std::shared_ptr<UnionData> data, SaveCompletion saveCompletion,
                             QXUdpSocket *socket = nullptr, QWidget *parent = nullptr);
-    ~UnionEditViewController() override;
 
     QXUdpSocket &socket() const { return *m_socket; }
     QList<std::shared_ptr<NetworkingDevice>> searchedDevices() const { return m_searchedDevices; }
