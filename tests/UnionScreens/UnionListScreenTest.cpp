@@ -80,7 +80,12 @@ TEST_F(UnionListScreenTest, RowsShowPositionNameAndSize)
 TEST_F(UnionListScreenTest, DeletingRowTwoOfThreeRewritesTheFileAndRenumbers)
 {
     open(kThreeUnions);
-    deleteRow(1, "btnOK");
+    presenter.answerNext([](QDialog *dialog) {
+        orvane::test::grabScreenshot(dialog, QStringLiteral("union-delete-confirmation"));
+        orvane::test::AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    screen->cell(1)->deleteButton()->click();
+    spinFor(30);
     EXPECT_EQ(presenter.texts.value(0), qtTrId("ov_confirm_delete") + u'?');
     EXPECT_EQ(storedBytes(), QByteArray("alpha,1,2,0\nA1,10.0.0.1#A2,10.0.0.2\ngamma,1,1,0\nG1,10.0.2.1"));
     EXPECT_EQ(shownRows(), (QStringList{"1 alpha 1 x 2", "2 gamma 1 x 1"}));
