@@ -5,6 +5,7 @@
 #include "DialogPresenter.h"
 #include "InputDialogViewController.h"
 #include "QXView.h"
+#include "PopoverController.h"
 #include "SelectDialogController.h"
 
 #include <QApplication>
@@ -195,6 +196,20 @@ void Dialog::showAlertAnswering(AlertStyle style, const QString &title, const st
     }
     QWidget *window = in->window();
     presentOrDrop(new AlertSheet(style, title, message, icon, buttons, std::move(answer), window), window);
+}
+
+QDialog *Dialog::showPopover(QWidget *content, QRect relativeTo, QWidget *of, Qt::Edge preferredEdge,
+                             PopoverBehavior behavior)
+{
+    QWidget *parent = of ? of->window() : nullptr;
+    if (!parent) {
+        delete content;
+        return nullptr;
+    }
+    QPointer<PopoverController> popover = new PopoverController(content, behavior, parent);
+    popover->move(popoverPosition(relativeTo, of, popover->size(), preferredEdge));
+    presentOrDrop(popover, parent);
+    return popover;
 }
 
 QFuture<int> Dialog::promiseSelectAsPopover(const QStringList &items, QSize size, QRect relativeTo, QWidget *of,

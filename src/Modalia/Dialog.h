@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace Modalia {
@@ -83,6 +84,13 @@ public:
     static void showAlert(AlertStyle style, const QString &title, const std::optional<QString> &message,
                           const QIcon &icon, const QStringList &buttons, QWidget *in,
                           std::function<void(int index)> completion);
+
+    // Shows `content` in a popover (PopoverController) beside `relativeTo` (in `of`'s coordinates)
+    // on the preferred edge, over `of`'s window, and returns the popover; the content closes it
+    // with accept() or reject(). GUI thread only. When it cannot be shown, the popover and its
+    // content are deleted and nullptr is returned: the caller answers as cancelled.
+    static QDialog *showPopover(QWidget *content, QRect relativeTo, QWidget *of, Qt::Edge preferredEdge,
+                                PopoverBehavior behavior);
 
     static QFuture<int> promiseSelectAsPopover(const QStringList &items, QSize size, QRect relativeTo,
                                                QWidget *of, Qt::Edge preferredEdge, PopoverBehavior behavior,

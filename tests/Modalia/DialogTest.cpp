@@ -5,6 +5,7 @@
 #include "DialogPresenter.h"
 #include "EventLoop.h"
 #include "InputDialogViewController.h"
+#include "PopoverController.h"
 #include "QXButton.h"
 #include "SelectDialogController.h"
 
@@ -345,6 +346,32 @@ TEST(Alert, ClosingAOneButtonAlertsWindowAnswersZeroOnce)
     Dialog::showAlert(AlertStyle::informational, QStringLiteral("Saved"), std::nullopt, {}, {}, &window,
                       [&](int index) { answers.append(index); });
     EXPECT_EQ(answers, QList<int>{0});
+}
+
+TEST(ContentPopover, HoldsItsContentBesideTheAnchorOrDropsItWhenItCannotBeShown)
+{
+    AnsweringPresenter presenter;
+    QWidget window;
+    window.resize(400, 300);
+    auto *content = new QWidget;
+    content->setAccessibleName(QStringLiteral("Pick one"));
+    QPointer<QDialog> popover = Dialog::showPopover(content, QRect(10, 10, 40, 20), &window, Qt::BottomEdge,
+                                                    PopoverBehavior::transient);
+    ASSERT_TRUE(popover);
+    EXPECT_EQ(presenter.texts, QStringList{"Pick one"});
+    EXPECT_EQ(qobject_cast<Modalia::PopoverController *>(popover.data())->content(), content);
+    EXPECT_TRUE(popover->windowFlags().testFlag(Qt::Popup));
+    pressEscape(popover);
+    EXPECT_FALSE(popover->isVisible());
+
+    presenter.setRefusing(true);
+    QPointer<QWidget> dropped = new QWidget;
+    EXPECT_EQ(Dialog::showPopover(dropped, QRect(), &window, Qt::TopEdge, PopoverBehavior::applicationDefined),
+              nullptr);
+    EXPECT_TRUE(dropped.isNull());
+    QPointer<QWidget> orphan = new QWidget;
+    EXPECT_EQ(Dialog::showPopover(orphan, QRect(), nullptr, Qt::TopEdge, PopoverBehavior::transient), nullptr);
+    EXPECT_TRUE(orphan.isNull());
 }
 
 TEST(ChoicePopover, TakesTheGivenSize)

@@ -1,6 +1,7 @@
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
+#include "Modules/Union/UnionListViewController.h"
 #include "AnsweringPresenter.h"
 #include "Loopback.h"
 
@@ -145,6 +146,7 @@ TEST_F(HomeViewControllerTest, MenuRowsAndScreenTypesFollowEachOther)
     // Unions keep the menu where it is unless the row itself was clicked.
     home->switchToViewControllerType(111);
     EXPECT_EQ(shownScreen(), home->unionNavi());
+    EXPECT_NE(qobject_cast<UnionListViewController *>(home->unionNavi()->rootViewController()), nullptr);
     EXPECT_EQ(selectedRow(), 1);
 
     clickRow(3);

@@ -208,8 +208,15 @@ TEST_F(PlaylistScreenTest, PreviousAndNextWrapAndSendNothingWithoutRowsOrAPlayin
         fan.clearRecords();
         setPlaying(c.playing);
         (c.next ? screen->playControlView()->nextBtn() : screen->playControlView()->previousBtn())->click();
-        orvane::test::spinFor(60);
-        EXPECT_EQ(valuesOf(8), c.sent) << c.playing << c.next;
+        if (c.sent.isEmpty()) {
+            orvane::test::spinFor(60);
+            EXPECT_TRUE(valuesOf(8).isEmpty()) << c.playing << c.next;
+            continue;
+        }
+        // The played row becomes the playing one before the next case starts from its own.
+        EXPECT_TRUE(waitUntil([&] {
+            return valuesOf(8) == c.sent && manager().device()->status().playingIndex() == c.sent.first();
+        })) << c.playing << c.next;
     }
     // The keyboard plays the focused row with Enter.
     fan.clearRecords();
@@ -443,6 +450,8 @@ TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirSc
     ASSERT_TRUE(QTest::qWaitForWindowExposed(navigation));
     ASSERT_TRUE(waitUntil([&] { return root->btnMultyList()->isVisible() && root->contentArray().size() == 3; }));
     EXPECT_EQ(root->btnMultyList()->width(), PlaylistViewController::kMultyListWidth);
+    orvane::test::spinFor(30);
+    EXPECT_FALSE(orvane::test::grabScreenshot(navigation, QStringLiteral("playlist-several-lists")).isNull());
     EXPECT_EQ(root->nameLabel()->text(), QStringLiteral("ORVANE_TEST_FAN"));
     manager().device()->setWifiName(QStringLiteral("renamed"));
     ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("renamed"); }));

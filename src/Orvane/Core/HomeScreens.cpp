@@ -5,6 +5,7 @@
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
+#include "Modules/Union/UnionListViewController.h"
 
 namespace orvane::home {
 
@@ -51,7 +52,7 @@ QWidget *makeMaterialCenterViewController(HomeViewController *)
 
 QWidget *makeUnionListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("UnionListViewController placeholder"));
+    return new UnionListViewController;
 }
 
 } // namespace orvane::home

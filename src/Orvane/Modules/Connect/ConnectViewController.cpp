@@ -5,6 +5,7 @@
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/MasterWindowController.h"
+#include "Core/SearchedDevices.h"
 #include "Core/Utils.h"
 #include "DeviceIntroView.h"
 #include "DeviceModeSelectView.h"
@@ -62,15 +63,6 @@ void setSpinning(QProgressBar *bar, bool spinning)
 {
     // A busy bar animates only while visible; hiding it stops it.
     bar->setVisible(spinning);
-}
-
-QList<std::shared_ptr<NetworkingDevice>> devicesFrom(const QXSearchResults &results)
-{
-    QList<std::shared_ptr<NetworkingDevice>> devices;
-    devices.reserve(results.size());
-    for (const QXSearchResult &result : results)
-        devices.append(std::make_shared<NetworkingDevice>(result.name, result.ip));
-    return devices;
 }
 
 void giveRecordTheDevice(QXDevice &record, const NetworkingDevice &device)
@@ -267,7 +259,7 @@ void ConnectViewController::initData()
     BaseViewController::initData();
     m_searchComboBoxView->setDelegate(this);
     // The list starts with what the last search found, kept from the last run.
-    m_deviceList = devicesFrom(QXUdpSocket::shared().results());
+    m_deviceList = orvane::devicesFrom(QXUdpSocket::shared().results());
 }
 
 void ConnectViewController::initUI()
@@ -435,7 +427,7 @@ void ConnectViewController::UPnPDiscovery()
 {
     const QPointer<ConnectViewController> guard(this);
     QXUdpSocket::shared().searchDevicesWithDuration(searchSeconds, [guard](const QXSearchResults &results) {
-        onGuiThread(guard, [devices = devicesFrom(results)](ConnectViewController *self) {
+        onGuiThread(guard, [devices = orvane::devicesFrom(results)](ConnectViewController *self) {
             self->setDevicesFromResults(devices);
         });
     });

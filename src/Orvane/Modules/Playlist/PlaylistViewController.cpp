@@ -74,7 +74,13 @@ struct PlaylistViewController::UploadBatch {
 };
 
 PlaylistViewController::PlaylistViewController(QWidget *parent)
+    : PlaylistViewController(nullptr, parent)
+{
+}
+
+PlaylistViewController::PlaylistViewController(std::shared_ptr<NetworkingDevice> device, QWidget *parent)
     : BaseViewController(parent)
+    , m_device(std::move(device))
 {
     setObjectName(QStringLiteral("ShowPlaylistViewController"));
     loadViewIfNeeded();
@@ -84,9 +90,7 @@ PlaylistViewController::~PlaylistViewController() = default;
 
 PlaylistViewController *PlaylistViewController::initWithDevice(const std::shared_ptr<NetworkingDevice> &device)
 {
-    auto *screen = new PlaylistViewController;
-    screen->m_device = device;
-    return screen;
+    return new PlaylistViewController(device, nullptr);
 }
 
 void PlaylistViewController::initData()

@@ -133,6 +133,8 @@ protected:
 private:
     struct UploadBatch;
 
+    PlaylistViewController(std::shared_ptr<NetworkingDevice> device, QWidget *parent);
+
     void buildLayout();
     void refreshBtn();
     void refreshList();

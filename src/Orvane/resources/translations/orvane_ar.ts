@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>سجّل الدخول إلى حسابك السحابي</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>وضع القناع</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>إيقاف الأقنعة</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>الأعمدة</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>تقطيع الفيديو ورفعه</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>تعديل الاتحاد</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>اسم الاتحاد</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>تشغيل الأقنعة فقط</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>تحديث العناوين</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>المروحة العلوية اليسرى في المقدمة</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>الصفوف</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>يجب أن تكون الصفوف والأعمدة أعدادًا صحيحة</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Beim Cloud-Konto anmelden</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Abmelden</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Maskenmodus</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Masken aus</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Video zerlegen und hochladen</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Verbund bearbeiten</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Name des Verbunds</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Nur Masken einschalten</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Adressen aktualisieren</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Lüfter oben links vorn</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>Zeilen und Spalten müssen ganze Zahlen sein</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

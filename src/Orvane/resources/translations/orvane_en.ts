@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Sign in to your cloud account</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Sign out</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Mask mode</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Masks off</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Columns</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Cut and upload video</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Edit union</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Union name</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Masks only</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Refresh addresses</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Top-left fan in front</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Rows</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>Rows and columns must be whole numbers</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

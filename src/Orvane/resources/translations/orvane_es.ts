@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Inicie sesión en su cuenta en la nube</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Modo de máscara</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Desactivar máscaras</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Cortar y subir vídeo</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Editar unión</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Nombre de la unión</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Solo máscaras</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Actualizar direcciones</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Ventilador superior izquierdo delante</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>Las filas y columnas deben ser números enteros</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Connectez-vous à votre compte cloud</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Se déconnecter</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Mode de masque</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Désactiver les masques</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Découper et envoyer la vidéo</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Modifier l'union</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Nom de l’union</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Masques seuls</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Actualiser les adresses</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Ventilateur en haut à gauche devant</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>Les lignes et les colonnes doivent être des nombres entiers</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>クラウドアカウントにログイン</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>ログアウト</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>マスクモード</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>マスクをオフ</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>列</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>動画を分割してアップロード</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>連結を編集</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>連結の名前</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>マスクのみオン</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>アドレスを更新</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>左上のファンを前面に</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>行</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>行と列には整数を入力してください</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

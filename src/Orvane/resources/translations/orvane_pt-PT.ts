@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Inicie sessão na sua conta na nuvem</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Terminar sessão</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Modo de máscara</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Desligar máscaras</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Colunas</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Cortar e enviar vídeo</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Editar união</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Nome da união</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Apenas máscaras</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Atualizar endereços</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Ventoinha superior esquerda à frente</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Linhas</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>As linhas e colunas devem ser números inteiros</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>Войдите в облачную учётную запись</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>Выйти</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>Режим маски</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>Выключить маски</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>Столбцы</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>Нарезать и загрузить видео</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>Изменить объединение</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>Название объединения</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>Только маски</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>Обновить адреса</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>Левый верхний вентилятор спереди</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>Строки</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>Строки и столбцы должны быть целыми числами</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>登录云账号</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>退出登录</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>遮罩模式</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>关闭遮罩</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>列数</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>裁剪并上传视频</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>编辑拼接</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>拼接名称</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>仅开启遮罩</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>刷新 IP 地址</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>左上角风扇在前</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>行数</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>行数和列数必须是整数</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

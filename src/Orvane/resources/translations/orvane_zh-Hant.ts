@@ -367,6 +367,10 @@
         <source>Sign in to your cloud account</source>
         <translation>登入雲端帳號</translation>
     </message>
+    <message id="ov_logout">
+        <source>Sign out</source>
+        <translation>登出</translation>
+    </message>
     <message id="ov_mask_mode">
         <source>Mask mode</source>
         <translation>遮罩模式</translation>
@@ -623,6 +627,10 @@
         <source>Masks off</source>
         <translation>關閉遮罩</translation>
     </message>
+    <message id="ov_union_columns">
+        <source>Columns</source>
+        <translation>欄數</translation>
+    </message>
     <message id="ov_union_cut_upload">
         <source>Cut and upload video</source>
         <translation>裁切並上傳影片</translation>
@@ -639,6 +647,10 @@
         <source>Edit union</source>
         <translation>編輯拼接</translation>
     </message>
+    <message id="ov_union_name">
+        <source>Union name</source>
+        <translation>拼接名稱</translation>
+    </message>
     <message id="ov_union_open_mask">
         <source>Masks only</source>
         <translation>僅開啟遮罩</translation>
@@ -646,6 +658,18 @@
     <message id="ov_union_refresh_ip">
         <source>Refresh addresses</source>
         <translation>重新整理 IP 位址</translation>
+    </message>
+    <message id="ov_union_reverse">
+        <source>Top-left fan in front</source>
+        <translation>左上角風扇在前</translation>
+    </message>
+    <message id="ov_union_rows">
+        <source>Rows</source>
+        <translation>列數</translation>
+    </message>
+    <message id="ov_union_size_tip">
+        <source>Rows and columns must be whole numbers</source>
+        <translation>列數和欄數必須是整數</translation>
     </message>
     <message id="ov_union_sync_off">
         <source>Stop Wi-Fi sync</source>

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "AnsweringPresenter.h"
+#include "Core/NSNavigationController.h"
+#include "EventLoop.h"
+#include "Modules/Union/UnionDataUtil.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace orvane::test {
+
+inline QByteArray storedBytes()
+{
+    QFile file(UnionDataUtil::localURL());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeStore(const QByteArray &bytes)
+{
+    QFile file(UnionDataUtil::localURL());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A union screen on a shown navigation container, with every dialog answered by the presenter,
+// over an empty store file.
+class UnionScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { QFile::remove(UnionDataUtil::localURL()); }
+
+    // Shows the screen as the container's root and lets the first layout run.
+    void showRoot(QWidget *screen)
+    {
+        navigation = std::make_unique<NSNavigationController>(screen);
+        navigation->resize(900, 560);
+        navigation->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(navigation.get()));
+        spinFor(20);
+    }
+
+    // Waits for the running push or pop to end.
+    void settle()
+    {
+        navigation->finishTransition();
+        spinFor(20);
+    }
+
+    AnsweringPresenter presenter;
+    std::unique_ptr<NSNavigationController> navigation;
+};
+
+} // namespace orvane::test
