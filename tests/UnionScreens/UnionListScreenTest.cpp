@@ -4,7 +4,7 @@
 #include "CoverBox.h"
 #include "Modules/Account/LoginViewController.h"
 #include "Modules/Account/User.h"
-#include "Modules/Union/UnionConfigScreen.h"
+#include "Modules/Union/UnionConfigViewController.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionEditViewController.h"
 #include "Modules/Union/UnionListCell.h"
@@ -93,7 +93,7 @@ TEST_F(UnionListScreenTest, DeletingRowTwoOfThreeRewritesTheFileAndRenumbers)
     // The buttons of the renumbered row act on the union now shown there.
     screen->cell(1)->detailButton()->click();
     settle();
-    auto *detail = qobject_cast<UnionConfigPlaceholder *>(navigation->topViewController());
+    auto *detail = qobject_cast<UnionConfigViewController *>(navigation->topViewController());
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->data(), screen->listData().at(1));
     EXPECT_EQ(detail->data()->name(), QStringLiteral("gamma"));

@@ -7,7 +7,7 @@
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXView.h"
-#include "UnionConfigScreen.h"
+#include "UnionConfigViewController.h"
 #include "UnionData.h"
 #include "UnionEditViewController.h"
 #include "UnionListCell.h"

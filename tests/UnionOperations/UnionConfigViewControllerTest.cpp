@@ -1,0 +1,131 @@
+// The union operation screen on its own: the button strip read from the bundled list, button
+// states and widths, and the grid's place in the visible area.
+#include "AnsweringPresenter.h"
+#include "EventLoop.h"
+#include "Modules/Union/UnionConfigViewController.h"
+#include "Modules/Union/UnionContainer.h"
+#include "Modules/Union/UnionData.h"
+#include "Modules/Union/UnionOperationItem.h"
+#include "NetworkingDevice.h"
+#include "Screenshots.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Screen = UnionConfigViewController;
+using Action = Screen::Operation::Action;
+
+std::shared_ptr<UnionData> unionOf(qint64 rows, qint64 colomns)
+{
+    auto made = std::make_shared<UnionData>(QStringLiteral("hall"), rows, colomns, false, QString());
+    for (qint64 i = 0; i < rows * colomns; ++i) {
+        made->setDevice(i / colomns, i % colomns,
+                        std::make_shared<NetworkingDevice>(QStringLiteral("Orvane_kvi_%1").arg(i), QStringLiteral("192.168.2.%1").arg(20 + i)));
+    }
+    return made;
+}
+
+TEST(OperationList, AnythingButArraysOfActionsAndTitlesGivesNoButtons)
+{
+    const QList<QByteArray> refused = {
+        "{}", "[{}]", R"([[{"title":"ov_back"}]])", R"([[{"action":0}]])", R"([[{"action":"0","title":"ov_back"}]])",
+        R"([[{"action":16,"title":"ov_back"}]])", R"([[{"action":-1,"title":"ov_back"}]])",
+        R"([[{"action":1.5,"title":"ov_back"}]])", R"([[{"action":0,"title":7}]])", "not json",
+    };
+    for (const QByteArray &json : refused)
+        EXPECT_FALSE(Screen::decodeOperations(json)) << json.constData();
+
+    const auto groups = Screen::decodeOperations(
+        R"([[{"action":0,"title":"ov_back"}],[{"action":12,"title":"ov_union_sync_on"},{"action":14,"title":"no_such_key"}]])");
+    ASSERT_TRUE(groups);
+    ASSERT_EQ(groups->size(), 2);
+    EXPECT_EQ(groups->at(1).at(0).action, Action::openWifiSync);
+    EXPECT_FALSE(groups->at(1).at(0).enabled) << "synchronisation waits for the master's answer";
+    EXPECT_TRUE(groups->at(1).at(1).enabled);
+    EXPECT_EQ(groups->at(1).at(1).title, QStringLiteral("no_such_key"));
+    EXPECT_EQ(Screen::decodeOperations("[]")->size(), 0);
+}
+
+TEST(OperationList, AShortTitleStillGivesAHundredPointButton)
+{
+    EXPECT_EQ(Screen::operationWidth(QString()), 100);
+    EXPECT_EQ(Screen::operationWidth(QStringLiteral("ab")), 100);
+    const QString longTitle(40, QLatin1Char('W'));
+    QFont font;
+    font.setPixelSize(14);
+    EXPECT_EQ(Screen::operationWidth(longTitle), QFontMetrics(font).horizontalAdvance(longTitle) + 40);
+}
+
+class ScreenTest : public ::testing::Test
+{
+protected:
+    void show(const std::shared_ptr<UnionData> &shown, QSize size = QSize(1000, 700))
+    {
+        screen = std::make_unique<Screen>(shown);
+        screen->resize(size);
+        screen->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
+        orvane::test::spinFor(50);
+    }
+
+    orvane::test::AnsweringPresenter presenter;
+    std::unique_ptr<Screen> screen;
+};
+
+TEST_F(ScreenTest, TheStripFollowsTheBundledListWithLinesBetweenGroups)
+{
+    show(unionOf(2, 2));
+    EXPECT_EQ(screen->nameLabel()->text(), QStringLiteral("hall"));
+    const auto items = screen->operationItems();
+    qsizetype count = 0;
+    for (const auto &group : screen->operations())
+        count += group.size();
+    ASSERT_EQ(items.size(), count);
+    ASSERT_EQ(items.size(), 16);
+    qsizetype index = 0;
+    for (qsizetype group = 0; group < screen->operations().size(); ++group) {
+        for (qsizetype i = 0; i < screen->operations().at(group).size(); ++i, ++index) {
+            const bool line = i == screen->operations().at(group).size() - 1 && group < screen->operations().size() - 1;
+            EXPECT_EQ(items.at(index)->separator()->isVisibleTo(items.at(index)), line) << index;
+            const Action action = screen->operations().at(group).at(i).action;
+            const bool sync = action == Action::openWifiSync || action == Action::closeWifiSync;
+            EXPECT_EQ(items.at(index)->titleBtn()->isEnabled(), !sync) << index;
+            EXPECT_FALSE(items.at(index)->titleBtn()->accessibleName().isEmpty() && items.at(index)->titleBtn()->text().isEmpty());
+        }
+    }
+    screen->setSyncOperationsEnabled(true);
+    screen->setRefreshOperationEnabled(false);
+    EXPECT_TRUE(items.at(12)->titleBtn()->isEnabled());
+    EXPECT_TRUE(items.at(13)->titleBtn()->isEnabled());
+    EXPECT_FALSE(items.at(14)->titleBtn()->isEnabled());
+    orvane::test::grabScreenshot(screen.get(), QStringLiteral("union-config"));
+}
+
+TEST_F(ScreenTest, ANarrowGridIsCentredAndAWideOneWidensTheContent)
+{
+    show(unionOf(1, 2));
+    const QRect grid = screen->unionView()->geometry();
+    const int visible = screen->contentView()->parentWidget()->width();
+    EXPECT_GE(grid.x(), 10);
+    EXPECT_NEAR(grid.x() + grid.width() / 2, visible / 2, 1);
+    EXPECT_EQ(grid.y(), 10);
+
+    show(unionOf(3, 12), QSize(600, 500));
+    EXPECT_EQ(screen->unionView()->x(), 10);
+    EXPECT_GT(screen->contentView()->width(), screen->contentView()->parentWidget()->width());
+}
+
+TEST_F(ScreenTest, TheUnionListMakesThisScreen)
+{
+    std::unique_ptr<QWidget> made(orvane::unions::makeUnionConfigViewController(unionOf(1, 1)));
+    auto *config = qobject_cast<Screen *>(made.get());
+    ASSERT_TRUE(config);
+    EXPECT_EQ(config->data()->name(), QStringLiteral("hall"));
+}
+
+} // namespace
