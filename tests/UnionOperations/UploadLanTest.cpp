@@ -93,6 +93,18 @@ TEST_F(Upload, TwoMembersAtOneAddressBothFinish)
     EXPECT_TRUE(waitUntil([&] { return fans.front()->files->transfers().size() == 2; }));
 }
 
+TEST_F(Upload, AFileSocketBusyWithAnotherUploadPausesTheRowAndTheRunEnds)
+{
+    addFans(1, true);
+    fans.front()->files->setNeverAnswer(true);
+    const QString folder = tileFolder(QStringLiteral("clip_1x1"), 1, 1);
+    uploader(unionOf(1, 1)).uploadCuttedAction(folder);
+    ASSERT_TRUE(waitUntil([&] { return fans.front()->files->bytesReceived() > 0; }));
+    uploader(unionOf(1, 1)).uploadCuttedAction(folder);
+    ASSERT_TRUE(waitUntil([&] { return sheetSettled(); }));
+    EXPECT_TRUE(sheetRows().front()->isPaused());
+}
+
 TEST_F(Upload, AFolderWithoutTilesUploadsNothingAndShowsNothing)
 {
     addFans(1, true);
