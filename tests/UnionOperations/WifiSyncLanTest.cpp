@@ -97,6 +97,26 @@ TEST_F(WifiSync, OpeningSendsTheSlavesThenQueriesAndMarksThem)
     EXPECT_TRUE(view.refresh);
 }
 
+TEST_F(WifiSync, OpeningConnectsAtMostNineSlavesAtOnceAndTheMasterLast)
+{
+    addFans(10);
+    wall = unionOf(3, 4);
+    wall->setMasterDevice(fans.front()->device);
+    for (std::size_t i = 1; i < fans.size(); ++i)
+        fans.at(i)->ins->setDelay(700);
+    masterAnswers({{64, R"({"type":64,"status":1})"}});
+    sync().wifiSyncAction(true);
+    const auto engaged = [&] {
+        return std::count_if(fans.cbegin() + 1, fans.cend(), [](const auto &fan) { return fan->ins->connectionCount() > 0; });
+    };
+    ASSERT_TRUE(waitUntil([&] { return engaged() == 9; }));
+    spinFor(300);
+    EXPECT_EQ(engaged(), 9);
+    EXPECT_EQ(fans.front()->ins->connectionCount(), 0) << "the master waits for every slave";
+    ASSERT_TRUE(waitUntil([&] { return !commands().isEmpty(); }, 10000));
+    EXPECT_EQ(commands().front().value("slaveList").toArray().size(), 11);
+}
+
 TEST_F(WifiSync, SlavesWithoutAStoredPasswordAreLeftOut)
 {
     QXUserDefaults::standardUserDefaults().removeObjectForKey(QStringLiteral("DeviceDic"));
