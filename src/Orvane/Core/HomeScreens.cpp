@@ -3,6 +3,10 @@
 #include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Playlist/MultyListViewController.h"
+#include "Modules/Playlist/PlayListEditViewController.h"
+#include "Modules/Video/MaterialCenterViewController.h"
+#include "Modules/Video/VideoListViewController.h"
 
 namespace orvane::home {
 
@@ -25,22 +29,22 @@ QWidget *makeFunctionConfigViewController(HomeViewController *)
 
 QWidget *makeMultyListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("MultyListViewController placeholder"));
+    return new MultyListViewController;
 }
 
 QWidget *makeVideoListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("VideoListViewController placeholder"));
+    return new VideoListViewController;
 }
 
 QWidget *makePlayListEditViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("PlayListEditViewController placeholder"));
+    return new PlayListEditViewController;
 }
 
 QWidget *makeMaterialCenterViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("MaterialCenterViewController placeholder"));
+    return new MaterialCenterViewController;
 }
 
 QWidget *makeUnionListViewController(HomeViewController *)
