@@ -3,6 +3,7 @@
 #include "StoredListsFixture.h"
 
 #include "CoverBox.h"
+#include "Core/HomeViewController.h"
 #include "Modules/Playlist/MultyListCell.h"
 #include "Modules/Playlist/MultyListViewController.h"
 #include "Modules/Playlist/PlayListEditViewController.h"
@@ -157,6 +158,39 @@ TEST_F(MultyListTest, NewListAndVideoListOpenAsAsked)
     ASSERT_TRUE(videos);
     EXPECT_FALSE(videos->isSelecting());
     EXPECT_TRUE(videos->sureBtn()->isHidden());
+}
+
+} // namespace
+
+namespace {
+
+using namespace orvane::test;
+
+class HomeScreensTest : public StoredListsFixture
+{
+};
+
+TEST_F(HomeScreensTest, TheHomeScreenHandsItsDataToTheVideoListAndTheEditor)
+{
+    model.setVideos({{"a.mp4", "1.0M"}});
+    HomeViewController home;
+    home.resize(1000, 600);
+    home.show();
+    home.switchToViewControllerType(HomeViewController::videoListType, QVariantMap{{"isSelecting", true}});
+    auto *videos = qobject_cast<VideoListViewController *>(home.videoListVC());
+    ASSERT_TRUE(videos);
+    EXPECT_TRUE(videos->isSelecting());
+    ASSERT_TRUE(waitUntil([&] { return videos->videoLists().size() == 1; }));
+
+    home.switchToViewControllerType(HomeViewController::listEditType,
+                                    QVariantMap{{"isAdd", false},
+                                                {"name", "party.txt"},
+                                                {"existingNames", QVariantList{"party.txt", "b.txt"}}});
+    auto *editor = qobject_cast<PlayListEditViewController *>(home.listEditVC());
+    ASSERT_TRUE(editor);
+    EXPECT_FALSE(editor->isAdd());
+    EXPECT_EQ(editor->existingNames(), (QStringList{"party.txt", "b.txt"}));
+    EXPECT_TRUE(qobject_cast<MultyListViewController *>(home.multyListVC()));
 }
 
 } // namespace

@@ -80,11 +80,6 @@ qreal MultyListCell::detailLeading() const
     return m_useBtn->isHidden() ? kCurrentDetailLeading : kDetailLeading;
 }
 
-void MultyListCell::prepareForReuse()
-{
-    m_coverView->hide();
-}
-
 void MultyListCell::useAction()
 {
     const qint64 index = m_index;

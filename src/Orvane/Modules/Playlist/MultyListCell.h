@@ -46,8 +46,6 @@ public:
     QXButton *detailBtn() const { return m_detailBtn; }
     QToolButton *deleteBtn() const { return m_deleteBtn; }
 
-    void prepareForReuse();
-
 public slots:
     void useAction();
     void detailAction();

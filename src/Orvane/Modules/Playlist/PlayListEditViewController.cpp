@@ -115,8 +115,14 @@ void PlayListEditViewController::configData(const QVariantMap &data)
         m_originName = value("name").toString();
         m_nameField->setText(*m_originName);
     }
-    if (has("existingNames", QMetaType::fromType<QStringList>()))
-        m_existingNames = value("existingNames").toStringList();
+    const QVariant names = value("existingNames");
+    const QVariantList items = names.toList();
+    const bool allTexts = names.metaType() == QMetaType::fromType<QStringList>()
+        || (names.metaType() == QMetaType::fromType<QVariantList>()
+            && std::all_of(items.cbegin(), items.cend(),
+                           [](const QVariant &name) { return name.metaType() == QMetaType::fromType<QString>(); }));
+    if (allTexts)
+        m_existingNames = names.toStringList();
     const QVariant index = value("index");
     if (index.metaType() == QMetaType::fromType<int>() || index.metaType() == QMetaType::fromType<qint64>()) {
         m_listIndex = index.toLongLong();

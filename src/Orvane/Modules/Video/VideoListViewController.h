@@ -52,7 +52,6 @@ public:
     bool isSelecting() const { return m_isSelecting; }
     QList<QXQFileInfoRef> videoLists() const { return m_videoLists; }
     QList<QXQFileInfoRef> selectedList() const { return m_selectedList; }
-    qint64 deleteIndex() const { return m_deleteIndex; }
     VideoListCell *cellAt(int row) const;
 
     // The base name and extension of a local file: the part after the last "/", without
