@@ -11,8 +11,6 @@ constexpr quint8 kStatusCode = 10;
 constexpr quint8 kListCode = 11;
 constexpr quint8 kCurrentListCode = 12;
 constexpr quint8 kListNameSelector = 3;
-constexpr quint8 kDeleteItemCode = 4;
-constexpr quint8 kClearCode = 5;
 constexpr quint8 kUseListCode = 52;
 constexpr quint8 kDeleteListCode = 53;
 // The selectors of the list family, and the first byte of store instructions.
@@ -216,7 +214,7 @@ bool FakeFanModel::change(quint8 code, quint8 first, quint8 second)
     // The 16-bit value of use and delete: high byte first.
     const int index = (first << 8) | second;
     switch (code) {
-    case kDeleteItemCode:
+    case kDeleteCode:
         if (first != kStoreTarget)
             return false;
         if (second < m_videos.size())
@@ -259,6 +257,9 @@ std::optional<FakeFan::Reply> FakeFanModel::answer(const FakeFan::Frame &frame)
     const qint16 value = qint16((first << 8) | second);
     switch (frame.code) {
     case kDeleteCode: {
+        // The first byte tells the video store's files from the play list's rows.
+        if (change(frame.code, first, second))
+            return FakeFan::Reply::bytes(FakeFan::plainReply(frame.code));
         QList<QByteArray> lines = m_listText.split('\n');
         if (value >= 0 && value < lines.size() - 1) {
             lines.removeAt(value);
@@ -267,6 +268,8 @@ std::optional<FakeFan::Reply> FakeFanModel::answer(const FakeFan::Frame &frame)
         return std::nullopt;
     }
     case kClearCode:
+        if (change(frame.code, first, second))
+            return FakeFan::Reply::bytes(FakeFan::plainReply(frame.code));
         m_listText.clear();
         return std::nullopt;
     case kPlayItemCode:
