@@ -177,14 +177,26 @@ TEST_F(CutTest, WorkedFiguresReachFfmpeg)
     const QStringList calls = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(calls.size(), 1 + 6 * 2);
     const QDir folder(folderOf("wall_2x3"));
-    EXPECT_EQ(calls.at(0), QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black",
-                                        folder.filePath("wall_pad.png")})
-                               .join(' '));
+    EXPECT_TRUE(calls.contains(QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black",
+                                            folder.filePath("wall_pad.png")})
+                                   .join(' ')));
+    // Each tile pads and crops the input itself, beside the pad run.
     const QString tile = folder.filePath("wall_2_3.png");
     EXPECT_TRUE(calls.contains(
-        QStringList({"-y", "-i", folder.filePath("wall_pad.png"), "-vf", "crop=794:794:1124:562", tile}).join(' ')));
+        QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black,crop=794:794:1124:562", tile}).join(' ')));
     EXPECT_TRUE(calls.contains(
         TranscodeManager::ffmpegArguments(tile, folder.filePath("wall_result_2_3.mp4"), 720, 720, "1M").join(' ')));
+}
+
+TEST_F(CutTest, FailedPadRunFailsTheCutOnceAfterItsTiles)
+{
+    StandInFfmpeg failing(QStringLiteral("case \"$*\" in *_pad.mp4*) exit 1;; esac\nexec \"%1\" \"$@\"")
+                              .arg(realFfmpeg()));
+    const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(1, 2), false);
+    ASSERT_EQ(outcome.completions.size(), 1u);
+    ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
+    EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), EditError::Kind::padFail);
+    EXPECT_EQ(outcome.progress, tileProgress(2, 2));
 }
 
 TEST_F(CutTest, PromiseFormHoldsTheFolderOrTheError)

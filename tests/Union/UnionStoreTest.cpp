@@ -1,6 +1,7 @@
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDataUtil.h"
 #include "NetworkingDevice.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -282,6 +283,24 @@ TEST_F(UnionStoreTest, NamesAndCountsTheFileCannotCarryAreRefused)
     }
     EXPECT_EQ(bytesOf(path()), QByteArray(kHallBlock));
     EXPECT_EQ(spy.urls.size(), 0);
+}
+
+TEST_F(UnionStoreTest, StoredFilesWrittenAgainKeepTheirLines)
+{
+    // Files as the writer makes them: rewriting what was read changes nothing but a leading blank
+    // line; a malformed file is rewritten in the shape its unions were read in.
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"hall.txt", orvane::test::testData("UnionListFuzzer/hall.txt")},
+        {"appended.txt", orvane::test::testData("UnionListFuzzer/appended.txt").mid(1)},
+        {"malformed.txt", "ragged,2,2,1,M\nM,1#X,2\n,#,\ntail,3,1,0\nT,9\n,\n,"},
+    };
+    for (const auto &[name, expected] : cases) {
+        const QByteArray stored = orvane::test::testData(QStringLiteral("UnionListFuzzer/") + name);
+        ASSERT_FALSE(stored.isEmpty()) << name;
+        writeBytes(path(), stored);
+        ASSERT_EQ(UnionDataUtil::saveList(UnionDataUtil::fetchLocalDataList(path()), path()), std::nullopt);
+        EXPECT_EQ(bytesOf(path()), expected) << name;
+    }
 }
 
 TEST(UnionStoreLocation, LocalFileIsInTheApplicationDataFolder)
