@@ -148,17 +148,6 @@ TEST_F(CutTest, InputOfTheUnionsShapeIsCutWithoutAPadRun)
     EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("square_1x1/square_1_1.png")), QSize(96, 96));
 }
 
-TEST_F(CutTest, OneFailedTileFailsTheCutOnceWithoutFullProgress)
-{
-    StandInFfmpeg failing(QStringLiteral("case \"$*\" in *_2_1.mp4*) exit 1;; esac\nexec \"%1\" \"$@\"")
-                              .arg(realFfmpeg()));
-    const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(2, 2), false);
-    ASSERT_EQ(outcome.completions.size(), 1u);
-    ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
-    EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), EditError::Kind::transcodeFail);
-    EXPECT_EQ(outcome.progress, tileProgress(4, 3));
-}
-
 TEST_F(CutTest, WorkedFiguresReachFfmpeg)
 {
     const QString picture = media("wall.png");
@@ -188,15 +177,28 @@ TEST_F(CutTest, WorkedFiguresReachFfmpeg)
         TranscodeManager::ffmpegArguments(tile, folder.filePath("wall_result_2_3.mp4"), 720, 720, "1M").join(' ')));
 }
 
-TEST_F(CutTest, FailedPadRunFailsTheCutOnceAfterItsTiles)
+TEST_F(CutTest, OneFailedStepFailsTheCutOnceWithoutFullProgress)
 {
-    StandInFfmpeg failing(QStringLiteral("case \"$*\" in *_pad.mp4*) exit 1;; esac\nexec \"%1\" \"$@\"")
-                              .arg(realFfmpeg()));
-    const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(1, 2), false);
-    ASSERT_EQ(outcome.completions.size(), 1u);
-    ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
-    EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), EditError::Kind::padFail);
-    EXPECT_EQ(outcome.progress, tileProgress(2, 2));
+    const struct
+    {
+        const char *failingOutput;
+        EditError::Kind error;
+        std::vector<float> progress;
+    } cases[] = {
+        // The other tiles go on; the cut is not complete.
+        {"_2_1.mp4", EditError::Kind::transcodeFail, tileProgress(4, 3)},
+        // Every tile was made, but the padded input was not.
+        {"_pad.mp4", EditError::Kind::padFail, tileProgress(4, 4)},
+    };
+    for (const auto &c : cases) {
+        StandInFfmpeg failing(QStringLiteral("case \"$*\" in *%1*) exit 1;; esac\nexec \"%2\" \"$@\"")
+                                  .arg(QString::fromUtf8(c.failingOutput), realFfmpeg()));
+        const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(2, 2), false);
+        ASSERT_EQ(outcome.completions.size(), 1u) << c.failingOutput;
+        ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
+        EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), c.error) << c.failingOutput;
+        EXPECT_EQ(outcome.progress, c.progress) << c.failingOutput;
+    }
 }
 
 TEST_F(CutTest, PromiseFormHoldsTheFolderOrTheError)
