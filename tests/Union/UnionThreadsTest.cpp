@@ -1,7 +1,6 @@
 #include "EventLoop.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDataUtil.h"
-#include "NetworkingDevice.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -12,29 +11,6 @@
 #include <thread>
 
 namespace {
-
-// A conversion worker reads the union while the screen edits it.
-TEST(UnionThreadsTest, RecordIsReadAndWrittenFromSeveralThreads)
-{
-    auto unionData = std::make_shared<UnionData>("u", 2, 2, false, QString());
-    std::atomic<bool> stop = false;
-    std::thread reader([&] {
-        while (!stop) {
-            const auto fans = unionData->allDevices();
-            for (const auto &fan : fans)
-                unionData->maskInstructions(fan);
-            (void)unionData->fileText();
-        }
-    });
-    for (int i = 0; i < 2000; ++i) {
-        unionData->setDevice(i % 2, (i / 2) % 2, std::make_shared<NetworkingDevice>(QString::number(i), "10.0.0.1"));
-        unionData->setName(QStringLiteral("u%1").arg(i));
-        unionData->setIsTop(i % 3 == 0);
-    }
-    stop = true;
-    reader.join();
-    EXPECT_EQ(unionData->allDevices().size(), 4u);
-}
 
 // The notification is sent on the thread that wrote the file, before the write returns; a screen
 // on the GUI thread gets it later, queued.
