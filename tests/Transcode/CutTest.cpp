@@ -73,6 +73,7 @@ TEST_F(CutTest, RefusalsCompleteAtOnceAndWriteNothing)
         QString input;
         EditError error;
     } cases[] = {
+        {nullptr, clip(), EditError::wrongRowColomn(0, 0)},
         {unionOf(0, 2), clip(), EditError::wrongRowColomn(0, 2)},
         {unionOf(3, -1), clip(), EditError::wrongRowColomn(3, -1)},
         {unionOf(33, 1), clip(), EditError::wrongRowColomn(33, 1)},

@@ -149,8 +149,8 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
         if (completion)
             completion(error);
     };
-    const qint64 row = unionData->row();
-    const qint64 colomn = unionData->colomn();
+    const qint64 row = unionData ? unionData->row() : 0;
+    const qint64 colomn = unionData ? unionData->colomn() : 0;
     if (row < 1 || colomn < 1 || row > UnionData::kMaxCount || colomn > UnionData::kMaxCount)
         return fail(EditError::wrongRowColomn(row, colomn));
     const auto fans = unionData->allDevices();
