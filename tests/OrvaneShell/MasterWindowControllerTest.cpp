@@ -190,6 +190,25 @@ TEST_F(MasterWindowControllerTest, SwitchingLanguageRebuildsTheHomeScreenAfterTh
     EXPECT_EQ(window.homeViewController(), current.data());
 }
 
+TEST_F(MasterWindowControllerTest, TheWindowKeepsItsSizeThroughLanguageSwitches)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    QCoreApplication::processEvents();
+    const QSize size = window.size();
+    for (const int type : {4, 6, 3, 2, 11, 8, 9, 7, 10, 1}) {
+        QPointer<HomeViewController> old = window.homeViewController();
+        ASSERT_TRUE(MasterWindowController::switchLanguage(type, &window));
+        ASSERT_TRUE(waitUntil([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return old.isNull();
+        }, 3000));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.size(), size) << "language " << type;
+    }
+}
+
 TEST_F(MasterWindowControllerTest, ArabicWindowRunsRightToLeft)
 {
     orvane::language::setLanguageWithType(1);
