@@ -222,6 +222,9 @@ TEST_F(ConnectRoad, HotspotConnectionReachesThePlayListAndAConnectedSocketGoesSt
     screen->btnConnectDevice()->click();
     ASSERT_TRUE(waitUntil([&] { return home->currentContentViewType() == 101; }));
     EXPECT_TRUE(idle());
+    // The fan counts the connection on its own thread, possibly just after the screen moved on.
+    EXPECT_TRUE(waitUntil([&] { return fan.connectionCount() == 1; }));
+    orvane::test::spinFor(50);
     EXPECT_EQ(fan.connectionCount(), 1);
     EXPECT_TRUE(fan.received().isEmpty()) << "a hotspot connection sends no password";
     const std::shared_ptr<QXDevice> record = manager().device();
