@@ -3,9 +3,9 @@
 // conversion of a 10-second 720x720 clip through the file socket against the same ffmpeg command
 // run directly. Each pair runs in the same process, one after the other; the ratios are printed
 // at the end.
+#include "BenchSupport.h"
 #include "EventLoop.h"
 #include "FakeFanFileServer.h"
-#include "OrvaneProcess.h"
 #include "QXFileSocket.h"
 
 #include <QCoreApplication>
@@ -31,19 +31,15 @@
 using orvane::test::FakeFanFileServer;
 using orvane::test::waitUntil;
 
+using orvane::bench::bestSeconds;
+using orvane::bench::noteTime;
+using orvane::bench::runFfmpeg;
+
 namespace {
 
 constexpr qint64 kUploadSize = 256LL * 1024 * 1024;
 
 QTemporaryDir *workDir = nullptr;
-std::map<std::string, double> bestSeconds;
-
-void noteTime(const std::string &name, double seconds)
-{
-    auto [entry, inserted] = bestSeconds.emplace(name, seconds);
-    if (!inserted)
-        entry->second = std::min(entry->second, seconds);
-}
 
 QString uploadFile()
 {
@@ -60,22 +56,9 @@ QString uploadFile()
     return path;
 }
 
-int runFfmpeg(const QStringList &arguments)
-{
-    OrvaneProcess process(OrvaneProcess::findExecutable(QStringLiteral("ffmpeg")), arguments);
-    process.launch();
-    process.waitUntilExit();
-    return process.terminate();
-}
-
 QString clip()
 {
-    const QString path = workDir->filePath(QStringLiteral("clip.mp4"));
-    if (!QFile::exists(path)) {
-        runFfmpeg({"-v", "error", "-f", "lavfi", "-i", "testsrc=size=720x720:rate=24", "-f", "lavfi", "-i",
-                   "sine=frequency=440", "-t", "10", "-c:v", "libx264", "-c:a", "aac", "-shortest", path});
-    }
-    return path;
+    return orvane::bench::tenSecondClip(QDir(workDir->path()), QStringLiteral("testsrc=size=720x720:rate=24"));
 }
 
 // Sends a file with the exact bytes the file socket sends, over a plain blocking socket.

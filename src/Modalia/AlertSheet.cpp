@@ -117,9 +117,15 @@ void AlertSheet::done(int result)
 
 void AlertSheet::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && m_buttons.size() == 1) {
-        press(0);
-        return;
+    // Esc is the way out: the one button of a notice, or the button titled as a cancel.
+    if (event->key() == Qt::Key_Escape) {
+        const QString cancel = qxkit::localizedString(QStringLiteral("ov_cancel"));
+        for (int index = 0; index < m_buttons.size(); ++index) {
+            if (m_buttons.size() == 1 || m_buttons.at(index)->text() == cancel) {
+                press(index);
+                return;
+            }
+        }
     }
     QDialog::keyPressEvent(event);
 }

@@ -11,7 +11,8 @@ namespace Modalia {
 // The alert: icon, bold title, optional message and the buttons in the order given (none: one
 // "ov_confirm" button). The answer is called exactly once: with the pressed button's index, or
 // with std::nullopt when the alert goes away unanswered. Esc and closing the window count as
-// the button only when there is a single one; with several a button must be chosen.
+// the button only when there is a single one; with several, Esc presses the button titled as
+// "ov_cancel" when there is one, and otherwise a button must be chosen. Enter presses the first.
 class AlertSheet : public QDialog
 {
     Q_OBJECT

@@ -255,6 +255,14 @@ bool ComboBoxView::isPointInSubWindow(const QPoint &globalPoint) const
     return area.contains(globalPoint);
 }
 
+bool ComboBoxView::isPoint(const QPoint &globalPoint, const QWidget *view) const
+{
+    if (!view)
+        return false;
+    const QRect onScreen(view->mapToGlobal(QPoint(0, 0)), QSize(view->width() - 20, view->height()));
+    return onScreen.contains(globalPoint);
+}
+
 bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
 {
     // The list stays under the field when the operator moves or resizes the window.

@@ -93,6 +93,9 @@ public:
     QRect getdragWindowRect(const QWidget *view, int width, int height) const;
     // Whether a screen point lies on the open list or on the field strip above it.
     bool isPointInSubWindow(const QPoint &globalPoint) const;
+    // Whether a screen point lies on the view, less the 20 pixels at its right end (where the
+    // drop-down button sits).
+    bool isPoint(const QPoint &globalPoint, const QWidget *view) const;
 
 public slots:
     // The drop-down button's action: opens a closed list, closes an open one.

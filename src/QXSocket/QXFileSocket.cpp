@@ -114,6 +114,12 @@ QXFileRef QXFileSocket::file() const
     return m_file;
 }
 
+void QXFileSocket::setFile(const QXFileRef &file)
+{
+    std::lock_guard lock(m_mutex);
+    m_file = file;
+}
+
 QList<QXFileRef> QXFileSocket::uploadingFiles() const
 {
     std::lock_guard lock(m_mutex);
@@ -190,6 +196,18 @@ void QXFileSocket::setFfmpeg_mac(QXConverterRunner runner)
 {
     std::lock_guard lock(m_mutex);
     m_ffmpegMac = std::move(runner);
+}
+
+QXMainRunner QXFileSocket::ffmpeg_main() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_ffmpegMain;
+}
+
+void QXFileSocket::setFfmpeg_main(QXMainRunner runner)
+{
+    std::lock_guard lock(m_mutex);
+    m_ffmpegMain = std::move(runner);
 }
 
 void QXFileSocket::setMediaSizeProbe(QXMediaSizeProbe probe)
@@ -461,10 +479,7 @@ void QXFileSocket::sendFile(const QString &path, const QString &name, QXTranslat
 
 void QXFileSocket::uploadFile(const QXFileRef &file, const FileBlocks &blocks)
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_file = file;
-    }
+    setFile(file);
     m_transcoding.store(true);
     if (blocks.translate)
         blocks.translate(false, file->path());
@@ -616,27 +631,49 @@ int QXFileSocket::transcodeMacVideo(bool video)
     const QXFileRef source = file();
     if (!runner || !source)
         return -1;
-    QXMediaSizeProbe probe;
-    {
-        std::lock_guard lock(m_mutex);
-        probe = m_probe;
-    }
     const QString output = source->translatePath();
     const QStringList arguments =
-        QXMediaConversion::argumentsFor(resolution(), rate(), source->path(), output, video, probe);
+        QXMediaConversion::argumentsFor(resolution(), rate(), source->path(), output, video, mediaSizeProbe());
     if (arguments.isEmpty())
         return -1;
     QDir().mkpath(QFileInfo(output).absolutePath());
     return runner(arguments);
 }
 
+int QXFileSocket::transcodeVideo(bool video)
+{
+    const QXMainRunner runner = ffmpeg_main();
+    const QXFileRef source = file();
+    if (!runner || !source)
+        return -1;
+    QXLOG(QStringLiteral("分辨率：%1").arg(QXMediaConversion::sizeText(resolution())));
+    const QString output = source->translatePath();
+    const QStringList arguments =
+        QXMediaConversion::olderArgumentsFor(resolution(), rate(), source->path(), output, video, mediaSizeProbe());
+    if (arguments.isEmpty())
+        return -1;
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    QByteArrayList texts;
+    std::vector<const char *> argv;
+    for (const QString &argument : arguments)
+        texts.append(argument.toUtf8());
+    for (const QByteArray &text : std::as_const(texts))
+        argv.push_back(text.constData());
+    argv.push_back(nullptr);
+    const int status = runner(int(texts.size()), argv.data());
+    QXLOG(QStringLiteral("transcodeVideo已经结束"));
+    return status;
+}
+
+QXMediaSizeProbe QXFileSocket::mediaSizeProbe() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_probe;
+}
+
 QSizeF QXFileSocket::getResolutionForFileUrl(const QString &path) const
 {
-    QXMediaSizeProbe probe;
-    {
-        std::lock_guard lock(m_mutex);
-        probe = m_probe;
-    }
+    const QXMediaSizeProbe probe = mediaSizeProbe();
     return probe ? probe(path) : QXMediaConversion::probeMediaSize(path);
 }
 

@@ -80,6 +80,8 @@ public:
     bool isTranscoding() const;
     // The file being uploaded, and the files of the running list not yet finished.
     QXFileRef file() const;
+    // Uploads set it themselves; set by hand, it names the file the conversions work on.
+    void setFile(const QXFileRef &file);
     QList<QXFileRef> uploadingFiles() const;
 
     bool shouldVerify() const;
@@ -95,6 +97,9 @@ public:
     void setRate(const QString &rate);
     QXConverterRunner ffmpeg_mac() const;
     void setFfmpeg_mac(QXConverterRunner runner);
+    // The older runner, used only by transcodeVideo.
+    QXMainRunner ffmpeg_main() const;
+    void setFfmpeg_main(QXMainRunner runner);
     // How a source's size is measured for the wide device (ffprobe by default).
     void setMediaSizeProbe(QXMediaSizeProbe probe);
     // The plain and the password file ports (8002 and 8003 on a device).
@@ -127,9 +132,14 @@ public:
     // Converts the socket's file into its translatePath; the converter's exit status, -1 when
     // there is no runner or nothing to convert.
     int transcodeMacVideo(bool video);
+    // The older conversion through ffmpeg_main (see QXMediaConversion::olderArgumentsFor); the
+    // runner's exit status, -1 when there is no runner or nothing to convert.
+    int transcodeVideo(bool video);
     QSizeF getResolutionForFileUrl(const QString &path) const;
 
 private:
+    QXMediaSizeProbe mediaSizeProbe() const;
+
     struct FileBlocks {
         QXTranslateBlock translate;
         QXOperationBlock progress;
@@ -158,6 +168,7 @@ private:
     QString m_resolution;
     QString m_rate;
     QXConverterRunner m_ffmpegMac;
+    QXMainRunner m_ffmpegMain;
     QXMediaSizeProbe m_probe;
     qint64 m_plainPort = kPlainPort;
     qint64 m_passwordPort = kPasswordPort;

@@ -116,6 +116,11 @@ QSizeF pictureSize(const QString &path)
                                                                                       : QSizeF(size);
 }
 
+QSizeF sourceSize(const QString &input, const QXMediaSizeProbe &probe)
+{
+    return probe ? probe(input) : probeMediaSize(input);
+}
+
 } // namespace
 
 QString sizeText(const QString &resolution)
@@ -169,8 +174,33 @@ QStringList argumentsFor(const QString &resolution, const QString &rate, const Q
     const QString size = sizeText(resolution);
     Layout layout = Layout::Normal;
     if (size == QLatin1String(kWideSize))
-        layout = wideLayout(probe ? probe(input) : probeMediaSize(input));
+        layout = wideLayout(sourceSize(input, probe));
     return arguments(layout, video, input, output, size, rate);
+}
+
+QStringList olderArgumentsFor(const QString &resolution, const QString &rate, const QString &input,
+                              const QString &output, bool video, const QXMediaSizeProbe &probe)
+{
+    if (rate.isEmpty() || input.isEmpty())
+        return {};
+    const QString size = sizeText(resolution);
+    Layout layout = Layout::Normal;
+    if (size == QLatin1String(kWideSize)) {
+        const QSizeF source = sourceSize(input, probe);
+        if (source.isEmpty() && video) {
+            QXLOG(QStringLiteral("获取分辨率失败"));
+            return {};
+        }
+        layout = wideLayout(source);
+    }
+    QStringList list = arguments(layout, video, input, output, size, rate);
+    const qsizetype audio = list.indexOf(QStringLiteral("-c:a"));
+    if (audio >= 0)
+        list.remove(audio, 2);
+    QStringList head{QStringLiteral("ffmpeg")};
+    if (layout != Layout::Normal)
+        head << QStringLiteral("-y");
+    return head + list;
 }
 
 QSizeF displayedSize(const QSizeF &stored, double rotationDegrees)

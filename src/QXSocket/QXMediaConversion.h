@@ -13,6 +13,10 @@ using QXMediaSizeProbe = std::function<QSizeF(const QString &path)>;
 // status; 0 means the output was written.
 using QXConverterRunner = std::function<int(const QStringList &arguments)>;
 
+// The older runner: the converter's whole command line as a program's entry point receives it,
+// the program name first; gives the exit status.
+using QXMainRunner = std::function<int(int argc, const char *const *argv)>;
+
 // The converter's argument lists that turn a video or a picture into the one format the
 // fans play: H.264 baseline MP4 with MP3 audio at the device's size and bit rate.
 namespace QXMediaConversion {
@@ -40,6 +44,12 @@ QStringList arguments(Layout layout, bool video, const QString &input, const QSt
 // source), then the list. Empty when the rate or the input is missing: nothing can be converted.
 QStringList argumentsFor(const QString &resolution, const QString &rate, const QString &input, const QString &output,
                          bool video, const QXMediaSizeProbe &probe);
+
+// The older form's list: "ffmpeg" first (and "-y" after it for the side-by-side and padded
+// layouts), without the MP3 audio pair. A wide video whose size cannot be read converts
+// nothing (an empty list); a wide picture is then stretched, as in the newer form.
+QStringList olderArgumentsFor(const QString &resolution, const QString &rate, const QString &input,
+                              const QString &output, bool video, const QXMediaSizeProbe &probe);
 
 // The size a player shows for a stored size turned by the given angle in degrees.
 QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);

@@ -5,6 +5,7 @@
 #include "Modules/Account/OrvaneAPI.h"
 #include "Modules/Account/OrvaneProvider.h"
 #include "Modules/Account/User.h"
+#include "Modules/Account/VexaResponse.h"
 #include "QXDeviceStatus.h"
 
 #include <QJsonDocument>
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 using orvane::test::MiniHttpServer;
 
@@ -142,6 +144,42 @@ TEST(OrvaneReplyDecode, DataIsReadUnderOneKeyAndMissingDataIsNoData)
     EXPECT_TRUE(decodeArray<orvane::User>(reply, QStringLiteral("user")).isEmpty());
 }
 
+TEST(OrvaneReplyDecode, TheStatusEnvelopeNeedsStatusDetailAndMessage)
+{
+    const VexaResponse reply = OrvaneProvider::mapResponse<VexaResponse>(
+        {200, R"({"status":201,"detailCode":7,"message":"ok","data":{"user":{"id":3,"userName":"b"}}})"},
+        CodeRange{201, 201}, false);
+    EXPECT_EQ(reply.detailCode, 7);
+    EXPECT_EQ(reply.responseMessage(), QStringLiteral("ok"));
+    EXPECT_EQ(decode<orvane::User>(reply, QStringLiteral("user")).userName(), QStringLiteral("b"));
+
+    // The envelope's own status is checked, its message reported.
+    const ResponseError refused = errorOf<ResponseError>([] {
+        OrvaneProvider::mapResponse<VexaResponse>({200, R"({"status":500,"detailCode":1,"message":"busy"})"}, {},
+                                                  false);
+    });
+    EXPECT_EQ(refused.code(), 500);
+    EXPECT_EQ(refused.message(), QStringLiteral("busy"));
+    for (const char *incomplete : {R"({"status":200,"message":"m"})", R"({"status":200,"detailCode":1})",
+                                   R"({"status":"200","detailCode":1,"message":"m"})"})
+        EXPECT_THROW(VexaResponse::decode(QJsonDocument::fromJson(incomplete).object()), DecodingError) << incomplete;
+    EXPECT_FALSE(VexaResponse(1, 2, QStringLiteral("m"), std::nullopt).responseData().has_value());
+}
+
+TEST(OrvaneAccount, GenderIsItsNumberAndAnyNumberIsAGender)
+{
+    using orvane::Gender;
+    const std::vector<std::pair<qint64, Gender>> raw = {
+        {0, Gender::unoknown}, {1, Gender::male}, {2, Gender::female}, {3, Gender::unoknown}, {-1, Gender::unoknown}};
+    for (const auto &[number, gender] : raw) {
+        EXPECT_EQ(orvane::genderWithRawValue(number), gender) << number;
+        EXPECT_EQ(orvane::decodeGender(QJsonValue(number)), gender) << number;
+    }
+    EXPECT_EQ(orvane::encodeGender(Gender::female), QJsonValue(2));
+    EXPECT_THROW(orvane::decodeGender(QJsonValue(QStringLiteral("1"))), DecodingError);
+    EXPECT_THROW(orvane::decodeGender(QJsonValue(1.5)), DecodingError);
+}
+
 TEST(OrvaneTargets, RegionsAndBaseAddresses)
 {
     EXPECT_EQ(OrvaneAPI::serverFromRawValue(2), OrvaneAPI::Server::eu);
@@ -208,6 +246,10 @@ TEST_F(OrvaneRequestTest, ErrorStatusesAreRepliesWhileNoAnswerIsATransportError)
     EXPECT_EQ(reply.message(), OrvaneProvider::cloudServerErrorMessage());
     server.setResponse("GET", "/manage-platform/rest/v2/user", {404, R"({"code":200,"data":{}})"});
     EXPECT_EQ(settle(provider.fetch<JSONResponse>(OrvaneAPI::user())), nullptr);
+    // One accepted code: 200 is no longer enough.
+    EXPECT_EQ(errorOf<ResponseError>([&] { rethrow(settle(provider.fetch<JSONResponse>(OrvaneAPI::user(), 201))); })
+                  .code(),
+              200);
 
     // A closed port.
     OrvaneAPI::setBaseURL(OrvaneAPI::Server::cn,

@@ -222,6 +222,9 @@ TEST_F(ConnectRoad, HotspotConnectionReachesThePlayListAndAConnectedSocketGoesSt
     screen->btnConnectDevice()->click();
     ASSERT_TRUE(waitUntil([&] { return home->currentContentViewType() == 101; }));
     EXPECT_TRUE(idle());
+    // The fan counts the connection on its own thread, possibly just after the screen moved on.
+    EXPECT_TRUE(waitUntil([&] { return fan.connectionCount() == 1; }));
+    orvane::test::spinFor(50);
     EXPECT_EQ(fan.connectionCount(), 1);
     // No password goes first: the fan hears only the play-list screen reading list, status and mask.
     ASSERT_TRUE(waitUntil([&] { return fan.codes().size() == 3; }));

@@ -69,6 +69,38 @@ TEST_F(ConnectScreenTest, EveryControlShowsTheKeyboardFocus)
     expectEveryTabStopMarked(screen.get(), QStringLiteral("connect-focus-sta"));
 }
 
+TEST_F(ConnectScreenTest, NothingMovesWhileSearchingOrConnecting)
+{
+    screen->modeSelectView()->netBtn()->click();
+    QCoreApplication::processEvents();
+    auto where = [&] {
+        QList<QRect> places;
+        for (QWidget *widget : {static_cast<QWidget *>(screen->labelDeviceList()),
+                                static_cast<QWidget *>(screen->searchComboBoxView()),
+                                static_cast<QWidget *>(screen->btnSearchDevice()),
+                                static_cast<QWidget *>(screen->btnConnectDevice())})
+            places.append(QRect(widget->mapTo(screen.get(), QPoint()), widget->size()));
+        return places;
+    };
+    const QList<QRect> idle = where();
+
+    // Searching swaps the search button for the busy bar (the search itself is not started here).
+    screen->btnSearchDevice()->hide();
+    screen->circleProgress()->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(where(), idle);
+    screen->circleProgress()->hide();
+    screen->btnSearchDevice()->show();
+
+    screen->beginConnectView();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(screen->circleProgress2()->isVisible());
+    EXPECT_EQ(where(), idle);
+    screen->endConnectView();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(where(), idle);
+}
+
 TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
 {
     DeviceModeSelectView *modes = screen->modeSelectView();

@@ -7,6 +7,7 @@
 #include "InputDialogViewController.h"
 #include "PopoverController.h"
 #include "QXButton.h"
+#include "QXView.h"
 #include "SelectDialogController.h"
 
 #include <QApplication>
@@ -313,6 +314,14 @@ TEST(DialogKeys, EnterConfirmsEveryForm)
     presenter.answerNext(enter);
     Dialog::showConfirm(QStringLiteral("Delete?"), std::nullopt, std::nullopt, &window, [&] { ++confirmed; });
     EXPECT_EQ(confirmed, 1);
+
+    // Esc presses the button titled as a cancel, wherever it stands.
+    int escaped = -1;
+    presenter.answerNext([](QDialog *d) { pressEscape(d); });
+    Dialog::showAlert(AlertStyle::warning, QStringLiteral("Title"), std::nullopt, {},
+                      {QStringLiteral("Delete"), qxkit::localizedString(QStringLiteral("ov_cancel"))}, &window,
+                      [&](int index) { escaped = index; });
+    EXPECT_EQ(escaped, 1);
 
     int pressed = -1;
     presenter.answerNext(enter);

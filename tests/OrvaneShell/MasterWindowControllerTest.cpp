@@ -78,6 +78,22 @@ TEST_F(MasterWindowControllerTest, LaunchRegistersTheDefaultsWithoutWritingThemA
     EXPECT_TRUE(manager.insSocket()->isDisconnected());
 }
 
+TEST_F(MasterWindowControllerTest, TheLaunchDefaultsHoldTheDevicesFactoryValues)
+{
+    const QVariantMap defaults = MasterWindowController::launchDefaults();
+    const QList<std::pair<const char *, const char *>> expected = {
+        {"Address_IP", "192.168.2.1"}, {"Resolution", "512"},      {"Address_Port1", "8000"},
+        {"Address_Port2", "8001"},     {"Address_Port3", "8002"},  {"ImageQuality", "40"},
+        {"FrameRate", "7"},            {"VolumeNum", "3"},         {"LightNum", "5"},
+        {"AngleNum", "0"},             {"AutoStart", "0"},         {"BlueTooth", "1"},
+        {"BreathLamp", "1"},           {"SwitchTimer", "0"},       {"OpenTime", "00:00:00"},
+        {"CloseTime", "00:00:00"},     {"IsApMode", "0"}};
+    for (const auto &[key, value] : expected)
+        EXPECT_EQ(defaults.value(QString::fromLatin1(key)).toString(), QString::fromLatin1(value)) << key;
+    EXPECT_EQ(defaults.value(QStringLiteral("Device_Type")).toString(), qtTrId("ov_default_device_type"));
+    EXPECT_EQ(defaults.size(), 18);
+}
+
 TEST_F(MasterWindowControllerTest, ConverterRunnerReturnsTheExitStatusAndSurvivesAMissingProgram)
 {
     qputenv("ORVANE_FFMPEG", "/bin/sh");
@@ -85,6 +101,14 @@ TEST_F(MasterWindowControllerTest, ConverterRunnerReturnsTheExitStatusAndSurvive
     EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("exit 0")}), 0);
     qputenv("ORVANE_FFMPEG", "/nonexistent/ffmpeg");
     EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-version")}), -1);
+
+    // The older form hands over a whole command line; its program name is not an argument.
+    qputenv("ORVANE_FFMPEG", "/bin/sh");
+    const char *const commandLine[] = {"ffmpeg", "-c", "exit 4", nullptr};
+    EXPECT_EQ(MasterWindowController::runFfmpegMain(3, commandLine), 4);
+    const char *const programOnly[] = {"ffmpeg", nullptr};
+    qputenv("ORVANE_FFMPEG", "/bin/true");
+    EXPECT_EQ(MasterWindowController::runFfmpegMain(1, programOnly), 0);
 }
 
 TEST_F(MasterWindowControllerTest, PasswordPromptFromASocketThreadIsAnsweredOnceOnTheGuiThread)
@@ -164,6 +188,25 @@ TEST_F(MasterWindowControllerTest, SwitchingLanguageRebuildsTheHomeScreenAfterTh
     EXPECT_FALSE(MasterWindowController::switchLanguage(3, current));
     orvane::test::spinFor(50);
     EXPECT_EQ(window.homeViewController(), current.data());
+}
+
+TEST_F(MasterWindowControllerTest, TheWindowKeepsItsSizeThroughLanguageSwitches)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    QCoreApplication::processEvents();
+    const QSize size = window.size();
+    for (const int type : {4, 6, 3, 2, 11, 8, 9, 7, 10, 1}) {
+        QPointer<HomeViewController> old = window.homeViewController();
+        ASSERT_TRUE(MasterWindowController::switchLanguage(type, &window));
+        ASSERT_TRUE(waitUntil([&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return old.isNull();
+        }, 3000));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.size(), size) << "language " << type;
+    }
 }
 
 TEST_F(MasterWindowControllerTest, ArabicWindowRunsRightToLeft)

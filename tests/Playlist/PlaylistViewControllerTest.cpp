@@ -3,13 +3,13 @@
 #include "AnsweringPresenter.h"
 #include "CollectionContainerView.h"
 #include "Core/ContentChildDelegate.h"
-#include "Core/EmptyScreen.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "EventLoop.h"
 #include "FakeFanModel.h"
 #include "FilePanelAnswers.h"
+#include "Modules/Playlist/MultyListViewController.h"
 #include "Modules/Playlist/PlayListCell.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "PlayControlView.h"
@@ -458,9 +458,9 @@ TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirSc
 
     root->btnMultyList()->click();
     navigation->finishTransition();
-    auto *next = qobject_cast<EmptyScreen *>(navigation->topViewController());
+    auto *next = qobject_cast<MultyListViewController *>(navigation->topViewController());
     ASSERT_TRUE(next);
-    EXPECT_EQ(next->screenName(), QStringLiteral("MultyListViewController"));
+    EXPECT_EQ(next->device(), root->device());
     navigation->popViewControllerAnimated(false);
 
     // A new connection makes a new record: the label follows it when the screen appears again.

@@ -118,6 +118,47 @@ TEST(QXMediaConversionTest, RotationTurnsTheShape)
     EXPECT_EQ(wideLayout(displayedSize({1920, 1080}, 90)), Layout::Padded);
 }
 
+TEST(QXMediaConversionTest, OlderListsNameTheProgramAndCarryNoMp3Pair)
+{
+    EXPECT_EQ(olderArgumentsFor("720", "1M", "P", "O", true, fixedSize(1, 1)),
+              (QStringList{"ffmpeg", "-i", "P", "-c:v", "libx264", "-vprofile", "baseline", "-level", "30", "-s",
+                           "720x720", "-r", "24", "-refs", "1", "-b:v", "1M", "-maxrate", "1M", "-bufsize", "2M", "-ac",
+                           "2", "-ar", "22050", "-pix_fmt", "yuvj420p", "-strict", "-2", "O"}));
+    EXPECT_EQ(olderArgumentsFor("1300x512", "2M", "P", "O", false, fixedSize(1920, 1080)),
+              (QStringList{"ffmpeg", "-y", "-loop", "1", "-i", "P", "-i", "P", "-vf", V, "-c:v", "libx264",
+                           "-vprofile", "baseline", "-level", "30", "-r", "24", "-refs", "1", "-b:v", "2M", "-ac", "2",
+                           "-ar", "22050", "-pix_fmt", "yuvj420p", "-t", "5", "O"}));
+    // A wide video of unknown size converts nothing; a picture is stretched as in the newer form.
+    EXPECT_TRUE(olderArgumentsFor("1300x512", "2M", "P", "O", true, fixedSize(0, 0)).isEmpty());
+    const QStringList stretched = olderArgumentsFor("1300x512", "2M", "P", "O", false, fixedSize(0, 0));
+    EXPECT_EQ(stretched.mid(0, 2), (QStringList{"ffmpeg", "-loop"}));
+    EXPECT_TRUE(stretched.contains("1300x512"));
+}
+
+TEST(QXMediaConversionTest, TheOlderRunnerGetsTheWholeCommandLine)
+{
+    QXFileSocket socket;
+    socket.setResolution("1300x512");
+    socket.setRate("1M");
+    socket.setMediaSizeProbe(fixedSize(1080, 1080));
+    QStringList received;
+    socket.setFfmpeg_main([&](int argc, const char *const *argv) {
+        for (int index = 0; index < argc; ++index)
+            received.append(QString::fromUtf8(argv[index]));
+        EXPECT_EQ(argv[argc], nullptr);
+        return 7;
+    });
+    EXPECT_EQ(socket.transcodeVideo(true), -1) << "no file, nothing to convert";
+    socket.setFile(std::make_shared<QXFile>(QStringLiteral("/media/clip é.mp4"), QStringLiteral("clip é.mp4")));
+    EXPECT_EQ(socket.transcodeVideo(true), 7);
+    EXPECT_EQ(received, olderArgumentsFor("1300x512", "1M", "/media/clip é.mp4", socket.file()->translatePath(), true,
+                                          fixedSize(1080, 1080)));
+    EXPECT_EQ(received.mid(0, 2), (QStringList{"ffmpeg", "-y"}));
+
+    socket.setFfmpeg_main(nullptr);
+    EXPECT_EQ(socket.transcodeVideo(true), -1);
+}
+
 TEST(QXMediaConversionTest, MissingRateOrInputGivesNoList)
 {
     EXPECT_TRUE(argumentsFor("720", "", "P", "O", true, fixedSize(1, 1)).isEmpty());

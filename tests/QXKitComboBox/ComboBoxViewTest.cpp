@@ -309,6 +309,17 @@ TEST_F(ComboBoxViewTest, AccessibilityReportsRoleNameValueAndExpansion)
     EXPECT_FALSE(text->characterRect(5).isValid());
 }
 
+TEST_F(ComboBoxViewTest, APointOnAViewLessItsRightEndCounts)
+{
+    const QPoint origin = combo->mapToGlobal(QPoint(0, 0));
+    const std::vector<std::pair<QPoint, bool>> points = {
+        {QPoint(0, 0), true},     {QPoint(179, 29), true}, {QPoint(180, 10), false},
+        {QPoint(-1, 10), false},  {QPoint(10, 30), false}};
+    for (const auto &[offset, inside] : points)
+        EXPECT_EQ(combo->isPoint(origin + offset, combo), inside) << offset.x() << "," << offset.y();
+    EXPECT_FALSE(combo->isPoint(origin, nullptr));
+}
+
 TEST_F(ComboBoxViewTest, TheOpenListFollowsItsWindow)
 {
     delegate.strings = {QStringLiteral("a"), QStringLiteral("b")};

@@ -342,3 +342,28 @@ TEST(AsyncSocketQueue, CoalescedAndSplitRepliesReadTheSame)
         EXPECT_EQ(calls.calls()[2].payload.toByteArray(), QByteArray("world"));
     }
 }
+
+// A step ends once: whichever way it ended first, a second ending calls no block and changes
+// nothing, so two racing paths (a reply and a time-out) never answer twice.
+TEST(OperationEnd, SettlingAnEndedStepCallsNoBlock)
+{
+    using End = std::function<bool(QXChainedSocketOperation &)>;
+    const QList<std::pair<QString, End>> ends = {
+        {QStringLiteral("succeed"), [](QXChainedSocketOperation &step) { return step.succeed(200, QVariant()); }},
+        {QStringLiteral("fail"), [](QXChainedSocketOperation &step) { return step.fail(302, QVariant()); }},
+        {QStringLiteral("failWithoutStep"),
+         [](QXChainedSocketOperation &step) { return step.failWithoutStep(303, QVariant()); }},
+    };
+    for (const auto &[firstName, first] : ends) {
+        for (const auto &[secondName, second] : ends) {
+            BlockRecorder calls;
+            const QXOperationRef step =
+                QXChainedSocketOperation::operationWithTimeout(1, calls.block("success"), calls.block("failure"));
+            EXPECT_TRUE(first(*step)) << firstName.toStdString();
+            const quint64 ended = step->status();
+            EXPECT_FALSE(second(*step)) << firstName.toStdString() << " then " << secondName.toStdString();
+            EXPECT_EQ(calls.calls().size(), 1) << firstName.toStdString() << " then " << secondName.toStdString();
+            EXPECT_EQ(step->status(), ended);
+        }
+    }
+}

@@ -73,6 +73,7 @@ TEST_F(CutTest, RefusalsCompleteAtOnceAndWriteNothing)
         QString input;
         EditError error;
     } cases[] = {
+        {nullptr, clip(), EditError::wrongRowColomn(0, 0)},
         {unionOf(0, 2), clip(), EditError::wrongRowColomn(0, 2)},
         {unionOf(3, -1), clip(), EditError::wrongRowColomn(3, -1)},
         {unionOf(33, 1), clip(), EditError::wrongRowColomn(33, 1)},
@@ -94,17 +95,8 @@ TEST_F(CutTest, RefusalsCompleteAtOnceAndWriteNothing)
     EXPECT_TRUE(QDir(TranscodeManager::transcodedDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
-TEST_F(CutTest, RealClipIntoOneAndFourConvertedTiles)
+TEST_F(CutTest, RealClipIntoFourConvertedTilesThenAgainWithoutConversion)
 {
-    const CutOutcome single = cutAndWait(m_manager, clip(), unionOf(1, 1));
-    ASSERT_EQ(single.completions.size(), 1u);
-    EXPECT_EQ(std::get<QString>(single.completions.front()), folderOf("clip_1x1"));
-    EXPECT_EQ(filesIn(folderOf("clip_1x1")), QStringList({"clip_1_1.mp4", "clip_pad.mp4", "clip_result_1_1.mp4"}));
-    EXPECT_EQ(single.progress, (std::vector<float>{0.05f, 0.25f, 0.99f, 1.0f}));
-    EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("clip_1x1/clip_result_1_1.mp4")), QSize(720, 720));
-    // The padded picture is square: the clip keeps its width and gets black above and below.
-    EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("clip_1x1/clip_pad.mp4")), QSize(160, 160));
-
     const auto grid = unionOf(2, 2);
     const CutOutcome four = cutAndWait(m_manager, clip(), grid);
     ASSERT_EQ(four.completions.size(), 1u);
@@ -130,11 +122,14 @@ TEST_F(CutTest, InputWithoutAMuxerIsPaddedAndCutIntoAWritableContainer)
 {
     const QString renamed = media("Show.RMVB");
     ASSERT_TRUE(QFile::copy(clip(), renamed) || QFileInfo::exists(renamed));
-    const CutOutcome outcome = cutAndWait(m_manager, renamed, unionOf(1, 2));
+    const CutOutcome outcome = cutAndWait(m_manager, renamed, unionOf(1, 1));
     ASSERT_EQ(outcome.completions.size(), 1u);
-    EXPECT_EQ(std::get<QString>(outcome.completions.front()), folderOf("Show_1x2"));
-    EXPECT_EQ(filesIn(folderOf("Show_1x2")), QStringList({"Show_1_1.mkv", "Show_1_2.mkv", "Show_pad.mkv",
-                                                          "Show_result_1_1.mp4", "Show_result_1_2.mp4"}));
+    EXPECT_EQ(std::get<QString>(outcome.completions.front()), folderOf("Show_1x1"));
+    EXPECT_EQ(outcome.progress, (std::vector<float>{0.05f, 0.25f, 0.99f, 1.0f}));
+    EXPECT_EQ(filesIn(folderOf("Show_1x1")), QStringList({"Show_1_1.mkv", "Show_pad.mkv", "Show_result_1_1.mp4"}));
+    // The clip keeps its width and gets black above and below; the fan gets its own size.
+    EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("Show_1x1/Show_pad.mkv")), QSize(160, 160));
+    EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("Show_1x1/Show_result_1_1.mp4")), QSize(720, 720));
 }
 
 TEST_F(CutTest, InputOfTheUnionsShapeIsCutWithoutAPadRun)
@@ -148,22 +143,11 @@ TEST_F(CutTest, InputOfTheUnionsShapeIsCutWithoutAPadRun)
     EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("square_1x1/square_1_1.png")), QSize(96, 96));
 }
 
-TEST_F(CutTest, OneFailedTileFailsTheCutOnceWithoutFullProgress)
-{
-    StandInFfmpeg failing(QStringLiteral("case \"$*\" in *_2_1.mp4*) exit 1;; esac\nexec \"%1\" \"$@\"")
-                              .arg(realFfmpeg()));
-    const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(2, 2), false);
-    ASSERT_EQ(outcome.completions.size(), 1u);
-    ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
-    EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), EditError::Kind::transcodeFail);
-    EXPECT_EQ(outcome.progress, tileProgress(4, 3));
-}
-
 TEST_F(CutTest, WorkedFiguresReachFfmpeg)
 {
     const QString picture = media("wall.png");
     ASSERT_TRUE(generateMedia(picture, "testsrc2=size=1920x1080", false));
-    StandInFfmpeg recorder(QStringLiteral("echo \"$@\" >> \"$(dirname \"$0\")/calls\""));
+    StandInFfmpeg recorder(StandInFfmpeg::kRecorder);
     const CutOutcome outcome = cutAndWait(m_manager, picture, unionOf(2, 3));
     ASSERT_EQ(outcome.completions.size(), 1u);
     EXPECT_TRUE(std::holds_alternative<QString>(outcome.completions.front()));
@@ -172,19 +156,42 @@ TEST_F(CutTest, WorkedFiguresReachFfmpeg)
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_NEAR(outcome.progress.at(i), expected.at(i), 1e-6);
 
-    QFile file(recorder.file("calls"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList calls = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList calls = recorder.recordedCalls();
     ASSERT_EQ(calls.size(), 1 + 6 * 2);
     const QDir folder(folderOf("wall_2x3"));
-    EXPECT_EQ(calls.at(0), QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black",
-                                        folder.filePath("wall_pad.png")})
-                               .join(' '));
+    EXPECT_TRUE(calls.contains(QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black",
+                                            folder.filePath("wall_pad.png")})
+                                   .join(' ')));
+    // Each tile pads and crops the input itself, beside the pad run.
     const QString tile = folder.filePath("wall_2_3.png");
     EXPECT_TRUE(calls.contains(
-        QStringList({"-y", "-i", folder.filePath("wall_pad.png"), "-vf", "crop=794:794:1124:562", tile}).join(' ')));
+        QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black,crop=794:794:1124:562", tile}).join(' ')));
     EXPECT_TRUE(calls.contains(
         TranscodeManager::ffmpegArguments(tile, folder.filePath("wall_result_2_3.mp4"), 720, 720, "1M").join(' ')));
+}
+
+TEST_F(CutTest, OneFailedStepFailsTheCutOnceWithoutFullProgress)
+{
+    const struct
+    {
+        const char *failingOutput;
+        EditError::Kind error;
+        std::vector<float> progress;
+    } cases[] = {
+        // The other tiles go on; the cut is not complete.
+        {"_2_1.mp4", EditError::Kind::transcodeFail, tileProgress(4, 3)},
+        // Every tile was made, but the padded input was not.
+        {"_pad.mp4", EditError::Kind::padFail, tileProgress(4, 4)},
+    };
+    for (const auto &c : cases) {
+        StandInFfmpeg failing(QStringLiteral("case \"$*\" in *%1*) exit 1;; esac\nexec \"%2\" \"$@\"")
+                                  .arg(QString::fromUtf8(c.failingOutput), realFfmpeg()));
+        const CutOutcome outcome = cutAndWait(m_manager, clip(), unionOf(2, 2), false);
+        ASSERT_EQ(outcome.completions.size(), 1u) << c.failingOutput;
+        ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
+        EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), c.error) << c.failingOutput;
+        EXPECT_EQ(outcome.progress, c.progress) << c.failingOutput;
+    }
 }
 
 TEST_F(CutTest, PromiseFormHoldsTheFolderOrTheError)

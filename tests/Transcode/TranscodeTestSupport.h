@@ -55,8 +55,15 @@ public:
     }
     ~StandInFfmpeg() { qunsetenv("ORVANE_FFMPEG"); }
 
-    // A file in the stand-in's folder (for what the script records).
-    QString file(const QString &name) const { return m_dir.filePath(name); }
+    // Succeeds and records each call's arguments as one line, for recordedCalls().
+    static constexpr const char *kRecorder = "echo \"$@\" >> \"$(dirname \"$0\")/calls\"";
+
+    QStringList recordedCalls() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("calls")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -8,6 +8,17 @@
 
 namespace {
 
+TEST(Utils, ParametersForAnyDeviceNameAreTheDefaults)
+{
+    for (const QString &name : {QString(), QStringLiteral("Orvane"), QStringLiteral("Orvane_KVI_0042")}) {
+        const QVariantMap parameters = Utils::getParametersWithWifiName(name);
+        EXPECT_EQ(parameters.value(QStringLiteral("IP")).toString(), QStringLiteral("192.168.2.1"));
+        EXPECT_EQ(parameters.value(QStringLiteral("resolution")).toString(), QStringLiteral("512"));
+        EXPECT_EQ(parameters.value(QStringLiteral("rate")).toString(), QStringLiteral("1M"));
+        EXPECT_EQ(parameters.size(), 3);
+    }
+}
+
 TEST(Utils, FileSizeIsShownInTheLargestFittingUnit)
 {
     EXPECT_EQ(Utils::fileSizeToshow(1023), QStringLiteral("1023.00B"));

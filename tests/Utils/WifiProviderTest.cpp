@@ -1,6 +1,7 @@
 #include "Core/NetworkManagerWifiProvider.h"
 #include "Core/Utils.h"
 #include "FakeNetworkManager.h"
+#include "QXLogCapture.h"
 
 #include <QElapsedTimer>
 
@@ -34,6 +35,37 @@ TEST_F(WifiProviderTest, ListsTheCachedNetworksThroughUtilsOnceEach)
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list.at(0).wifiName(), QStringLiteral("HomeNet"));
     EXPECT_EQ(list.at(1).wifiName(), QStringLiteral("Office"));
+}
+
+TEST_F(WifiProviderTest, JoiningAsksNetworkManagerForTheFirstAccessPointOfThatNameOnly)
+{
+    fake.setAccessPoints({"Office", "HomeNet", "HomeNet"});
+    ASSERT_TRUE(fake.registerService());
+    auto provider = std::make_shared<NetworkManagerWifiProvider>(fake.clientConnection());
+    Utils *utils = Utils::shareInstance();
+    utils->setWifiProvider(provider);
+    orvane::test::QXLogCapture log;
+
+    utils->connectToWifi(QStringLiteral("HomeNet"), QStringLiteral("secret-psk"));
+    ASSERT_EQ(fake.joins().size(), 1);
+    const FakeNetworkManager::Join join = fake.joins().first();
+    EXPECT_EQ(join.device, FakeNetworkManager::wifiDevicePath());
+    EXPECT_EQ(join.accessPoint, FakeNetworkManager::accessPointPath(1));
+    EXPECT_EQ(join.security.value(QStringLiteral("key-mgmt")).toString(), QStringLiteral("wpa-psk"));
+    EXPECT_EQ(join.security.value(QStringLiteral("psk")).toString(), QStringLiteral("secret-psk"));
+    EXPECT_TRUE(log.contains(QStringLiteral("连接成功")));
+
+    // A name the scan does not hold asks nothing; an open network carries no security.
+    utils->connectToWifi(QStringLiteral("Elsewhere"), QStringLiteral("secret-psk"));
+    EXPECT_EQ(fake.joins().size(), 1);
+    EXPECT_EQ(provider->joinNetwork(QStringLiteral("Office"), QString(), nullptr), WifiProvider::JoinOutcome::joined);
+    EXPECT_TRUE(fake.joins().last().security.isEmpty());
+
+    fake.setJoinError(QStringLiteral("Secrets were required"));
+    utils->connectToWifi(QStringLiteral("Office"), QStringLiteral("wrong-psk"));
+    EXPECT_TRUE(log.contains(QStringLiteral("连接失败  Secrets were required")));
+    EXPECT_FALSE(log.contains(QStringLiteral("secret-psk")) || log.contains(QStringLiteral("wrong-psk")))
+        << "passwords never reach the log";
 }
 
 TEST_F(WifiProviderTest, ActiveAccessPointNamesTheJoinedNetwork)

@@ -20,9 +20,16 @@ namespace orvane::test {
 // index as a fan does. Every stored file is kept by name. The status reply is built from the
 // model's playing index and, when set, play-list index (which offers several lists).
 //
+// It also keeps a video store and named play lists, as fans with several lists do. The store
+// lists its videos (code 11, selector 3, "name;size;" lines), loses one by its row (code 4 with
+// 1 and the row) or all (code 5 with 1 and 0), and gains every uploaded video. The named lists
+// answer their names (code 11, selector 2) and one list by index (selector 1); a ".txt" upload
+// replaces the list of that name or adds one; use (52) makes the list at the index current and
+// delete (53) removes it, moving the current index down when it stood after it.
+//
 // Growing it: a request of the list family (code 11) is answered by listBody() from its two
-// selector bytes, and each finished transfer goes through receive(); a subclass adds a video
-// store or named lists by overriding those two. Thread-safe; the fan's thread asks it.
+// selector bytes, and each finished transfer goes through receive(); a subclass overrides those
+// two. Thread-safe; the fan's thread asks it.
 class FakeFanModel
 {
 public:
@@ -47,6 +54,22 @@ public:
     std::optional<QByteArray> storedFile(const QByteArray &name);
     QList<QByteArray> storedNames();
 
+    struct Video {
+        QByteArray name;
+        QByteArray size;
+    };
+    void setVideos(const QList<Video> &videos);
+    QList<QByteArray> videoNames();
+    // The named lists in the fan's order, each a name and its text.
+    struct NamedList {
+        QByteArray name;
+        QByteArray text;
+    };
+    void setPlayLists(const QList<NamedList> &lists);
+    QList<QByteArray> playListNames();
+    std::optional<QByteArray> playList(const QByteArray &name);
+    std::optional<quint8> listIndex();
+
     // A status reply: running, the playing index and, when given, the play-list index.
     static QByteArray statusReply(qint16 playingIndex, std::optional<quint8> listIndex);
 
@@ -60,9 +83,13 @@ protected:
     QByteArray m_listText;
     QByteArray m_listName;
     QMap<QByteArray, QByteArray> m_stored;
+    QList<Video> m_videos;
+    QList<NamedList> m_playLists;
 
 private:
     std::optional<FakeFan::Reply> answer(const FakeFan::Frame &frame);
+    // The instructions that change the store or the named lists; false for any other frame.
+    bool change(quint8 code, quint8 first, quint8 second);
     // Takes in the transfers the file server finished since the last look.
     void absorbTransfers();
 

@@ -1,5 +1,6 @@
 #include "FakeNetworkManager.h"
 
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -27,6 +28,8 @@ struct FakeNetworkManager::State {
     int active = -1;
     QString interfaceName = QStringLiteral("wlan0");
     bool silent = false;
+    QString joinError;
+    QList<FakeNetworkManager::Join> joins;
 };
 
 namespace {
@@ -58,6 +61,9 @@ public:
             for (int i = 0; i < m_state->ssids.size(); ++i)
                 points.append(QDBusObjectPath(accessPointPrefix + QString::number(i)));
             reply = message.createReply(QVariant::fromValue(points));
+        } else if (member == QLatin1String("AddAndActivateConnection") && path == managerPath
+                   && message.arguments().size() == 3) {
+            reply = join(message);
         } else if (member == QLatin1String("Get") && message.arguments().size() == 2) {
             const QVariant value = property(path, message.arguments().at(1).toString());
             reply = value.isValid() ? message.createReply(QVariant::fromValue(QDBusVariant(value)))
@@ -70,6 +76,20 @@ public:
     }
 
 private:
+    QDBusMessage join(const QDBusMessage &message)
+    {
+        QMap<QString, QVariantMap> settings;
+        message.arguments().at(0).value<QDBusArgument>() >> settings;
+        m_state->joins.append({message.arguments().at(1).value<QDBusObjectPath>().path(),
+                               message.arguments().at(2).value<QDBusObjectPath>().path(),
+                               settings.value(QStringLiteral("802-11-wireless-security"))});
+        if (!m_state->joinError.isEmpty())
+            return message.createErrorReply(QStringLiteral("org.freedesktop.NetworkManager.Device.Failed"),
+                                            m_state->joinError);
+        return message.createReply({QVariant::fromValue(QDBusObjectPath(managerPath + QStringLiteral("/Settings/1"))),
+                                    QVariant::fromValue(QDBusObjectPath(managerPath + QStringLiteral("/ActiveConnection/1")))});
+    }
+
     QVariant property(const QString &path, const QString &name) const
     {
         if (path == ethernetPath && name == QLatin1String("DeviceType"))
@@ -189,5 +209,22 @@ void FakeNetworkManager::setAccessPoints(const QList<QByteArray> &ssids) { assig
 void FakeNetworkManager::setActiveAccessPoint(int index) { assign(*m_state, &State::active, index); }
 void FakeNetworkManager::setInterfaceName(const QString &name) { assign(*m_state, &State::interfaceName, name); }
 void FakeNetworkManager::setSilent(bool silent) { assign(*m_state, &State::silent, silent); }
+void FakeNetworkManager::setJoinError(const QString &error) { assign(*m_state, &State::joinError, error); }
+
+QList<FakeNetworkManager::Join> FakeNetworkManager::joins() const
+{
+    QMutexLocker locker(&m_state->mutex);
+    return m_state->joins;
+}
+
+QString FakeNetworkManager::accessPointPath(int index)
+{
+    return accessPointPrefix + QString::number(index);
+}
+
+QString FakeNetworkManager::wifiDevicePath()
+{
+    return wifiPath;
+}
 
 } // namespace orvane::test

@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -39,6 +40,20 @@ public:
     void setInterfaceName(const QString &name);
     // When silent, NetworkManager takes every call and never answers.
     void setSilent(bool silent);
+
+    // One request to join a network, as NetworkManager received it.
+    struct Join
+    {
+        QString device;
+        QString accessPoint;
+        // The "802-11-wireless-security" settings; empty for an open network.
+        QVariantMap security;
+    };
+    QList<Join> joins() const;
+    // With an error text every join is refused with it.
+    void setJoinError(const QString &error);
+    static QString accessPointPath(int index);
+    static QString wifiDevicePath();
 
     struct State;
 

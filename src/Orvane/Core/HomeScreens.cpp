@@ -6,6 +6,10 @@
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
 #include "Modules/Union/UnionListViewController.h"
+#include "Modules/Playlist/MultyListViewController.h"
+#include "Modules/Playlist/PlayListEditViewController.h"
+#include "Modules/Video/MaterialCenterViewController.h"
+#include "Modules/Video/VideoListViewController.h"
 
 namespace orvane::home {
 
@@ -32,22 +36,22 @@ QWidget *makeFunctionConfigViewController(HomeViewController *home)
 
 QWidget *makeMultyListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("MultyListViewController placeholder"));
+    return new MultyListViewController;
 }
 
 QWidget *makeVideoListViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("VideoListViewController placeholder"));
+    return new VideoListViewController;
 }
 
 QWidget *makePlayListEditViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("PlayListEditViewController placeholder"));
+    return new PlayListEditViewController;
 }
 
 QWidget *makeMaterialCenterViewController(HomeViewController *)
 {
-    return new EmptyScreen(QStringLiteral("MaterialCenterViewController placeholder"));
+    return new MaterialCenterViewController;
 }
 
 QWidget *makeUnionListViewController(HomeViewController *)

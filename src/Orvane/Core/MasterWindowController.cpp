@@ -107,6 +107,14 @@ int MasterWindowController::runFfmpeg(const QStringList &arguments)
     return status;
 }
 
+int MasterWindowController::runFfmpegMain(int argc, const char *const *argv)
+{
+    QStringList arguments;
+    for (int index = 1; index < argc && argv[index]; ++index)
+        arguments.append(QString::fromUtf8(argv[index]));
+    return runFfmpeg(arguments);
+}
+
 void MasterWindowController::applicationDidFinishLaunching()
 {
     const QVariantMap defaults = launchDefaults();

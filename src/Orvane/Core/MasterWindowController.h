@@ -28,6 +28,9 @@ public:
     // arguments on the calling thread, waits for it, logs its output and exit status, and
     // returns the exit status (-1 when it could not run).
     static int runFfmpeg(const QStringList &arguments);
+    // The same converter for the older runner form: the program name in argv[0] is left to
+    // runFfmpeg, which finds the converter itself.
+    static int runFfmpegMain(int argc, const char *const *argv);
 
     HomeViewController *homeViewController() const;
     // Replaces the home screen by a new one (which starts at the connection screen) once control

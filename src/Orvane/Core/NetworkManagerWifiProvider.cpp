@@ -1,9 +1,12 @@
 #include "NetworkManagerWifiProvider.h"
 
 #include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,6 +18,9 @@ const QString wirelessInterface = QStringLiteral("org.freedesktop.NetworkManager
 const QString accessPointInterface = QStringLiteral("org.freedesktop.NetworkManager.AccessPoint");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 constexpr uint wifiDeviceType = 2;
+
+// NetworkManager's connection settings: setting name to its properties (D-Bus a{sa{sv}}).
+using ConnectionSettings = QMap<QString, QVariantMap>;
 
 // Object paths arrive either demarshalled or still wrapped in a D-Bus argument.
 QList<QString> objectPaths(const QVariant &value)
@@ -64,16 +70,50 @@ std::optional<QString> NetworkManagerWifiProvider::currentNetworkName()
 
 QStringList NetworkManagerWifiProvider::cachedNetworkNames()
 {
+    QStringList names;
+    for (const auto &[accessPoint, name] : cachedAccessPoints(wifiDevicePath()))
+        names.append(name);
+    return names;
+}
+
+WifiProvider::JoinOutcome NetworkManagerWifiProvider::joinNetwork(const QString &name, const QString &password,
+                                                                  QString *error)
+{
     const QString device = wifiDevicePath();
+    const QList<std::pair<QString, QString>> accessPoints = cachedAccessPoints(device);
+    const auto found = std::find_if(accessPoints.cbegin(), accessPoints.cend(),
+                                    [&name](const std::pair<QString, QString> &point) { return point.second == name; });
+    if (found == accessPoints.cend())
+        return JoinOutcome::notFound;
+    qDBusRegisterMetaType<ConnectionSettings>();
+    ConnectionSettings settings;
+    if (!password.isEmpty()) {
+        settings.insert(QStringLiteral("802-11-wireless-security"),
+                        QVariantMap{{QStringLiteral("key-mgmt"), QStringLiteral("wpa-psk")},
+                                    {QStringLiteral("psk"), password}});
+    }
+    const QDBusMessage reply =
+        callWithArguments(managerPath, managerInterface, QStringLiteral("AddAndActivateConnection"),
+                          {QVariant::fromValue(settings), QVariant::fromValue(QDBusObjectPath(device)),
+                           QVariant::fromValue(QDBusObjectPath(found->first))});
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return JoinOutcome::joined;
+    if (error)
+        *error = reply.errorMessage().isEmpty() ? QStringLiteral("NetworkManager did not answer") : reply.errorMessage();
+    return JoinOutcome::failed;
+}
+
+QList<std::pair<QString, QString>> NetworkManagerWifiProvider::cachedAccessPoints(const QString &device)
+{
     if (device.isEmpty())
         return {};
     const QList<QVariant> reply = call(device, wirelessInterface, QStringLiteral("GetAccessPoints"));
     if (reply.isEmpty())
         return {};
-    QStringList names;
+    QList<std::pair<QString, QString>> accessPoints;
     for (const QString &accessPoint : objectPaths(reply.first()))
-        names.append(ssidOf(accessPoint).value_or(QString()));
-    return names;
+        accessPoints.append({accessPoint, ssidOf(accessPoint).value_or(QString())});
+    return accessPoints;
 }
 
 QString NetworkManagerWifiProvider::wifiDevicePath()
@@ -102,13 +142,20 @@ QVariant NetworkManagerWifiProvider::property(const QString &path, const QString
 
 QList<QVariant> NetworkManagerWifiProvider::call(const QString &path, const QString &interface, const QString &method)
 {
-    if (!m_bus.isConnected())
-        return {};
-    const QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
-    const QDBusMessage reply = m_bus.call(message, QDBus::Block, m_timeoutMs);
+    const QDBusMessage reply = callWithArguments(path, interface, method, {});
     if (reply.type() != QDBusMessage::ReplyMessage)
         return {};
     return reply.arguments();
+}
+
+QDBusMessage NetworkManagerWifiProvider::callWithArguments(const QString &path, const QString &interface,
+                                                           const QString &method, const QList<QVariant> &arguments)
+{
+    if (!m_bus.isConnected())
+        return QDBusMessage::createError(QDBusError::Disconnected, QStringLiteral("no system bus"));
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return m_bus.call(message, QDBus::Block, m_timeoutMs);
 }
 
 std::optional<QString> NetworkManagerWifiProvider::ssidOf(const QString &accessPointPath)

@@ -3,6 +3,7 @@
 #include "WifiProvider.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QStringList>
 #include <QVariant>
 
@@ -19,12 +20,19 @@ public:
     QString interfaceName() override;
     std::optional<QString> currentNetworkName() override;
     QStringList cachedNetworkNames() override;
+    // Asks NetworkManager to add and activate a connection to that access point, secured with
+    // the password (WPA personal) when one is given.
+    JoinOutcome joinNetwork(const QString &name, const QString &password, QString *error) override;
 
 private:
     // The object path of the first Wi-Fi device; empty when there is none.
     QString wifiDevicePath();
     QVariant property(const QString &path, const QString &interface, const QString &name);
     QList<QVariant> call(const QString &path, const QString &interface, const QString &method);
+    QDBusMessage callWithArguments(const QString &path, const QString &interface, const QString &method,
+                                   const QList<QVariant> &arguments);
+    // The access points of the last scan, each with its network name.
+    QList<std::pair<QString, QString>> cachedAccessPoints(const QString &device);
     std::optional<QString> ssidOf(const QString &accessPointPath);
 
     QDBusConnection m_bus;

@@ -243,6 +243,28 @@ std::optional<QString> Utils::getWifiName()
     return provider->currentNetworkName();
 }
 
+void Utils::connectToWifi(const QString &name, const QString &password)
+{
+    QString error;
+    switch (wifiProvider()->joinNetwork(name, password, &error)) {
+    case WifiProvider::JoinOutcome::joined:
+        QXLOG(QStringLiteral("连接成功"));
+        break;
+    case WifiProvider::JoinOutcome::failed:
+        QXLOG(QStringLiteral("连接失败  %1").arg(error));
+        break;
+    case WifiProvider::JoinOutcome::notFound:
+        break;
+    }
+}
+
+QVariantMap Utils::getParametersWithWifiName(const QString &)
+{
+    return {{QStringLiteral("IP"), QStringLiteral("192.168.2.1")},
+            {QStringLiteral("resolution"), QStringLiteral("512")},
+            {QStringLiteral("rate"), QStringLiteral("1M")}};
+}
+
 void Utils::setWifiProvider(std::shared_ptr<WifiProvider> provider)
 {
     QMutexLocker locker(&m_mutex);

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,13 @@ public:
     void getWifiList();
     // The joined network's name; none when not joined.
     std::optional<QString> getWifiName();
+    // Joins the first network of the system's last scan named exactly `name`, with the password;
+    // logs "连接成功" or "连接失败  <error>". A name the scan does not hold changes nothing.
+    void connectToWifi(const QString &name, const QString &password);
+    // The connection parameters a device name suggests: "IP", "resolution" and "rate". No
+    // table of models and their addresses is known here, so every name gets the defaults
+    // "192.168.2.1", "512" and "1M"; the connection manager derives the live values.
+    static QVariantMap getParametersWithWifiName(const QString &wifiName);
     // Replaces where the Wi-Fi answers come from (NetworkManager on the system bus by default).
     void setWifiProvider(std::shared_ptr<WifiProvider> provider);
 

@@ -19,4 +19,13 @@ public:
     // The names of the networks in the last scan, in the system's order; a hidden network gives
     // an empty name. Empty when nothing is known.
     virtual QStringList cachedNetworkNames() = 0;
+
+    enum class JoinOutcome {
+        notFound, // no network of that name in the last scan; nothing was asked
+        joined,
+        failed, // the system refused or could not join; the reason is in `error`
+    };
+    // Joins the first network of the last scan named exactly `name` with the password. A
+    // provider that cannot join networks answers failed.
+    virtual JoinOutcome joinNetwork(const QString &name, const QString &password, QString *error);
 };

@@ -105,11 +105,13 @@ private:
     struct Tile
     {
         QString source;
-        QString crop;
+        QString filter;
         QString tile;
         QString result;
     };
+    enum class Step { padded, padFailed, tileMade, tileFailed };
     static void runTile(const std::shared_ptr<Run> &run, const Tile &tile);
+    static void finishStep(const std::shared_ptr<Run> &run, Step step);
 
     const qint64 m_concurrentCount;
     std::once_flag m_poolOnce;
@@ -128,9 +130,12 @@ struct TranscodeManager::Core::Run
     bool transcode = true;
     QSize resolution;
     QString rate;
+    // Tiles, and tiles made; steps (the tiles and the pad run), and steps ended.
     qint64 total = 0;
     qint64 done = 0;
+    qint64 steps = 0;
     qint64 finished = 0;
+    bool padFailed = false;
 };
 
 void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode,
@@ -144,8 +149,8 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
         if (completion)
             completion(error);
     };
-    const qint64 row = unionData->row();
-    const qint64 colomn = unionData->colomn();
+    const qint64 row = unionData ? unionData->row() : 0;
+    const qint64 colomn = unionData ? unionData->colomn() : 0;
     if (row < 1 || colomn < 1 || row > UnionData::kMaxCount || colomn > UnionData::kMaxCount)
         return fail(EditError::wrongRowColomn(row, colomn));
     const auto fans = unionData->allDevices();
@@ -160,20 +165,12 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     const QFileInfo info(input);
     const QString name = info.completeBaseName();
     const QString extension = writableExtension(info.suffix());
-    const QString folder = QDir(transcodedDirectory()).filePath(QStringLiteral("%1_%2x%3").arg(name).arg(row).arg(colomn));
+    const QString folder =
+        QDir(transcodedDirectory()).filePath(QStringLiteral("%1_%2x%3").arg(name).arg(row).arg(colomn));
     QDir(folder).removeRecursively();
     if (!QDir().mkpath(folder))
         return fail(EditError(EditError::Kind::directoryError));
     const QDir dir(folder);
-
-    QString source = input;
-    if (geometry->padFilter) {
-        const QString padded = dir.filePath(QStringLiteral("%1_pad.%2").arg(name, extension));
-        if (runFfmpeg({"-y", "-i", input, "-vf", *geometry->padFilter, padded}) != 0)
-            return fail(EditError(EditError::Kind::padFail));
-        source = padded;
-    }
-    report(0.25f);
 
     auto run = std::make_shared<Run>();
     run->core = shared_from_this();
@@ -184,36 +181,59 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     run->resolution = QSize(int(geometry->diameter), int(geometry->diameter));
     run->rate = rateOf(*unionData);
     run->total = row * colomn;
-    QThreadPool *const tiles = pool();
+    run->steps = run->total + (geometry->padFilter ? 1 : 0);
+    report(0.25f);
+
+    // Every tile pads and crops the input itself, so the tiles need not wait for the padded file:
+    // the pad run goes beside them on a thread of its own, and every core stays busy from the start.
+    QThreadPool *const steps = pool();
+    if (geometry->padFilter) {
+        const QStringList arguments{"-y", "-i", input, "-vf", *geometry->padFilter,
+                                    dir.filePath(QStringLiteral("%1_pad.%2").arg(name, extension))};
+        steps->reserveThread();
+        steps->startOnReservedThread(
+            [run, arguments] { finishStep(run, runFfmpeg(arguments) == 0 ? Step::padded : Step::padFailed); });
+    }
     for (qint64 r = 0; r < row; ++r) {
         for (qint64 c = 0; c < colomn; ++c) {
             const QString place = QStringLiteral("%1_%2").arg(r + 1).arg(c + 1);
-            Tile tile{source, geometry->cropFilter(r, c),
+            const QString crop = geometry->cropFilter(r, c);
+            Tile tile{input, geometry->padFilter ? *geometry->padFilter + QLatin1Char(',') + crop : crop,
                       dir.filePath(QStringLiteral("%1_%2.%3").arg(name, place, extension)),
                       dir.filePath(QStringLiteral("%1_result_%2.mp4").arg(name, place))};
-            tiles->start([run, tile] { runTile(run, tile); });
+            steps->start([run, tile] { runTile(run, tile); });
         }
     }
 }
 
 void TranscodeManager::Core::runTile(const std::shared_ptr<Run> &run, const Tile &tile)
 {
-    const bool made = runFfmpeg({"-y", "-i", tile.source, "-vf", tile.crop, tile.tile}) == 0
+    const bool made = runFfmpeg({"-y", "-i", tile.source, "-vf", tile.filter, tile.tile}) == 0
         && (!run->transcode || convert(tile.tile, tile.result, run->resolution, run->rate));
+    finishStep(run, made ? Step::tileMade : Step::tileFailed);
+}
+
+void TranscodeManager::Core::finishStep(const std::shared_ptr<Run> &run, Step step)
+{
     bool last = false;
     {
         QMutexLocker lock(&run->core->m_lock);
-        if (made) {
+        if (step == Step::tileMade) {
             ++run->done;
             if (run->progress)
                 run->progress(float(run->done) * 0.75f / float(run->total) + 0.24f);
         }
-        last = ++run->finished == run->total;
+        if (step == Step::padFailed)
+            run->padFailed = true;
+        last = ++run->finished == run->steps;
     }
     if (!last)
         return;
-    // Every tile step has ended: the counter no longer changes.
-    if (run->done == run->total) {
+    // Every step has ended: nothing changes the run any more.
+    if (run->padFailed) {
+        if (run->completion)
+            run->completion(EditError(EditError::Kind::padFail));
+    } else if (run->done == run->total) {
         if (run->progress)
             run->progress(1.0f);
         if (run->completion)

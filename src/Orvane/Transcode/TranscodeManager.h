@@ -81,11 +81,13 @@ public:
     // the given diameter; none when any size or count is below 1.
     static std::optional<CutGeometry> cutGeometry(QSize picture, qint64 row, qint64 colomn, qint64 diameter);
 
-    // Cuts the input into one tile per grid slot in a folder of its own, converting every tile
-    // to the fans' size when `transcode` is set. Returns once the tiles are queued. Progress
-    // goes 0.05, 0.25, one value per finished tile, then 1.0 on success. The completion is
-    // called exactly once: on the calling thread for failures before the tiles are queued,
-    // otherwise on a pool thread after the last tile. Callers move to the GUI thread themselves.
+    // Cuts the input into one tile per grid slot in a folder of its own (with the input padded to
+    // the union's shape beside them), converting every tile to the fans' size when `transcode` is
+    // set. Returns once the steps are queued. Progress goes 0.05, 0.25, one value per finished
+    // tile, then 1.0 on success. The completion is called exactly once: on the calling thread for
+    // wrongRowColomn, resolutionFail and directoryError, otherwise on a pool thread after the last
+    // step (padFail when the pad run failed, transcodeFail when a tile is missing). Callers move
+    // to the GUI thread themselves.
     void cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode, Progress progress,
              Completion completion);
     // The same cut started on `on` (the manager's own pool when none); the future holds the

@@ -56,6 +56,14 @@ public:
         });
     }
 
+    // As above, accepting exactly one code.
+    template <typename T>
+        requires std::derived_from<T, ResponseType> && JSONDecodable<T>
+    QFuture<T> fetch(const OrvaneAPI &target, qint64 code) const
+    {
+        return fetch<T>(target, CodeRange{code, code}, false);
+    }
+
     // The checks of fetch on a reply already received.
     template <typename T>
         requires std::derived_from<T, ResponseType> && JSONDecodable<T>

@@ -1,7 +1,5 @@
 #include "ResponseType.h"
 
-#include <cmath>
-
 qint64 JSONValueResponse::responseCode() const
 {
     return orvane::json::integer(m_value.toObject().value(QStringLiteral("code"))).value_or(-1);
@@ -19,17 +17,6 @@ std::optional<QString> JSONValueResponse::responseMessage() const
 }
 
 namespace orvane::json {
-
-std::optional<qint64> integer(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    // 2^63 itself is out of range, so the upper bound is exclusive.
-    if (std::trunc(number) != number || number < -9223372036854775808.0 || number >= 9223372036854775808.0)
-        return std::nullopt;
-    return value.toInteger();
-}
 
 std::optional<QString> optionalString(const QJsonObject &object, const QString &key)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QXJson.h"
 #include "ResponseError.h"
 
 #include <QJsonArray>
@@ -45,8 +46,6 @@ private:
 
 namespace orvane::json {
 
-// The integer a JSON number holds exactly; nothing for fractions, texts and the rest.
-std::optional<qint64> integer(const QJsonValue &value);
 // Reads an optional text field: absent or null give nothing, another type is a DecodingError.
 std::optional<QString> optionalString(const QJsonObject &object, const QString &key);
 // The value a reply's data holds under the key, or the whole data without a key; noData when

@@ -43,6 +43,31 @@ void storeString(const QString &key, const std::optional<QString> &value)
 
 } // namespace
 
+Gender genderWithRawValue(qint64 rawValue)
+{
+    switch (rawValue) {
+    case qint64(Gender::male):
+        return Gender::male;
+    case qint64(Gender::female):
+        return Gender::female;
+    default:
+        return Gender::unoknown;
+    }
+}
+
+QJsonValue encodeGender(Gender gender)
+{
+    return QJsonValue(qint64(gender));
+}
+
+Gender decodeGender(const QJsonValue &value)
+{
+    const std::optional<qint64> rawValue = json::integer(value);
+    if (!rawValue)
+        throw DecodingError(QStringLiteral("a gender is an integer"));
+    return genderWithRawValue(*rawValue);
+}
+
 User User::decode(const QJsonValue &value)
 {
     const QJsonObject object = value.toObject();

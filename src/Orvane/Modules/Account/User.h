@@ -8,6 +8,19 @@
 
 namespace orvane {
 
+// An account holder's gender as the service numbers it. Made from any number: 1 is male, 2
+// female, everything else unknown. Written to JSON as that number.
+enum class Gender : qint64 {
+    unoknown = 0,
+    male = 1,
+    female = 2,
+};
+
+Gender genderWithRawValue(qint64 rawValue);
+QJsonValue encodeGender(Gender gender);
+// A JSON integer read as above; anything but an integer is a DecodingError.
+Gender decodeGender(const QJsonValue &value);
+
 // Tells who cares that the signed-in user changed (signed in or out).
 class UserNotifier : public QObject
 {

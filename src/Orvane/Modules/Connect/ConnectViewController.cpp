@@ -21,6 +21,7 @@
 #include "Widget/Dialog/DialogWindowController.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -57,6 +58,22 @@ QProgressBar *spinner()
     bar->setFixedSize(120, 6);
     bar->hide();
     return bar;
+}
+
+// A button and the busy bar that stands in for it while its work runs share one place, as big
+// as the larger of the two, so nothing around them moves when they swap.
+QWidget *sharedSlot(QWidget *button, QWidget *busy, Qt::Alignment alignment)
+{
+    auto *slot = new QWidget;
+    auto *grid = new QGridLayout(slot);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *occupant : {button, busy}) {
+        QSizePolicy policy = occupant->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        occupant->setSizePolicy(policy);
+        grid->addWidget(occupant, 0, 0, alignment);
+    }
+    return slot;
 }
 
 void setSpinning(QProgressBar *bar, bool spinning)
@@ -190,8 +207,7 @@ void ConnectViewController::buildUI()
     auto *searchRow = new QHBoxLayout;
     searchRow->addStretch();
     searchRow->addWidget(m_searchComboBoxView);
-    searchRow->addWidget(m_btnSearchDevice);
-    searchRow->addWidget(m_circleProgress);
+    searchRow->addWidget(sharedSlot(m_btnSearchDevice, m_circleProgress, Qt::AlignLeft | Qt::AlignVCenter));
     searchRow->addStretch();
     auto *panel = new QVBoxLayout(m_connectPanel);
     panel->setSpacing(12);
@@ -199,8 +215,11 @@ void ConnectViewController::buildUI()
     panel->addWidget(m_labelDeviceList, 0, Qt::AlignHCenter);
     panel->addLayout(searchRow);
     panel->addSpacing(24);
-    panel->addWidget(m_btnConnectDevice, 0, Qt::AlignHCenter);
-    panel->addWidget(m_circleProgress2, 0, Qt::AlignHCenter);
+    panel->addWidget(sharedSlot(m_btnConnectDevice, m_circleProgress2, Qt::AlignCenter), 0, Qt::AlignHCenter);
+    // The way out after a failed search keeps its room, so its appearance moves nothing.
+    QSizePolicy errorPolicy = m_btnErrorSearch->sizePolicy();
+    errorPolicy.setRetainSizeWhenHidden(true);
+    m_btnErrorSearch->setSizePolicy(errorPolicy);
     panel->addWidget(m_btnErrorSearch, 0, Qt::AlignHCenter);
     panel->addStretch(2);
 
@@ -212,6 +231,11 @@ void ConnectViewController::buildUI()
     layout->addWidget(m_introView, 1, Qt::AlignHCenter);
     layout->addWidget(m_connectPanel, 1);
     layout->addWidget(m_labelInfo);
+
+    // The screen opens on the mode choice. Hidden from the start, the help and the device panel
+    // never count towards the window's first size, which would otherwise keep their room.
+    m_introView->hide();
+    m_connectPanel->hide();
 
     setTabOrder(m_languageBox, m_searchComboBoxView);
     setTabOrder(m_searchComboBoxView, m_btnSearchDevice);

@@ -2,11 +2,11 @@
 
 #include "CollectionContainerView.h"
 #include "Core/ContentChildDelegate.h"
-#include "Core/EmptyScreen.h"
 #include "Core/HomeViewController.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "LinearCollectionLayout.h"
+#include "MultyListViewController.h"
 #include "PlayControlView.h"
 #include "PlayListCell.h"
 #include "PlayListHeaderView.h"
@@ -1032,5 +1032,5 @@ void PlaylistViewController::multyListAction()
     NSNavigationController *navigation = orvane::navigationController(this);
     if (!navigation)
         return;
-    navigation->pushViewController(new EmptyScreen(QStringLiteral("MultyListViewController")), true);
+    navigation->pushViewController(new MultyListViewController(m_device), true);
 }

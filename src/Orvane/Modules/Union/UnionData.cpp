@@ -36,66 +36,6 @@ UnionData::UnionData(const QString &name, qint64 row, qint64 colomn, bool isTop,
 {
 }
 
-QString UnionData::name() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_name;
-}
-
-void UnionData::setName(const QString &name)
-{
-    QMutexLocker lock(&m_mutex);
-    m_name = name;
-}
-
-qint64 UnionData::row() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_row;
-}
-
-void UnionData::setRow(qint64 row)
-{
-    QMutexLocker lock(&m_mutex);
-    m_row = row;
-}
-
-qint64 UnionData::colomn() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_colomn;
-}
-
-void UnionData::setColomn(qint64 colomn)
-{
-    QMutexLocker lock(&m_mutex);
-    m_colomn = colomn;
-}
-
-bool UnionData::isTop() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_isTop;
-}
-
-void UnionData::setIsTop(bool isTop)
-{
-    QMutexLocker lock(&m_mutex);
-    m_isTop = isTop;
-}
-
-UnionGrid UnionData::devices() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_devices;
-}
-
-void UnionData::setDevices(const UnionGrid &devices)
-{
-    QMutexLocker lock(&m_mutex);
-    m_devices = devices;
-}
-
 std::shared_ptr<NetworkingDevice> UnionData::device(qint64 row, qint64 colomn) const
 {
     QMutexLocker lock(&m_mutex);
@@ -124,42 +64,6 @@ std::vector<std::shared_ptr<NetworkingDevice>> UnionData::allDevices() const
         }
     }
     return fans;
-}
-
-std::shared_ptr<NetworkingDevice> UnionData::masterDevice() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_masterDevice;
-}
-
-void UnionData::setMasterDevice(const std::shared_ptr<NetworkingDevice> &masterDevice)
-{
-    QMutexLocker lock(&m_mutex);
-    m_masterDevice = masterDevice;
-}
-
-qint64 UnionData::index() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_index;
-}
-
-void UnionData::setIndex(qint64 index)
-{
-    QMutexLocker lock(&m_mutex);
-    m_index = index;
-}
-
-QString UnionData::url() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_url;
-}
-
-void UnionData::setUrl(const QString &url)
-{
-    QMutexLocker lock(&m_mutex);
-    m_url = url;
 }
 
 QString UnionData::fileText() const

@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QMutexLocker>
 #include <QString>
 
 #include <algorithm>
@@ -55,18 +56,18 @@ public:
     UnionData(const UnionData &) = delete;
     UnionData &operator=(const UnionData &) = delete;
 
-    QString name() const;
-    void setName(const QString &name);
-    qint64 row() const;
-    void setRow(qint64 row);
+    QString name() const { return locked(&UnionData::m_name); }
+    void setName(const QString &name) { assign(&UnionData::m_name, name); }
+    qint64 row() const { return locked(&UnionData::m_row); }
+    void setRow(qint64 row) { assign(&UnionData::m_row, row); }
     // Spelled this way everywhere.
-    qint64 colomn() const;
-    void setColomn(qint64 colomn);
+    qint64 colomn() const { return locked(&UnionData::m_colomn); }
+    void setColomn(qint64 colomn) { assign(&UnionData::m_colomn, colomn); }
     // The phase of the top/bottom checkerboard of the fans.
-    bool isTop() const;
-    void setIsTop(bool isTop);
-    UnionGrid devices() const;
-    void setDevices(const UnionGrid &devices);
+    bool isTop() const { return locked(&UnionData::m_isTop); }
+    void setIsTop(bool isTop) { assign(&UnionData::m_isTop, isTop); }
+    UnionGrid devices() const { return locked(&UnionData::m_devices); }
+    void setDevices(const UnionGrid &devices) { assign(&UnionData::m_devices, devices); }
     // The fan of one slot (both from 0); none for an empty slot or one outside the grid.
     std::shared_ptr<NetworkingDevice> device(qint64 row, qint64 colomn) const;
     // Fills one slot of the grid (both from 0); a slot outside the grid is ignored.
@@ -74,14 +75,17 @@ public:
     // The fans of the grid row by row, left to right, empty slots left out.
     std::vector<std::shared_ptr<NetworkingDevice>> allDevices() const;
     // The fan that leads Wi-Fi synchronisation.
-    std::shared_ptr<NetworkingDevice> masterDevice() const;
-    void setMasterDevice(const std::shared_ptr<NetworkingDevice> &masterDevice);
+    std::shared_ptr<NetworkingDevice> masterDevice() const { return locked(&UnionData::m_masterDevice); }
+    void setMasterDevice(const std::shared_ptr<NetworkingDevice> &master)
+    {
+        assign(&UnionData::m_masterDevice, master);
+    }
     // The union's place in its store file, counted from 0; -1 for a union never stored.
-    qint64 index() const;
-    void setIndex(qint64 index);
+    qint64 index() const { return locked(&UnionData::m_index); }
+    void setIndex(qint64 index) { assign(&UnionData::m_index, index); }
     // The store file the union belongs to.
-    QString url() const;
-    void setUrl(const QString &url);
+    QString url() const { return locked(&UnionData::m_url); }
+    void setUrl(const QString &url) { assign(&UnionData::m_url, url); }
 
     // The union's block of the store file: the header line, then one line per grid row, every
     // line ending with a line feed.
@@ -94,6 +98,19 @@ public:
     MaskPlan maskInstructions(const std::shared_ptr<NetworkingDevice> &device) const;
 
 private:
+    template <typename Field>
+    Field locked(Field UnionData::*field) const
+    {
+        QMutexLocker lock(&m_mutex);
+        return this->*field;
+    }
+    template <typename Field>
+    void assign(Field UnionData::*field, const Field &value)
+    {
+        QMutexLocker lock(&m_mutex);
+        this->*field = value;
+    }
+
     MemberPosition positionLocked(const std::shared_ptr<NetworkingDevice> &device) const;
     bool isTopLocked(MemberPosition position) const;
     std::shared_ptr<NetworkingDevice> slotLocked(qint64 row, qint64 colomn) const;

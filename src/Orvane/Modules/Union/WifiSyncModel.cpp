@@ -1,30 +1,19 @@
 #include "WifiSyncModel.h"
 
+#include "QXJson.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cmath>
-
 namespace {
-
-// A JSON number that is a whole number within 64 bits (2^63 itself is out of range).
-std::optional<qint64> integerOf(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (std::trunc(number) != number || number < -9223372036854775808.0 || number >= 9223372036854775808.0)
-        return std::nullopt;
-    return qint64(number);
-}
 
 std::optional<WifiSyncModel::Slave> slaveOf(const QJsonValue &value)
 {
     const QJsonObject object = value.toObject();
     const QJsonValue sn = object.value(QLatin1String("sn"));
     const QJsonValue ip = object.value(QLatin1String("ip"));
-    const std::optional<qint64> status = integerOf(object.value(QLatin1String("status")));
+    const std::optional<qint64> status = orvane::json::integer(object.value(QLatin1String("status")));
     if (!value.isObject() || !sn.isString() || !ip.isString() || !status)
         return std::nullopt;
     return WifiSyncModel::Slave{sn.toString(), ip.toString(), *status};
@@ -39,14 +28,14 @@ std::optional<WifiSyncModel> WifiSyncModel::decode(QByteArrayView json)
         return std::nullopt;
     const QJsonObject object = document.object();
     WifiSyncModel model;
-    const std::optional<qint64> type = integerOf(object.value(QLatin1String("type")));
+    const std::optional<qint64> type = orvane::json::integer(object.value(QLatin1String("type")));
     if (!type)
         return std::nullopt;
     model.type = *type;
     // A null value counts as an absent key.
     const QJsonValue status = object.value(QLatin1String("status"));
     if (!status.isUndefined() && !status.isNull()) {
-        const std::optional<qint64> value = integerOf(status);
+        const std::optional<qint64> value = orvane::json::integer(status);
         if (!value)
             return std::nullopt;
         model.status = *value;

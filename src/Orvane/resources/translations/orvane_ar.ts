@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>هل تريد حذف قائمة التشغيل هذه؟</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>يمكن حذف أول 256 ملفًا مخزنًا فقط واحدًا تلو الآخر؛ امسح القائمة لإزالة الباقي</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>التفاصيل</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>توصيل الجهاز بالشبكة</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>إيقاف طارئ</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>معيّن</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>شكل</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>سمكة</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>حلقة</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>حلقات</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>حفظ</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>بحث</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>تحديد الكل</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>تابع</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>يجب ألا يحتوي الاسم على ( ) &amp; ' ` ; أو فواصل</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>يجب ألا يحتوي الاسم على ( ) &amp; ' ` ; # أو فواصل أو فواصل أسطر</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

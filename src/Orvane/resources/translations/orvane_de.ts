@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>Diese Wiedergabeliste löschen?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>Nur die ersten 256 gespeicherten Dateien können einzeln gelöscht werden; leeren Sie die Liste, um die übrigen zu entfernen</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Details</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Gerät mit dem Netzwerk verbinden</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Not-Aus</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Figur</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Speichern</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Slave</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>Der Name darf weder ( ) &amp; ' ` ; noch Kommas enthalten</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>Der Name darf weder ( ) &amp; ' ` ; # noch Kommas oder Zeilenumbrüche enthalten</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

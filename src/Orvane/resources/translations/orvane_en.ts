@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>Delete this play list?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Connect the device to the network</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Emergency stop</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Diamond</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Fish</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Save</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Search</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Select all</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Slave</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>The name must not contain ( ) &amp; ' ` ; or commas</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

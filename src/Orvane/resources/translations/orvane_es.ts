@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>¿Eliminar esta lista de reproducción?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>Solo los primeros 256 archivos guardados se pueden eliminar uno a uno; vacíe la lista para quitar los demás</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Detalle</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Conectar el dispositivo a la red</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Parada de emergencia</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Figura</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Pez</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Bucle</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Anillo</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Guardar</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Buscar</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Esclavo</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>El nombre no puede contener ( ) &amp; ' ` ; ni comas</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>El nombre no puede contener ( ) &amp; ' ` ; # comas ni saltos de línea</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

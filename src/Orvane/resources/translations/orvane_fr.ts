@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>Supprimer cette liste de lecture ?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>Seuls les 256 premiers fichiers enregistrés peuvent être supprimés un par un ; videz la liste pour retirer les autres</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Connecter l'appareil au réseau</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Arrêt d'urgence</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Poisson</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Anneau</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Enregistrer</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Rechercher</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Esclave</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>Le nom ne doit pas contenir ( ) &amp; ' ` ; ni de virgules</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>Le nom ne doit pas contenir ( ) &amp; ' ` ; # de virgules ni de sauts de ligne</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

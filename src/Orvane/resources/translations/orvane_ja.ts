@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>この再生リストを削除しますか？</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>個別に削除できるのは保存されている最初の256個のファイルだけです。残りを削除するにはリストをクリアしてください</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>詳細</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>デバイスをネットワークに接続</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>緊急停止</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>ダイヤ</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>図形</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>魚</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>リング</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>保存</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>検索</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>すべて選択</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>スレーブ</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>名前に ( ) &amp; ' ` ; やカンマは使用できません</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>名前に ( ) &amp; ' ` ; # 、カンマ、改行は使用できません</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>Eliminar esta lista de reprodução?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>Só os primeiros 256 ficheiros guardados podem ser eliminados um a um; limpe a lista para remover os restantes</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Detalhe</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Ligar o dispositivo à rede</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Paragem de emergência</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Losango</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Figura</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Peixe</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Anel</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Guardar</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Procurar</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Secundário</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>O nome não pode conter ( ) &amp; ' ` ; nem vírgulas</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>O nome não pode conter ( ) &amp; ' ` ; # vírgulas nem quebras de linha</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

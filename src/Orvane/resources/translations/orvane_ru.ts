@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>Удалить этот список воспроизведения?</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>По одному можно удалить только первые 256 сохранённых файлов; очистите список, чтобы удалить остальные</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>Подробно</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>Подключить устройство к сети</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>Аварийная остановка</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>Ромб</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>Фигура</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>Рыба</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>Петля</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>Кольцо</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>Сохранить</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>Поиск</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>Выбрать все</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>Ведомый</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>Имя не должно содержать ( ) &amp; ' ` ; и запятых</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>Имя не должно содержать ( ) &amp; ' ` ; # запятые или переводы строк</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>确定删除此播放列表吗？</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>只能逐个删除前 256 个已存储的文件；要删除其余文件，请清空列表</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>设备联网</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>紧急停止</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>菱形</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>图形</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>鱼</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>循环</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>圆环</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>保存</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>搜索</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>全选</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>从机</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>名称不能包含 ( ) &amp; ' ` ; 或逗号</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>名称不能包含 ( ) &amp; ' ` ; #、逗号或换行</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

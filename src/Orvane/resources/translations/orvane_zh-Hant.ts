@@ -239,6 +239,14 @@
         <source>Delete this play list?</source>
         <translation>確定刪除此播放清單嗎？</translation>
     </message>
+    <message id="ov_delete_row_out_of_range">
+        <source>Only the first 256 stored files can be deleted one by one; clear the list to remove the others</source>
+        <translation>只能逐一刪除前 256 個已儲存的檔案；要刪除其餘檔案，請清空清單</translation>
+    </message>
+    <message id="ov_detail">
+        <source>Detail</source>
+        <translation>詳情</translation>
+    </message>
     <message id="ov_device_conn_net">
         <source>Connect the device to the network</source>
         <translation>裝置連網</translation>
@@ -495,6 +503,26 @@
         <source>Emergency stop</source>
         <translation>緊急停止</translation>
     </message>
+    <message id="ov_sample_diamond">
+        <source>Diamond</source>
+        <translation>菱形</translation>
+    </message>
+    <message id="ov_sample_figure">
+        <source>Figure</source>
+        <translation>圖形</translation>
+    </message>
+    <message id="ov_sample_fish">
+        <source>Fish</source>
+        <translation>魚</translation>
+    </message>
+    <message id="ov_sample_loop">
+        <source>Loop</source>
+        <translation>循環</translation>
+    </message>
+    <message id="ov_sample_ring">
+        <source>Ring</source>
+        <translation>圓環</translation>
+    </message>
     <message id="ov_save">
         <source>Save</source>
         <translation>儲存</translation>
@@ -518,6 +546,10 @@
     <message id="ov_search">
         <source>Search</source>
         <translation>搜尋</translation>
+    </message>
+    <message id="ov_select_all">
+        <source>Select all</source>
+        <translation>全選</translation>
     </message>
     <message id="ov_server_conn">
         <source>Server</source>
@@ -560,8 +592,8 @@
         <translation>從機</translation>
     </message>
     <message id="ov_spec_chars_tip">
-        <source>The name must not contain ( ) &amp; ' ` ; or commas</source>
-        <translation>名稱不能包含 ( ) &amp; ' ` ; 或逗號</translation>
+        <source>The name must not contain ( ) &amp; ' ` ; # commas or line breaks</source>
+        <translation>名稱不能包含 ( ) &amp; ' ` ; #、逗號或換行</translation>
     </message>
     <message id="ov_speed_fast">
         <source>Fast</source>

@@ -1,0 +1,151 @@
+#include "MultyListCell.h"
+
+#include "CoverBox.h"
+#include "Core/Utils.h"
+#include "QXButton.h"
+#include "QXColor.h"
+#include "QXDevice.h"
+#include "QXInsSocket.h"
+#include "QXView.h"
+#include "Widget/ScreenParts.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+
+using orvane::screen::localized;
+
+MultyListCell::MultyListCell(QWidget *parent)
+    : MouseTrackingCell(parent)
+    , m_coverView(new CoverBox(this))
+    , m_indexLabel(qxkit::label({}, qxkit::globalTextColor()))
+    , m_nameLabel(qxkit::label({}, qxkit::globalTextColor()))
+    , m_markLabel(orvane::screen::headingLabel("ov_using"))
+    , m_useBtn(orvane::screen::barButton("ov_use"))
+    , m_detailBtn(orvane::screen::barButton("ov_detail"))
+    , m_deleteBtn(new QToolButton)
+{
+    m_coverView->hide();
+    m_indexLabel->setMinimumWidth(36);
+    m_markLabel->setObjectName(QStringLiteral("markLabel"));
+    qxkit::setBorderColor(m_useBtn, QColor(Qt::lightGray));
+    qxkit::setBorderWidth(m_useBtn, 1.0);
+    m_useBtn->setFixedWidth(int(kDetailLeading - 2 * kCurrentDetailLeading));
+    m_deleteBtn->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
+    m_deleteBtn->setAutoRaise(true);
+    m_deleteBtn->setFocusPolicy(Qt::StrongFocus);
+    qxkit::setToolTipKey(m_deleteBtn, QStringLiteral("ov_confirm_delete"));
+    m_deleteBtn->setAccessibleName(m_deleteBtn->toolTip());
+
+    // Detail sits 90 from the start of the operations, or in the place of Use when it is hidden.
+    auto *operations = new QHBoxLayout;
+    operations->setContentsMargins(int(kCurrentDetailLeading), 0, 0, 0);
+    operations->setSpacing(int(kCurrentDetailLeading));
+    operations->addWidget(m_useBtn);
+    operations->addWidget(m_detailBtn);
+    operations->addWidget(m_deleteBtn);
+    operations->addStretch(1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 0, 12, 0);
+    layout->setSpacing(12);
+    layout->addWidget(m_indexLabel);
+    layout->addWidget(m_nameLabel, 1);
+    layout->addWidget(m_markLabel);
+    layout->addLayout(operations, 1);
+    setMinimumHeight(40);
+
+    connect(m_useBtn, &QPushButton::clicked, this, &MultyListCell::useAction);
+    connect(m_detailBtn, &QPushButton::clicked, this, &MultyListCell::detailAction);
+    connect(m_deleteBtn, &QToolButton::clicked, this, &MultyListCell::deleteAction);
+}
+
+void MultyListCell::configure(qint64 index, const QString &name, bool isCurrent, bool isDefault)
+{
+    m_index = index;
+    m_indexLabel->setText(QString::number(index + 1));
+    m_nameLabel->setText(name);
+    m_markLabel->setVisible(isCurrent);
+    m_useBtn->setHidden(isCurrent);
+    m_deleteBtn->setHidden(isCurrent || isDefault);
+    m_useBtn->setAccessibleDescription(name);
+    m_detailBtn->setAccessibleDescription(name);
+    m_deleteBtn->setAccessibleDescription(name);
+}
+
+qreal MultyListCell::detailLeading() const
+{
+    return m_useBtn->isHidden() ? kCurrentDetailLeading : kDetailLeading;
+}
+
+void MultyListCell::useAction()
+{
+    const qint64 index = m_index;
+    const std::shared_ptr<QXDevice> record = currentDevice();
+    const std::function<void(qint64)> changed = m_listChangeAction;
+    const orvane::screen::Poster post = orvane::screen::poster(QCoreApplication::instance());
+    insSocket()->sendInsWithType(
+        QXInsCode::useList, qint16(index),
+        [record, changed, post, index](const QXOperationRef &, qint64, const QVariant &) {
+            post([record, changed, index] {
+                if (record)
+                    record->editStatus([index](QXDeviceStatus &status) { status.setListIndex(index); });
+                if (changed)
+                    changed(index);
+            });
+        },
+        nullptr);
+}
+
+void MultyListCell::detailAction()
+{
+    if (m_listDetailAction)
+        m_listDetailAction(m_index);
+}
+
+void MultyListCell::deleteAction()
+{
+    Utils *utils = Utils::shareInstance();
+    utils->showDialogWithType(
+        Utils::DialogType::ensure, localized("ov_delete_list_ensure"), this,
+        [this, utils] {
+            utils->clickToOK();
+            deleteList();
+        },
+        [utils] { utils->clickToCancel(); });
+}
+
+void MultyListCell::deleteList()
+{
+    // The row may be made again before the fan answers: the report goes by the index it was
+    // sent for, to the block of that moment.
+    const qint64 index = m_index;
+    const std::function<void(qint64)> deleted = m_listDeleteAction;
+    const orvane::screen::Poster post = orvane::screen::poster(QCoreApplication::instance());
+    insSocket()->sendInsWithType(
+        QXInsCode::deleteList, qint16(index),
+        [deleted, post, index](const QXOperationRef &, qint64, const QVariant &) {
+            if (deleted)
+                post([deleted, index] { deleted(index); });
+        },
+        nullptr);
+}
+
+void MultyListCell::mouseEntered()
+{
+    m_coverView->show();
+    m_coverView->lower();
+}
+
+void MultyListCell::mouseExited()
+{
+    m_coverView->hide();
+}
+
+void MultyListCell::resizeEvent(QResizeEvent *event)
+{
+    MouseTrackingCell::resizeEvent(event);
+    m_coverView->setGeometry(rect());
+}

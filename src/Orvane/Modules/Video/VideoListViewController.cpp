@@ -1,0 +1,399 @@
+#include "VideoListViewController.h"
+
+#include "Core/NSNavigationController.h"
+#include "Core/Utils.h"
+#include "Modules/Playlist/PlayListEditViewController.h"
+#include "QXButton.h"
+#include "QXFileSocket.h"
+#include "QXInsSocket.h"
+#include "QXLog.h"
+#include "QXProgressView.h"
+#include "QXStoredListText.h"
+#include "SupportedFileTypes.h"
+#include "VideoListCell.h"
+#include "Widget/Panel/FilePanel.h"
+#include "Widget/Rows/RowColumnView.h"
+#include "Widget/ScreenParts.h"
+#include "Widget/UploadBatch.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using orvane::screen::localized;
+
+VideoListViewController::VideoListViewController(std::shared_ptr<NetworkingDevice> device, QWidget *parent)
+    : BaseViewController(parent)
+    , m_device(std::move(device))
+{
+    setObjectName(QStringLiteral("VideoListViewController"));
+    loadViewIfNeeded();
+}
+
+VideoListViewController::~VideoListViewController() = default;
+
+void VideoListViewController::initUI()
+{
+    buildLayout();
+    m_sureBtn->hide();
+    m_uploadProgress->hide();
+    connect(m_backBtn, &QPushButton::clicked, this, &VideoListViewController::backAction);
+    connect(m_sureBtn, &QPushButton::clicked, this, &VideoListViewController::sureAction);
+    connect(m_refreshBtn, &QPushButton::clicked, this, &VideoListViewController::refreshAction);
+    connect(m_clearBtn, &QPushButton::clicked, this, &VideoListViewController::clearAction);
+    connect(m_addBtn, &QPushButton::clicked, this, &VideoListViewController::addAction);
+    connect(m_checkBox, &QCheckBox::clicked, this, &VideoListViewController::checkAction);
+}
+
+void VideoListViewController::buildLayout()
+{
+    m_infoLabel = orvane::screen::titleLabel("ov_video_list");
+    m_backBtn = orvane::screen::backButton();
+    m_sureBtn = orvane::screen::barButton("ov_confirm");
+    m_refreshBtn = orvane::screen::barButton("ov_refresh");
+    m_clearBtn = orvane::screen::barButton("ov_clear");
+    m_addBtn = orvane::screen::barButton("ov_add");
+    QVBoxLayout *layout = orvane::screen::screenColumn(this, m_backBtn, m_infoLabel,
+                                                       {m_sureBtn, m_refreshBtn, m_clearBtn, m_addBtn});
+
+    m_checkBox = new QCheckBox;
+    m_checkBox->setObjectName(QStringLiteral("checkBox"));
+    m_checkBox->setAccessibleName(localized("ov_select_all"));
+    m_checkBox->setToolTip(m_checkBox->accessibleName());
+    // The headings stand over the columns of the rows (VideoListCell): box, number, name, size.
+    QLabel *sizeHeading = orvane::screen::headingLabel("ov_file_size");
+    sizeHeading->setMinimumWidth(90);
+    auto *heading = new QHBoxLayout;
+    heading->setContentsMargins(12, 0, 12, 0);
+    heading->setSpacing(12);
+    heading->addWidget(m_checkBox);
+    heading->addSpacing(36 + 12);
+    heading->addWidget(orvane::screen::headingLabel("ov_file_name"), 1);
+    heading->addWidget(sizeHeading);
+    heading->addWidget(orvane::screen::headingLabel("ov_operation"));
+
+    m_listTable = new RowColumnView(kRowHeight);
+    m_listTable->setObjectName(QStringLiteral("listTable"));
+    m_listTable->setAccessibleName(localized("ov_video_list"));
+    m_listTable->setRowCount([this] { return int(m_videoLists.size()); });
+    m_listTable->setRowMaker([this](int row) { return makeRow(row); });
+
+    m_uploadProgress = new QXProgressView;
+    m_uploadProgress->setObjectName(QStringLiteral("uploadProgress"));
+    m_uploadProgress->setMinimumHeight(24);
+    m_hideProgressTimer = new QTimer(this);
+    m_hideProgressTimer->setSingleShot(true);
+    m_hideProgressTimer->setInterval(kProgressHideDelayMs);
+    connect(m_hideProgressTimer, &QTimer::timeout, m_uploadProgress, &QWidget::hide);
+
+    layout->addLayout(heading);
+    layout->addWidget(m_listTable, 1);
+    layout->addWidget(m_uploadProgress);
+}
+
+void VideoListViewController::initSocket()
+{
+    BaseViewController::initSocket();
+    m_selectedList.clear();
+    reloadData();
+    m_checkBox->setChecked(false);
+    loadVideoList();
+}
+
+void VideoListViewController::configWithData(const QVariantMap &data)
+{
+    const QVariant selecting = data.value(QStringLiteral("isSelecting"));
+    if (selecting.typeId() != QMetaType::Bool)
+        return;
+    m_isSelecting = selecting.toBool();
+    m_sureBtn->setVisible(m_isSelecting);
+}
+
+void VideoListViewController::showInfo(const QString &text)
+{
+    utils()->showDialogWithType(Utils::DialogType::info, text, nullptr);
+}
+
+// --- Reading ---
+
+void VideoListViewController::refreshAction()
+{
+    loadVideoList();
+}
+
+void VideoListViewController::loadVideoList()
+{
+    m_refreshBtn->setEnabled(false);
+    m_selectedList.clear();
+    const orvane::screen::Poster post = orvane::screen::poster(this);
+    insSocket()->fetchVideoListWithSuccess(
+        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+            post([this, payload] { parseVideoList(payload); });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &) {
+            QXLOG(QStringLiteral("FetchVideoListFail!"));
+            post([this] { m_refreshBtn->setEnabled(true); });
+        });
+}
+
+void VideoListViewController::parseVideoList(const QVariant &payload)
+{
+    m_refreshBtn->setEnabled(true);
+    if (payload.typeId() != QMetaType::QString)
+        return;
+    m_videoLists = QXStoredListText::analyzeVideoList(payload.toString());
+    reloadData();
+}
+
+// --- Rows and ticking ---
+
+void VideoListViewController::reloadData()
+{
+    m_listTable->reloadData();
+}
+
+VideoListCell *VideoListViewController::cellAt(int row) const
+{
+    return qobject_cast<VideoListCell *>(m_listTable->rowAt(row));
+}
+
+QWidget *VideoListViewController::makeRow(int row)
+{
+    const QXQFileInfoRef &entry = m_videoLists.at(row);
+    auto *cell = new VideoListCell;
+    cell->config(entry->fileName(), entry->fileSize(), row, m_selectedList.contains(entry));
+    cell->setItemCheckAction([this](int index, bool checked) { itemCheck(index, checked); });
+    // The confirmation runs a modal wait, and the rows are made again after a delete: the
+    // question is asked from the event loop, never from inside the row's own click.
+    cell->setItemDeleteAction([this](int index) {
+        QMetaObject::invokeMethod(this, [this, index] { askToDelete(index); }, Qt::QueuedConnection);
+    });
+    return cell;
+}
+
+void VideoListViewController::itemCheck(int row, bool checked)
+{
+    if (row < 0 || row >= m_videoLists.size())
+        return;
+    const QXQFileInfoRef &entry = m_videoLists.at(row);
+    if (checked && !m_selectedList.contains(entry))
+        m_selectedList.append(entry);
+    else if (!checked)
+        m_selectedList.removeOne(entry);
+}
+
+void VideoListViewController::checkAction()
+{
+    m_selectedList.clear();
+    if (m_checkBox->isChecked())
+        m_selectedList = m_videoLists;
+    reloadData();
+}
+
+// --- Deleting and clearing ---
+
+void VideoListViewController::askToDelete(int row)
+{
+    m_deleteIndex = row;
+    if (row > kLastDeletableRow) {
+        showInfo(localized("ov_delete_row_out_of_range"));
+        return;
+    }
+    utils()->showDialogWithType(
+        Utils::DialogType::ensure, localized("ov_delete_file_ensure"), this,
+        [this] {
+            utils()->clickToOK();
+            deleteItem();
+        },
+        [this] { utils()->clickToCancel(); });
+}
+
+void VideoListViewController::deleteItem()
+{
+    if (m_deleteIndex < 0 || m_deleteIndex >= m_videoLists.size() || m_deleteIndex > kLastDeletableRow)
+        return;
+    m_pendingDeletes.append(m_videoLists.at(m_deleteIndex));
+    if (m_pendingDeletes.size() == 1)
+        sendNextDelete();
+}
+
+void VideoListViewController::sendNextDelete()
+{
+    // The fan names files by their row: a delete is sent only when the one before it has been
+    // answered, with the row its file has then, and its answer removes that very file.
+    while (!m_pendingDeletes.isEmpty()) {
+        const QXQFileInfoRef entry = m_pendingDeletes.first();
+        const qsizetype row = m_videoLists.indexOf(entry);
+        if (row < 0 || row > kLastDeletableRow) {
+            m_pendingDeletes.removeFirst();
+            continue;
+        }
+        const orvane::screen::Poster post = orvane::screen::poster(this);
+        const auto answered = [this, post, entry](bool deleted) {
+            post([this, entry, deleted] {
+                m_pendingDeletes.removeOne(entry);
+                if (deleted) {
+                    m_selectedList.removeOne(entry);
+                    if (m_videoLists.removeOne(entry))
+                        reloadData();
+                }
+                sendNextDelete();
+            });
+        };
+        insSocket()->sendInsWithType(
+            QXInsCode::deleteItem, {1, quint8(row)},
+            [answered](const QXOperationRef &, qint64, const QVariant &) { answered(true); },
+            [answered](const QXOperationRef &, qint64, const QVariant &) { answered(false); });
+        return;
+    }
+}
+
+void VideoListViewController::clearAction()
+{
+    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_clear_list_tip"), [this](int answer) {
+        if (answer == Utils::clickOK)
+            clearItem();
+    });
+}
+
+void VideoListViewController::clearItem()
+{
+    const std::shared_ptr<QXInsSocket> socket = insSocket();
+    socket->setReadTimeout(kClearReadTimeout);
+    const orvane::screen::Poster post = orvane::screen::poster(this);
+    socket->sendInsWithType(
+        QXInsCode::clearList, {1, 0},
+        [this, post, socket](const QXOperationRef &, qint64, const QVariant &) {
+            socket->setReadTimeout(kReadTimeout);
+            post([this] {
+                m_selectedList.clear();
+                m_videoLists.clear();
+                reloadData();
+            });
+        },
+        [socket](const QXOperationRef &, qint64, const QVariant &) { socket->setReadTimeout(kReadTimeout); });
+}
+
+// --- Uploading ---
+
+QStringList VideoListViewController::splitFileName(const QString &path)
+{
+    QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    name.remove(QLatin1Char(' '));
+    QStringList pieces = name.split(QLatin1Char('.'));
+    if (pieces.size() >= 3) {
+        const QString extension = pieces.takeLast();
+        return {pieces.join(QLatin1Char('.')), extension};
+    }
+    return pieces;
+}
+
+QList<QXFileRef> VideoListViewController::makeUploadFiles(const QStringList &paths)
+{
+    QList<QXFileRef> files;
+    for (const QString &path : paths) {
+        const QString baseName = splitFileName(QXPlayListText::cleanUploadName(QFileInfo(path).fileName())).value(0);
+        const QString stored = baseName + QStringLiteral(".mp4");
+        const bool listed = std::any_of(m_videoLists.cbegin(), m_videoLists.cend(),
+                                        [&](const QXQFileInfoRef &entry) { return entry->fileName() == stored; });
+        if (listed) {
+            showInfo(localized("ov_file_name_duplicate") + QLatin1Char(':') + stored);
+            continue;
+        }
+        files.append(std::make_shared<QXFile>(path, baseName));
+    }
+    return files;
+}
+
+void VideoListViewController::addAction()
+{
+    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
+        showInfo(localized("ov_wait_for_upload"));
+        return;
+    }
+    orvane::panel::OpenOptions options;
+    options.allowsMultipleSelection = true;
+    options.nameFilters = {orvane::supportedFileFilter()};
+    QPointer<VideoListViewController> self(this);
+    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
+        if (!self || paths.isEmpty())
+            return;
+        // Out of the panel's own signal: the duplicate test may show dialogs.
+        QMetaObject::invokeMethod(self, [self, paths] { self->uploadFiles(paths); }, Qt::QueuedConnection);
+    });
+}
+
+void VideoListViewController::uploadFiles(const QStringList &paths)
+{
+    const QList<QXFileRef> files = makeUploadFiles(paths);
+    auto batch = std::make_shared<UploadBatch>(int(files.size()));
+    const orvane::screen::Poster post = orvane::screen::poster(this);
+    fileSocket()->sendFiles(
+        files,
+        [this, post, batch](bool ready, const QString &path) {
+            if (!ready)
+                post([this, batch, path] { startFileTurn(batch, path); });
+        },
+        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+            const float progress = payload.toFloat();
+            post([this, progress] { m_uploadProgress->setProgress(progress); });
+        },
+        [this, post, batch](const QXOperationRef &, qint64, const QVariant &payload) {
+            post([this, batch, payload] { finishFile(batch, true, payload); });
+        },
+        [this, post, batch](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("Upload failed: %1").arg(code));
+            post([this, batch] { finishFile(batch, false, {}); });
+        });
+}
+
+void VideoListViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
+{
+    batch->fileStarted();
+    m_hideProgressTimer->stop();
+    m_uploadProgress->setHideProgressLabel(false);
+    m_uploadProgress->setProgress(0);
+    m_uploadProgress->setText(path);
+    m_uploadProgress->show();
+}
+
+void VideoListViewController::finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded,
+                                         const QVariant &payload)
+{
+    if (const QXFileRef file = payload.value<QXFileRef>()) {
+        const QVariantMap information = file->information();
+        m_videoLists.append(std::make_shared<QXQFileInfo>(information.value(QStringLiteral("name")).toString(),
+                                                          information.value(QStringLiteral("size")).toString(),
+                                                          information.value(QStringLiteral("times")).toString()));
+        reloadData();
+    }
+    if (!batch->fileFinished(succeeded))
+        return;
+    m_uploadProgress->setProgress(0);
+    m_uploadProgress->setText(localized(succeeded ? "ov_add_file_success" : "ov_add_file_fail"));
+    if (succeeded)
+        m_uploadProgress->setHideProgressLabel(true);
+    m_hideProgressTimer->start();
+}
+
+// --- Leaving ---
+
+void VideoListViewController::sureAction()
+{
+    if (!m_isSelecting)
+        return;
+    auto *editor = qobject_cast<PlayListEditViewController *>(orvane::previewsVC(this));
+    if (!editor)
+        return;
+    editor->configData({{QStringLiteral("appendList"), QVariant::fromValue(m_selectedList)}});
+    backAction();
+}
+
+void VideoListViewController::backAction()
+{
+    if (NSNavigationController *navigation = orvane::navigationController(this))
+        navigation->popViewControllerAnimated(true);
+}

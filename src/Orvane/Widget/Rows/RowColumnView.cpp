@@ -1,0 +1,185 @@
+#include "RowColumnView.h"
+
+#include "CollectionDataSource.h"
+#include "LinearCollectionLayout.h"
+#include "LinearCollectionLayoutDelegate.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+class RowColumnView::Rows : public CollectionDataSource, public LinearCollectionLayoutDelegate
+{
+public:
+    explicit Rows(RowColumnView *view) : m_view(view) {}
+
+    int numberOfItemsInSection(int) override { return count ? std::max(0, count()) : 0; }
+    QWidget *itemForIndexPath(const CollectionIndexPath &indexPath) override
+    {
+        QWidget *row = maker ? maker(indexPath.item) : nullptr;
+        if (!row)
+            row = new QWidget;
+        row->installEventFilter(m_view);
+        return row;
+    }
+    QSizeF sizeForItem(CollectionView *, const LinearCollectionLayout *layout, const CollectionIndexPath &) override
+    {
+        return {layout->itemWidth(), m_view->rowHeight()};
+    }
+    std::optional<qreal> rowSpacingForSection(CollectionView *, const LinearCollectionLayout *, int) override
+    {
+        return 0.0;
+    }
+
+    std::function<int()> count;
+    std::function<QWidget *(int)> maker;
+
+private:
+    RowColumnView *m_view;
+};
+
+RowColumnView::RowColumnView(qreal rowHeight, QWidget *parent)
+    : CollectionContainerView(parent)
+    , m_rowHeight(rowHeight)
+    , m_rows(std::make_unique<Rows>(this))
+{
+    auto *layout = new LinearCollectionLayout(1);
+    layout->setRowSpacing(0);
+    layout->setColumnSpacing(0);
+    setCollectionViewLayout(layout);
+    setDataSource(m_rows.get());
+    setDelegate(m_rows.get());
+    setFrameShape(QFrame::NoFrame);
+    viewport()->installEventFilter(this);
+}
+
+RowColumnView::~RowColumnView()
+{
+    setDataSource(nullptr);
+    setDelegate(nullptr);
+}
+
+void RowColumnView::setRowCount(std::function<int()> count)
+{
+    m_rows->count = std::move(count);
+}
+
+void RowColumnView::setRowMaker(std::function<QWidget *(int)> maker)
+{
+    m_rows->maker = std::move(maker);
+}
+
+QWidget *RowColumnView::rowAt(int row) const
+{
+    return row >= 0 ? itemAtIndexPath({0, row}) : nullptr;
+}
+
+void RowColumnView::setMoveAction(std::function<void(int, int)> move)
+{
+    m_move = std::move(move);
+    viewport()->setAcceptDrops(bool(m_move));
+}
+
+QByteArray RowColumnView::writeRow(int row)
+{
+    return QByteArray::number(row);
+}
+
+bool RowColumnView::acceptDrop(const QByteArray &payload, int row)
+{
+    const int count = m_rows->numberOfItemsInSection(0);
+    bool isNumber = false;
+    const int from = payload.toInt(&isNumber);
+    if (!m_move || !isNumber || from < 0 || from >= count || row < 0 || row > count)
+        return false;
+    const int to = from < row ? row - 1 : row;
+    if (to != from)
+        m_move(from, to);
+    return true;
+}
+
+int RowColumnView::dropRowAt(const QPoint &contentPosition) const
+{
+    const int row = int((contentPosition.y() + m_rowHeight / 2) / m_rowHeight);
+    return std::clamp(row, 0, m_rows->numberOfItemsInSection(0));
+}
+
+bool RowColumnView::isOwnRow(const QObject *object) const
+{
+    const auto *widget = qobject_cast<const QWidget *>(object);
+    return widget && widget->parentWidget() == this->widget();
+}
+
+void RowColumnView::startDrag(QWidget *rowWidget)
+{
+    const int count = m_rows->numberOfItemsInSection(0);
+    for (int row = 0; row < count; ++row) {
+        if (rowAt(row) != rowWidget)
+            continue;
+        auto *mime = new QMimeData;
+        mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
+        auto *drag = new QDrag(rowWidget);
+        drag->setMimeData(mime);
+        drag->setPixmap(rowWidget->grab().scaledToHeight(int(m_rowHeight / 2)));
+        drag->exec(Qt::MoveAction);
+        return;
+    }
+}
+
+bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewport()) {
+        switch (event->type()) {
+        case QEvent::Resize: {
+            // One column across the whole list.
+            auto *layout = static_cast<LinearCollectionLayout *>(collectionViewLayout());
+            const qreal width = std::max(1, viewport()->width());
+            if (!qFuzzyCompare(layout->itemWidth(), width))
+                layout->setItemWidth(width);
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (m_move && isOwnRow(drag->source()) && drag->mimeData()->hasFormat(QString::fromLatin1(kRowMimeType)))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            const QPoint position = widget()->mapFrom(viewport(), drop->position().toPoint());
+            if (isOwnRow(drop->source())
+                && acceptDrop(drop->mimeData()->data(QString::fromLatin1(kRowMimeType)), dropRowAt(position)))
+                drop->acceptProposedAction();
+            else
+                drop->ignore();
+            return true;
+        }
+        default:
+            break;
+        }
+        return CollectionContainerView::eventFilter(watched, event);
+    }
+    if (!m_move || !isOwnRow(watched))
+        return CollectionContainerView::eventFilter(watched, event);
+    auto *row = static_cast<QWidget *>(watched);
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_dragStart = static_cast<QMouseEvent *>(event)->position().toPoint();
+        m_pressedRow = row;
+    } else if (event->type() == QEvent::MouseMove) {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (m_pressedRow == row && move->buttons().testFlag(Qt::LeftButton)
+            && (move->position().toPoint() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+            m_pressedRow = nullptr;
+            startDrag(row);
+            return true;
+        }
+    }
+    return CollectionContainerView::eventFilter(watched, event);
+}

@@ -1,0 +1,91 @@
+#include "ScreenParts.h"
+
+#include "QXButton.h"
+#include "QXColor.h"
+#include "QXView.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orvane::screen {
+
+QString localized(const char *key)
+{
+    return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+QXButton *barButton(const char *key)
+{
+    auto *button = new QXButton;
+    qxkit::setInternationalKey(button, QString::fromLatin1(key));
+    button->setAccessibleName(button->text());
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QXButton *backButton()
+{
+    QXButton *button = barButton("ov_back");
+    qxkit::setBorderColor(button, QColor(Qt::lightGray));
+    qxkit::setBorderWidth(button, 1.0);
+    return button;
+}
+
+QLabel *headingLabel(const char *key)
+{
+    QLabel *label = qxkit::label({}, qxkit::globalTextColor());
+    qxkit::setInternationalKey(label, QString::fromLatin1(key));
+    return label;
+}
+
+QLabel *titleLabel(const char *key)
+{
+    QLabel *label = headingLabel(key);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+void applyScreenLook(QWidget *screen)
+{
+    screen->setPalette(qxkit::darkPalette());
+    screen->setAutoFillBackground(true);
+}
+
+QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const QList<QXButton *> &buttons,
+                          QWidget *middle)
+{
+    applyScreenLook(screen);
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(10);
+    bar->addWidget(back);
+    bar->addWidget(title, middle ? 0 : 1);
+    if (middle)
+        bar->addWidget(middle, 1);
+    for (QXButton *button : buttons)
+        bar->addWidget(button);
+    auto *column = new QVBoxLayout(screen);
+    column->setContentsMargins(16, 12, 16, 12);
+    column->setSpacing(8);
+    column->addLayout(bar);
+    return column;
+}
+
+Poster poster(QObject *context)
+{
+    QPointer<QObject> guard(context);
+    return [guard](std::function<void()> function) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard, function = std::move(function)] {
+                if (guard)
+                    function();
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+} // namespace orvane::screen

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+#include <QList>
+
+class QLabel;
+class QObject;
+class QVBoxLayout;
+class QWidget;
+class QXButton;
+
+// Pieces the list screens (videos, play lists, the list of play lists) are built from.
+namespace orvane::screen {
+
+// The localised text of an "ov_" key.
+QString localized(const char *key);
+// A bar button showing the key's text, reachable by keyboard, named for screen readers.
+QXButton *barButton(const char *key);
+// The back button: a bar button with a light grey border.
+QXButton *backButton();
+// A title or column heading showing the key's text.
+QLabel *headingLabel(const char *key);
+// A screen's title: the key's text in bold.
+QLabel *titleLabel(const char *key);
+// Gives the screen its dark look.
+void applyScreenLook(QWidget *screen);
+// Gives the screen its look and its column: a bar of the back button, the title, an optional
+// widget taking the free width (the title takes it otherwise) and the buttons, in that order.
+// The screen adds the rest below the bar.
+QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const QList<QXButton *> &buttons,
+                          QWidget *middle = nullptr);
+
+// Made on the GUI thread, callable from any thread: runs a function on the GUI thread unless
+// `context` is gone by then.
+using Poster = std::function<void(std::function<void()>)>;
+Poster poster(QObject *context);
+
+} // namespace orvane::screen
