@@ -130,12 +130,16 @@ TEST_F(Upload, AConversionThatFailsUploadsNothingAndLetsItsSheetClose)
     junk.close();
     uploader(unionOf(1, 1)).cutAndUploadAction(junk.fileName());
     uploader(unionOf(1, 1)).uploadSameAction(junk.fileName());
-    for (const QPointer<QDialog> &shown : {presenter.presented().value(0), presenter.presented().value(1)}) {
-        auto *sheet = qobject_cast<MultyProgressDialogController *>(shown.data());
+    QList<MultyProgressDialogController *> sheets;
+    for (const QPointer<QDialog> &shown : presenter.presented())
+        sheets.append(qobject_cast<MultyProgressDialogController *>(shown.data()));
+    ASSERT_EQ(sheets.size(), 2);
+    for (MultyProgressDialogController *sheet : sheets) {
         ASSERT_TRUE(sheet);
         EXPECT_FALSE(sheet->confirmBtn()->isEnabled()) << "locked while converting";
-        EXPECT_TRUE(waitUntil([&] { return sheet->confirmBtn()->isEnabled(); }, 20000));
     }
+    for (MultyProgressDialogController *sheet : sheets)
+        EXPECT_TRUE(waitUntil([&] { return sheet->confirmBtn()->isEnabled(); }, 20000));
     spinFor(200);
     EXPECT_EQ(presenter.presented().size(), 2) << "no upload sheet";
     EXPECT_TRUE(fans.front()->files->transfers().isEmpty());

@@ -4,6 +4,7 @@
 #include "DialogPresenter.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
+#include "Modules/Video/SupportedFileTypes.h"
 #include "NetworkingDevice.h"
 #include "QXColor.h"
 #include "QXConnect.h"
@@ -341,6 +342,8 @@ void UnionConfigViewController::pickMedia(bool folder, std::function<void(const 
 {
     orvane::panel::OpenOptions options;
     options.canChooseDirectories = folder;
+    if (!folder)
+        options.nameFilters = {orvane::supportedFileFilter()};
     options.directory = folder ? TranscodeManager::transcodedDirectory()
                                : QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     const QPointer<UnionConfigViewController> self(this);
