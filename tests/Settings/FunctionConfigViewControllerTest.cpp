@@ -13,7 +13,10 @@
 #include "Screenshots.h"
 #include "TestData.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QSpinBox>
+#include <QTest>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -248,6 +251,31 @@ TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
     screen->showLocalizedInfo(QStringLiteral("ov_no_such_key"));
     EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ov_no_such_key"));
     ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
+}
+
+TEST_F(SettingsRefreshTest, KeyboardFocusStaysOnTheSameControlWhenTheItemsAreMadeAnew)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->activateWindow();
+    QApplication::setActiveWindow(screen.get());
+    auto *light = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::lightAngle);
+    light->stepper(0)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), light->stepper(0));
+
+    screen->refresh();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return !screen->isRefreshing(); }));
+    light = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::lightAngle);
+    EXPECT_EQ(QApplication::focusWidget(), light->stepper(0));
+
+    // The advanced toggle, pressed from the keyboard, keeps the focus for the next press.
+    auto *toggle = qobject_cast<NormalButtonItem *>(screen->collection()->itemAtIndexPath({2, 0}));
+    toggle->btn()->setFocus();
+    QTest::keyClick(toggle->btn(), Qt::Key_Space);
+    ASSERT_TRUE(screen->showAdvanced());
+    toggle = qobject_cast<NormalButtonItem *>(screen->collection()->itemAtIndexPath({2, 0}));
+    EXPECT_EQ(QApplication::focusWidget(), toggle->btn());
+    QTest::keyClick(toggle->btn(), Qt::Key_Space);
+    EXPECT_FALSE(screen->showAdvanced());
 }
 
 TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
