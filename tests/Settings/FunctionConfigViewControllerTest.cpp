@@ -6,6 +6,7 @@
 #include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
+#include "Modules/Settings/FunctionSingleButtonItem.h"
 #include "Modules/Settings/NormalButtonItem.h"
 #include "Modules/Settings/PendingEditorItem.h"
 #include "NetworkingDevice.h"
@@ -15,6 +16,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QSpinBox>
 #include <QTest>
 #include <QLabel>
@@ -251,6 +254,35 @@ TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
     screen->showLocalizedInfo(QStringLiteral("ov_no_such_key"));
     EXPECT_EQ(screen->infoLabel()->text(), QStringLiteral("ov_no_such_key"));
     ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
+}
+
+TEST_F(SettingsRefreshTest, RefreshEndingWhileAnEditorAsksKeepsTheEditorUntilTheAnswer)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->toggleAdvanced();
+    auto *restart = orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart);
+    ASSERT_NE(restart, nullptr);
+    fan.setReply(10, orvane::test::FakeFan::Reply{{orvane::test::FakeFan::plainReply(10)}, 200});
+    fan.clearRecords();
+    // A refresh runs and ends while the operator reads the question, in the dialog's own loop.
+    presenter.answerNext([this](QDialog *dialog) {
+        screen->refresh();
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!screen->isRefreshing())
+                loop.quit();
+        });
+        poll.start(10);
+        loop.exec();
+        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    restart->btn()->click();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return fan.codes().contains(51); }));
+    // The items are made anew once the question is answered.
+    EXPECT_TRUE(orvane::test::waitUntil([&] {
+        return orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart) != restart;
+    }));
 }
 
 TEST_F(SettingsRefreshTest, KeyboardFocusStaysOnTheSameControlWhenTheItemsAreMadeAnew)

@@ -1,6 +1,7 @@
 #include "FunctionConfigViewController.h"
 
 #include "CollectionContainerView.h"
+#include "Core/Utils.h"
 #include "FunctionItemFactory.h"
 #include "FunctionModuleTable.h"
 #include "LinearCollectionLayout.h"
@@ -27,6 +28,7 @@ using namespace orvane::settings;
 namespace {
 
 constexpr qreal itemWidth = 400;
+constexpr int reloadRetryMs = 50;
 // Bluetooth audio: the connection manager answers it by the model.
 constexpr quint64 bluetoothAudioFunction = 8;
 
@@ -152,6 +154,18 @@ QList<QWidget *> focusableControls(QWidget *item)
 
 void FunctionConfigViewController::reloadItems()
 {
+    // An editor may wait inside a modal dialog (a confirmation, the connection failure) while a
+    // refresh ends: its item must outlive that wait, so the items are made anew after it.
+    if (Utils::shareInstance()->isRunningDialog()) {
+        if (!m_reloadPending) {
+            m_reloadPending = true;
+            QTimer::singleShot(reloadRetryMs, this, [this] {
+                m_reloadPending = false;
+                reloadItems();
+            });
+        }
+        return;
+    }
     // Every reload makes the items anew; a keyboard user keeps the focus on the same control.
     std::optional<std::pair<CollectionIndexPath, qsizetype>> focused;
     QWidget *focus = QApplication::focusWidget();
