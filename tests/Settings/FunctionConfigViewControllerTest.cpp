@@ -325,6 +325,8 @@ TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
     EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g")).isNull());
     screen->toggleAdvanced();
     screen->collection()->layoutIfNeeded();
+    scroll->setValue(orvane::test::itemOf<QWidget>(*screen, Module::restart)->y() - 10);
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-choices")).isNull());
     scroll->setValue(scroll->maximum());
     EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-advanced")).isNull());
 }
