@@ -68,9 +68,8 @@ QWidget *makeSlider(FunctionConfigViewController &screen, const SliderSetup &set
     auto *item = bound(screen, new DeviceConfigSliderItem);
     const std::shared_ptr<QXDevice> record = screen.currentDevice();
     const auto rowConfig = [&record](const SliderRow &row) {
-        return DeviceConfigSliderItem::Row{row.ins,         QString::fromLatin1(row.title),
-                                           record ? row.read(*record) : 0,
-                                           row.min,         row.max,
+        const qint64 value = record ? row.read(*record) : 0;
+        return DeviceConfigSliderItem::Row{row.ins, QString::fromLatin1(row.title), value, row.min, row.max,
                                            row.showStepper, row.transfer};
     };
     item->configure(rowConfig(setup.row1),
