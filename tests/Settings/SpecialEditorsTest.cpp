@@ -35,7 +35,7 @@ using orvane::test::text;
 using orvane::test::waitUntil;
 using orvane::test::wireValue;
 
-// A 4G fan's status: breath lamp on, auto start on, remote control off, emergency-stop byte 0,
+// A 4G fan's status: breath lamp on, auto start off, remote control off, emergency-stop byte 0,
 // hotspot status 1, 4G on.
 QByteArray fourGStatus()
 {
