@@ -13,8 +13,7 @@ DeviceBluetoothItem::DeviceBluetoothItem(QWidget *parent)
 {
     qxkit::setBgColor(this, qxkit::configLight());
     setPalette(qxkit::darkPalette());
-    m_titleLabel = qxkit::label({}, qxkit::globalTextColor());
-    qxkit::setInternationalKey(m_titleLabel, QStringLiteral("ov_conn_bluetooth"));
+    m_titleLabel = keyedLabel("ov_conn_bluetooth");
     m_comboBox = new ComboBoxView(this);
     m_comboBox->setFixedHeight(32);
     m_comboBox->setDelegate(this);

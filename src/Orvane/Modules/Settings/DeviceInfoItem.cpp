@@ -35,8 +35,7 @@ DeviceInfoItem::DeviceInfoItem(QWidget *parent)
     for (std::size_t index = 0; index < m_rows.size(); ++index) {
         RowLabels &row = m_rows[index];
         row.line = new QWidget(this);
-        row.title = qxkit::label({}, qxkit::globalTextColor());
-        qxkit::setInternationalKey(row.title, QString::fromLatin1(titleKeys[index]));
+        row.title = keyedLabel(titleKeys[index]);
         row.value = qxkit::label({}, qxkit::globalTextColor());
         row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto *line = new QHBoxLayout(row.line);

@@ -53,8 +53,7 @@ FunctionSwitchItem::FunctionSwitchItem(QWidget *parent)
         RowControls &row = m_rows[index];
         row.view = new QWidget(this);
         row.view->setFixedHeight(rowHeight);
-        row.txt = qxkit::label({}, qxkit::globalTextColor());
-        qxkit::setInternationalKey(row.txt, QString::fromLatin1(switchRows[index].title));
+        row.txt = keyedLabel(switchRows[index].title);
         row.toggle = new ITSwitch(row.view);
         row.toggle->setAccessibleName(row.txt->text());
         row.txt->setBuddy(row.toggle);

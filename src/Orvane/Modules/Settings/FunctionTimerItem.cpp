@@ -13,13 +13,6 @@
 
 namespace {
 
-QLabel *titled(const char *key)
-{
-    QLabel *label = qxkit::label({}, qxkit::globalTextColor());
-    qxkit::setInternationalKey(label, QString::fromLatin1(key));
-    return label;
-}
-
 // The 19 characters of the device's clock setting. Qt's "yyyy" is the calendar year, never the
 // year of the week, so the last days of December keep their own year.
 QString deviceClockText(const QDateTime &now)
@@ -39,9 +32,9 @@ FunctionTimerItem::FunctionTimerItem(QWidget *parent)
 {
     qxkit::setBgColor(this, qxkit::configLight());
     setPalette(qxkit::darkPalette());
-    m_titleLabel = titled("ov_set_timer");
-    m_openTitle = titled("ov_time_start");
-    m_closeTitle = titled("ov_time_stop");
+    m_titleLabel = keyedLabel("ov_set_timer");
+    m_openTitle = keyedLabel("ov_time_start");
+    m_closeTitle = keyedLabel("ov_time_stop");
     m_timerSwitch = new ITSwitch(this);
     m_timerSwitch->setAccessibleName(m_titleLabel->text());
     m_titleLabel->setBuddy(m_timerSwitch);

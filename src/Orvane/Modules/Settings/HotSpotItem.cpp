@@ -20,13 +20,6 @@ namespace {
 constexpr qint64 hotspotAllows4GOff = 2;
 constexpr qsizetype hotspotPasswordLength = 8;
 
-QLabel *titled(const char *key)
-{
-    QLabel *label = qxkit::label({}, qxkit::globalTextColor());
-    qxkit::setInternationalKey(label, QString::fromLatin1(key));
-    return label;
-}
-
 void showInfoDialog(const char *key)
 {
     Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
@@ -47,10 +40,10 @@ HotSpotItem::HotSpotItem(QWidget *parent)
 {
     qxkit::setBgColor(this, qxkit::configLight());
     setPalette(qxkit::darkPalette());
-    m_title4G = titled("ov_4g_network");
-    m_hotspotTitle = titled("ov_device_hot_spot");
-    m_hotspotNameTitle = titled("ov_hot_spot_name");
-    m_hotspotPasswordTitle = titled("ov_hot_spot_password");
+    m_title4G = keyedLabel("ov_4g_network");
+    m_hotspotTitle = keyedLabel("ov_device_hot_spot");
+    m_hotspotNameTitle = keyedLabel("ov_hot_spot_name");
+    m_hotspotPasswordTitle = keyedLabel("ov_hot_spot_password");
     m_hotspotNameLabel = qxkit::label({}, qxkit::globalTextColor());
     m_hotspotNameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_switch4G = new ITSwitch(this);
@@ -61,7 +54,6 @@ HotSpotItem::HotSpotItem(QWidget *parent)
     m_hotspotTitle->setBuddy(m_switchHotSpot);
     m_passwordTF = new QLineEdit(this);
     m_passwordTF->setEchoMode(QLineEdit::Password);
-    m_passwordTF->setMaxLength(64);
     m_passwordTF->setAccessibleName(m_hotspotPasswordTitle->text());
     m_hotspotPasswordTitle->setBuddy(m_passwordTF);
     m_modifyBtn = new QXButton(this);
