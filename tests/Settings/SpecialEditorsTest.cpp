@@ -270,6 +270,8 @@ TEST_F(SpecialEditorsTest, SaveButtonShowsWhileATimeDiffersFromTheDevicesOne)
 
     typeTime(timer->stopTimerView(), QStringLiteral("23:00:00"));
     EXPECT_TRUE(saveShown());
+    timer->resize(400, 240);
+    EXPECT_FALSE(orvane::test::grabScreenshot(timer, QStringLiteral("settings-timer-edited")).isNull());
     typeTime(timer->stopTimerView(), QStringLiteral("22:00:00"));
     EXPECT_FALSE(saveShown());
     // An unsaved start time keeps the button while the other time goes back.
@@ -437,6 +439,7 @@ TEST_F(SpecialEditorsTest, BluetoothConnectsTheChosenEntryOnlyOnConfirm)
     ASSERT_NE(bluetooth, nullptr);
     EXPECT_EQ(screen->bluetoothItem(), bluetooth);
     EXPECT_EQ(bluetooth->comboBox()->getSelectedString(), QStringLiteral("Speaker"));
+    EXPECT_FALSE(orvane::test::grabScreenshot(bluetooth, QStringLiteral("settings-bluetooth")).isNull());
     fan.clearRecords();
 
     // Two unnamed entries: the second one is the one connected.
