@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Serverfehler, bitte versuchen Sie es später erneut</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G-Netz</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Auswahl</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>Status</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>4G-Netz</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

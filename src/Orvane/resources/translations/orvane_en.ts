@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Server error, please try again later</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G network</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Choices</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>Status</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>4G network</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Erreur du serveur, veuillez réessayer plus tard</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>Réseau 4G</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Choix</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>État</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>Réseau 4G</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>サーバーエラーです。しばらくしてから再度お試しください</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G ネットワーク</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>選択肢</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>状態</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>4G ネットワーク</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Erro do servidor, tente novamente mais tarde</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>Rede 4G</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Opções</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>Estado</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>Rede 4G</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

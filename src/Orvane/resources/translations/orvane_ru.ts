@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Ошибка сервера, повторите попытку позже</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>Сеть 4G</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Варианты</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>Состояние</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>Сеть 4G</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>服务器异常，请稍后重试</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G 网络</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>选项</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>状态</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>4G 网络</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>

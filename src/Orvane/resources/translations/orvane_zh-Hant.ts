@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>伺服器異常，請稍後重試</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G 網路</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>選項</translation>
@@ -62,9 +66,6 @@
     <message id="ov_a11y_status">
         <source>Status</source>
         <translation>狀態</translation>
-    <message id="ov_4g_network">
-        <source>4G network</source>
-        <translation>4G 網路</translation>
     </message>
     <message id="ov_add">
         <source>Add</source>
