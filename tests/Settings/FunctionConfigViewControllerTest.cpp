@@ -5,15 +5,21 @@
 #include "Loopback.h"
 #include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
+#include "Modules/Settings/DeviceInfoItem.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
+#include "Modules/Settings/FunctionSingleButtonItem.h"
 #include "Modules/Settings/NormalButtonItem.h"
-#include "Modules/Settings/PendingEditorItem.h"
 #include "NetworkingDevice.h"
 #include "QXButton.h"
 #include "Screenshots.h"
 #include "TestData.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QSpinBox>
+#include <QTest>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -154,9 +160,8 @@ TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
     auto *server = qobject_cast<ConnectServerItem *>(itemAt(0, 5));
     ASSERT_NE(server, nullptr);
     EXPECT_EQ(server->serverBox()->selectString(), QXDeviceStatus::serverList().at(2));
-    auto *info = qobject_cast<PendingEditorItem *>(itemAt(0, 0));
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->editorName(), QStringLiteral("DeviceInfoItem"));
+    // The member is a plain model: no hotspot page, though the current device is a 4G one.
+    EXPECT_TRUE(qobject_cast<DeviceInfoItem *>(itemAt(0, 0)));
 }
 
 class SettingsRefreshTest : public ::testing::Test
@@ -250,6 +255,60 @@ TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
     ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
 }
 
+TEST_F(SettingsRefreshTest, RefreshEndingWhileAnEditorAsksKeepsTheEditorUntilTheAnswer)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->toggleAdvanced();
+    auto *restart = orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart);
+    ASSERT_NE(restart, nullptr);
+    fan.setReply(10, orvane::test::FakeFan::Reply{{orvane::test::FakeFan::plainReply(10)}, 200});
+    fan.clearRecords();
+    // A refresh runs and ends while the operator reads the question, in the dialog's own loop.
+    presenter.answerNext([this](QDialog *dialog) {
+        screen->refresh();
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!screen->isRefreshing())
+                loop.quit();
+        });
+        poll.start(10);
+        loop.exec();
+        AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
+    });
+    restart->btn()->click();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return fan.codes().contains(51); }));
+    // The items are made anew once the question is answered.
+    EXPECT_TRUE(orvane::test::waitUntil([&] {
+        return orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart) != restart;
+    }));
+}
+
+TEST_F(SettingsRefreshTest, KeyboardFocusStaysOnTheSameControlWhenTheItemsAreMadeAnew)
+{
+    ASSERT_TRUE(showFor(plainModel));
+    screen->activateWindow();
+    QApplication::setActiveWindow(screen.get());
+    auto *light = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::lightAngle);
+    light->stepper(0)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), light->stepper(0));
+
+    screen->refresh();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return !screen->isRefreshing(); }));
+    light = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::lightAngle);
+    EXPECT_EQ(QApplication::focusWidget(), light->stepper(0));
+
+    // The advanced toggle, pressed from the keyboard, keeps the focus for the next press.
+    auto *toggle = qobject_cast<NormalButtonItem *>(screen->collection()->itemAtIndexPath({2, 0}));
+    toggle->btn()->setFocus();
+    QTest::keyClick(toggle->btn(), Qt::Key_Space);
+    ASSERT_TRUE(screen->showAdvanced());
+    toggle = qobject_cast<NormalButtonItem *>(screen->collection()->itemAtIndexPath({2, 0}));
+    EXPECT_EQ(QApplication::focusWidget(), toggle->btn());
+    QTest::keyClick(toggle->btn(), Qt::Key_Space);
+    EXPECT_FALSE(screen->showAdvanced());
+}
+
 TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
 {
     ASSERT_TRUE(showFor(plainModel));
@@ -265,6 +324,8 @@ TEST_F(SettingsRefreshTest, SmallAnd4GDevicesAsTheOperatorSeesThem)
     EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g")).isNull());
     screen->toggleAdvanced();
     screen->collection()->layoutIfNeeded();
+    scroll->setValue(orvane::test::itemOf<QWidget>(*screen, Module::restart)->y() - 10);
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-choices")).isNull());
     scroll->setValue(scroll->maximum());
     EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("settings-4g-advanced")).isNull());
 }

@@ -9,7 +9,10 @@
 #include "Modules/Settings/FunctionSingleButtonItem.h"
 #include "QXButton.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
@@ -310,6 +313,29 @@ TEST_F(SettingsEditorsTest, BackToHotspotAndRestartActOnlyWhenTheFanAccepted)
     EXPECT_EQ(presenter.texts, QStringList{text("ov_already_normal_mode")});
     orvane::test::spinFor(50);
     EXPECT_TRUE(fan.frames().isEmpty());
+}
+
+TEST_F(SettingsEditorsTest, WheelOverAnUnfocusedSliderScrollsThePageAndSendsNothing)
+{
+    screen->resize(900, 500);
+    screen->show();
+    ASSERT_TRUE(waitUntil([&] { return !screen->isRefreshing(); }));
+    fan.clearRecords();
+    auto *light = editor<DeviceConfigSliderItem>(Module::lightAngle);
+    QScrollBar *scroll = screen->collection()->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    for (QWidget *control : {static_cast<QWidget *>(light->slider(0)), static_cast<QWidget *>(light->stepper(0))}) {
+        const QPointF at(control->width() / 2.0, control->height() / 2.0);
+        QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        const int before = scroll->value();
+        QApplication::sendEvent(control, &wheel);
+        EXPECT_GT(scroll->value(), before);
+        scroll->setValue(0);
+    }
+    orvane::test::spinFor(50);
+    EXPECT_EQ(light->slider(0)->value(), 0);
+    EXPECT_FALSE(fan.codes().contains(3));
 }
 
 TEST_F(SettingsEditorsTest, ReplyAfterAReloadStillWritesTheRecord)

@@ -84,7 +84,7 @@ Item *itemOf(FunctionConfigViewController &screen, FunctionConfigViewController:
 inline void reloadItems(FunctionConfigViewController &screen)
 {
     screen.buildDatas();
-    screen.collection()->reloadData();
+    screen.reloadItems();
 }
 
 } // namespace orvane::test

@@ -166,6 +166,11 @@ DialogWindowController *Utils::dialogWC() const
     return nullptr;
 }
 
+bool Utils::isRunningDialog() const
+{
+    return !m_dialogs.isEmpty();
+}
+
 void Utils::clickToOK()
 {
     closeTopDialog(clickOK);

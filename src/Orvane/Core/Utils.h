@@ -66,6 +66,8 @@ public:
 
     // The dialog being shown (the innermost one when dialogs nest); nullptr when none.
     DialogWindowController *dialogWC() const;
+    // Some caller waits in showDialogWithType, its dialog shown or answered but not yet returned.
+    bool isRunningDialog() const;
     // Close the dialog being shown, never another window.
     void clickToOK();
     void clickToCancel();

@@ -23,13 +23,6 @@ namespace {
 constexpr qint64 firstServerChoiceCoreVersion = 15;
 constexpr int rowHeight = 32;
 
-QLabel *keyedLabel(const char *key)
-{
-    QLabel *label = qxkit::label({}, qxkit::globalTextColor());
-    qxkit::setInternationalKey(label, QString::fromLatin1(key));
-    return label;
-}
-
 void printError()
 {
     std::fputs("Error\n", stdout);

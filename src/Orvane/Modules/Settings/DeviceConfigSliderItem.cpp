@@ -3,6 +3,9 @@
 #include "QXColor.h"
 #include "QXView.h"
 
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -50,10 +53,31 @@ void DeviceConfigSliderItem::buildRow(RowControls &row)
     row.stepper->setKeyboardTracking(false);
     row.stepper->setMinimumWidth(80);
     row.title->setBuddy(row.slider);
+    for (QWidget *control : {static_cast<QWidget *>(row.slider), static_cast<QWidget *>(row.stepper)}) {
+        control->setFocusPolicy(Qt::StrongFocus);
+        control->installEventFilter(this);
+    }
     QWidget *slider = row.slider;
     QWidget *stepper = row.stepper;
     connect(row.slider, &QSlider::valueChanged, this, [this, slider] { sendRowValue(slider); });
     connect(row.stepper, &QSpinBox::valueChanged, this, [this, stepper] { sendRowValue(stepper); });
+}
+
+bool DeviceConfigSliderItem::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel scrolls the page unless the control has the focus: scrolling past a slider must
+    // not send a setting to the fan.
+    auto *control = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Wheel && control && !control->hasFocus()) {
+        for (QWidget *ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+            if (auto *page = qobject_cast<QAbstractScrollArea *>(ancestor)) {
+                QCoreApplication::sendEvent(page->viewport(), event);
+                break;
+            }
+        }
+        return true;
+    }
+    return FunctionConfigItem::eventFilter(watched, event);
 }
 
 void DeviceConfigSliderItem::configure(const Row &row1, const std::optional<Row> &row2)

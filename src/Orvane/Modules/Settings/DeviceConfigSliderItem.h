@@ -58,6 +58,9 @@ public:
     // The operator changed the sender (a slider or stepper of a row).
     void sendRowValue(QWidget *sender);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct RowControls
     {

@@ -58,6 +58,7 @@ void FunctionComboBoxItem::configure(QXInsCode mainIns, const QString &title, co
     m_contents = contents;
     m_values = values;
     qxkit::setInternationalKey(m_sureBtn, sureTitle);
+    m_sureBtn->setAccessibleDescription(m_titleLabel->text());
     m_currentValue = currentValue;
     selectCurrentValue();
     const bool hasSwitch = switchTitle && switchIns;
@@ -103,14 +104,14 @@ void FunctionComboBoxItem::confirmChoice()
 void FunctionComboBoxItem::sendChoice()
 {
     const qint64 index = m_boxView->selectedIndex();
-    if (index < 0 || index >= m_values.size())
+    if (!m_mainIns || index < 0 || index >= m_values.size())
         return;
     const qint64 value = m_values.at(index);
     const qint64 previous = m_currentValue;
     const QPointer<FunctionComboBoxItem> guard(this);
     const BoxCompletion completion = m_boxCompletion;
     sendSetting(
-        m_mainIns, qint16(value),
+        *m_mainIns, qint16(value),
         [guard, completion, value](const SettingTarget &target, qint64, const QVariant &) {
             if (completion && target.record)
                 completion(*target.record, true, value);

@@ -61,7 +61,7 @@ private:
     void sendChoice();
     void selectCurrentValue();
 
-    QXInsCode m_mainIns = QXInsCode::status;
+    std::optional<QXInsCode> m_mainIns;
     QStringList m_contents;
     QList<qint64> m_values;
     std::optional<QXInsCode> m_switchIns;

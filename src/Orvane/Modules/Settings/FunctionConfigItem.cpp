@@ -3,7 +3,10 @@
 #include "Core/Utils.h"
 #include "InfoDisplayable.h"
 #include "QXInsSocket.h"
+#include "QXColor.h"
 #include "QXView.h"
+
+#include <QLabel>
 
 FunctionConfigItem::FunctionConfigItem(QWidget *parent)
     : QWidget(parent)
@@ -81,4 +84,11 @@ void showInfoDialogLater(const QString &text)
         QCoreApplication::instance(),
         [text] { Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, text, nullptr); },
         Qt::QueuedConnection);
+}
+
+QLabel *keyedLabel(const char *key)
+{
+    QLabel *label = qxkit::label({}, qxkit::globalTextColor());
+    qxkit::setInternationalKey(label, QString::fromLatin1(key));
+    return label;
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 class InfoDisplayable;
+class QLabel;
 class NetworkingDevice;
 
 // The socket and the record a send went to, taken when it was sent. A send's outcome writes this
@@ -88,3 +89,6 @@ void updateWhileShown(const QPointer<Item> &item, Update update)
 
 // Shows an information dialog with the text on the GUI thread, whoever asks and from where.
 void showInfoDialogLater(const QString &text);
+
+// A title of an editor: the text of the localisation key, in the editors' text colour.
+QLabel *keyedLabel(const char *key);

@@ -1,6 +1,7 @@
 #include "FunctionConfigViewController.h"
 
 #include "CollectionContainerView.h"
+#include "Core/Utils.h"
 #include "FunctionItemFactory.h"
 #include "FunctionModuleTable.h"
 #include "LinearCollectionLayout.h"
@@ -12,6 +13,7 @@
 #include "QXInsSocket.h"
 #include "QXView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -26,6 +28,7 @@ using namespace orvane::settings;
 namespace {
 
 constexpr qreal itemWidth = 400;
+constexpr int reloadRetryMs = 50;
 // Bluetooth audio: the connection manager answers it by the model.
 constexpr quint64 bluetoothAudioFunction = 8;
 
@@ -113,7 +116,7 @@ void FunctionConfigViewController::showEvent(QShowEvent *event)
     setWindowTitle(QString());
     restoreInfo();
     buildDatas();
-    m_collection->reloadData();
+    reloadItems();
     refresh();
 }
 
@@ -130,7 +133,59 @@ void FunctionConfigViewController::buildDatas()
 void FunctionConfigViewController::toggleAdvanced()
 {
     m_showAdvanced = !m_showAdvanced;
+    reloadItems();
+}
+
+namespace {
+
+// The controls of an item that take the keyboard focus, in the same order for every item made
+// for the same module.
+QList<QWidget *> focusableControls(QWidget *item)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : item->findChildren<QWidget *>()) {
+        if (child->focusPolicy() & Qt::TabFocus)
+            controls.append(child);
+    }
+    return controls;
+}
+
+} // namespace
+
+void FunctionConfigViewController::reloadItems()
+{
+    // An editor may wait inside a modal dialog (a confirmation, the connection failure) while a
+    // refresh ends: its item must outlive that wait, so the items are made anew after it.
+    if (Utils::shareInstance()->isRunningDialog()) {
+        if (!m_reloadPending) {
+            m_reloadPending = true;
+            QTimer::singleShot(reloadRetryMs, this, [this] {
+                m_reloadPending = false;
+                reloadItems();
+            });
+        }
+        return;
+    }
+    // Every reload makes the items anew; a keyboard user keeps the focus on the same control.
+    std::optional<std::pair<CollectionIndexPath, qsizetype>> focused;
+    QWidget *focus = QApplication::focusWidget();
+    for (int section = 0; focus && !focused && section < m_collection->numberOfSections(); ++section) {
+        for (int index = 0; index < m_collection->numberOfItemsInSection(section); ++index) {
+            QWidget *item = m_collection->itemAtIndexPath({section, index});
+            if (item && item->isAncestorOf(focus)) {
+                focused.emplace(CollectionIndexPath{section, index}, focusableControls(item).indexOf(focus));
+                break;
+            }
+        }
+    }
     m_collection->reloadData();
+    if (!focused)
+        return;
+    if (QWidget *item = m_collection->itemAtIndexPath(focused->first)) {
+        const QList<QWidget *> controls = focusableControls(item);
+        if (focused->second >= 0 && focused->second < controls.size())
+            controls.at(focused->second)->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 int FunctionConfigViewController::numberOfSections()
@@ -244,5 +299,5 @@ void FunctionConfigViewController::finishRefresh()
     --m_refreshesRunning;
     m_refreshBtn->setEnabled(true);
     buildDatas();
-    m_collection->reloadData();
+    reloadItems();
 }

@@ -88,6 +88,9 @@ public:
     // The modules shown, by section: the device's supported ones in display order.
     Sections datas() const { return m_datas; }
     void buildDatas();
+    // Makes every item anew from the device record; while a dialog waits for the operator, once it
+    // has returned.
+    void reloadItems();
     bool showAdvanced() const { return m_showAdvanced; }
     // Shows or hides the advanced section and makes the items anew.
     void toggleAdvanced();
@@ -128,5 +131,6 @@ private:
     Sections m_datas;
     QList<DeviceBluetoothItem::Bluetooth> m_bluetoothList;
     bool m_showAdvanced = false;
+    bool m_reloadPending = false;
     int m_refreshesRunning = 0;
 };

@@ -1,11 +1,16 @@
 #include "FunctionItemFactory.h"
 
+#include "DeviceBluetoothItem.h"
 #include "DeviceConfigSliderItem.h"
+#include "DeviceInfoItem.h"
+#include "FunctionAngleItem.h"
 #include "FunctionComboBoxItem.h"
 #include "FunctionSingleButtonItem.h"
+#include "FunctionSwitchItem.h"
+#include "FunctionTimerItem.h"
+#include "HotSpotItem.h"
 #include "Modules/Connect/ConnectServerItem.h"
 #include "NormalButtonItem.h"
-#include "PendingEditorItem.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
 #include "QXInsSocket.h"
@@ -68,9 +73,8 @@ QWidget *makeSlider(FunctionConfigViewController &screen, const SliderSetup &set
     auto *item = bound(screen, new DeviceConfigSliderItem);
     const std::shared_ptr<QXDevice> record = screen.currentDevice();
     const auto rowConfig = [&record](const SliderRow &row) {
-        return DeviceConfigSliderItem::Row{row.ins,         QString::fromLatin1(row.title),
-                                           record ? row.read(*record) : 0,
-                                           row.min,         row.max,
+        const qint64 value = record ? row.read(*record) : 0;
+        return DeviceConfigSliderItem::Row{row.ins, QString::fromLatin1(row.title), value, row.min, row.max,
                                            row.showStepper, row.transfer};
     };
     item->configure(rowConfig(setup.row1),
@@ -141,10 +145,20 @@ QWidget *makeAdvancedToggle(FunctionConfigViewController &screen)
     return item;
 }
 
-// An editor that is not built yet holds its place, tied to the screen like the editor will be.
-QWidget *pending(FunctionConfigViewController &screen, const ModuleRow &row)
+// The special editors carry their own instructions; each reads the record once it is bound.
+template <typename Item>
+Item *refreshed(FunctionConfigViewController &screen, Item *item)
 {
-    return bound(screen, new PendingEditorItem(QString::fromLatin1(row.editorName)));
+    bound(screen, item)->refresh();
+    return item;
+}
+
+QWidget *makeBluetooth(FunctionConfigViewController &screen)
+{
+    auto *item = bound(screen, new DeviceBluetoothItem);
+    item->fill(screen.bluetoothList(), 0);
+    screen.setBluetoothItem(item);
+    return item;
 }
 
 } // namespace
@@ -165,19 +179,21 @@ QWidget *makeFunctionItem(FunctionConfigViewController &screen, const ModuleRow 
         item->refreshServer();
         return item;
     }
-    // The special editors carry their own instructions: each is bound first, then refreshed.
-    case EditorKind::info: // DeviceInfoItem: refresh()
-        return pending(screen, row);
-    case EditorKind::switches: // FunctionSwitchItem: refresh()
-        return pending(screen, row);
-    case EditorKind::timer: // FunctionTimerItem: functionDelegate := screen.functionDelegate(), refresh()
-        return pending(screen, row);
-    case EditorKind::angle: // FunctionAngleItem: refresh()
-        return pending(screen, row);
-    case EditorKind::hotSpot: // HotSpotItem: the screen's device too, then refresh()
-        return pending(screen, row);
-    case EditorKind::bluetooth: // DeviceBluetoothItem: fill(screen.bluetoothList(), 0), screen.setBluetoothItem()
-        return pending(screen, row);
+    case EditorKind::info:
+        return refreshed(screen, new DeviceInfoItem);
+    case EditorKind::switches:
+        return refreshed(screen, new FunctionSwitchItem);
+    case EditorKind::timer: {
+        auto *item = new FunctionTimerItem;
+        item->setFunctionDelegate(screen.functionDelegate());
+        return refreshed(screen, item);
+    }
+    case EditorKind::angle:
+        return refreshed(screen, new FunctionAngleItem);
+    case EditorKind::hotSpot:
+        return refreshed(screen, new HotSpotItem);
+    case EditorKind::bluetooth:
+        return makeBluetooth(screen);
     }
     return nullptr;
 }

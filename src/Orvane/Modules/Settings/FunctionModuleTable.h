@@ -121,8 +121,6 @@ struct ModuleRow
     int height;
     ModuleGate gate;
     EditorKind kind;
-    // The class of the editor that shows the module.
-    const char *editorName;
     std::variant<std::monostate, SliderSetup, ChoiceSetup, ButtonSetup> setup;
     Completion completion = Completion::none;
 };

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Serverfehler, bitte versuchen Sie es später erneut</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G-Netz</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Auswahl</translation>
@@ -90,6 +94,14 @@
     <message id="ov_angle_adj">
         <source>Angle adjustment</source>
         <translation>Winkeleinstellung</translation>
+    </message>
+    <message id="ov_angle_decrease">
+        <source>One degree less</source>
+        <translation>Ein Grad weniger</translation>
+    </message>
+    <message id="ov_angle_increase">
+        <source>One degree more</source>
+        <translation>Ein Grad mehr</translation>
     </message>
     <message id="ov_ap2sta_tip">
         <source>The device will join the selected Wi-Fi network and the current connection will close. Continue?</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Error del servidor, inténtelo más tarde</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>Red 4G</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Opciones</translation>
@@ -90,6 +94,14 @@
     <message id="ov_angle_adj">
         <source>Angle adjustment</source>
         <translation>Ajuste del ángulo</translation>
+    </message>
+    <message id="ov_angle_decrease">
+        <source>One degree less</source>
+        <translation>Un grado menos</translation>
+    </message>
+    <message id="ov_angle_increase">
+        <source>One degree more</source>
+        <translation>Un grado más</translation>
     </message>
     <message id="ov_ap2sta_tip">
         <source>The device will join the selected Wi-Fi network and the current connection will close. Continue?</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>Erreur du serveur, veuillez réessayer plus tard</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>Réseau 4G</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>Choix</translation>
@@ -90,6 +94,14 @@
     <message id="ov_angle_adj">
         <source>Angle adjustment</source>
         <translation>Réglage de l'angle</translation>
+    </message>
+    <message id="ov_angle_decrease">
+        <source>One degree less</source>
+        <translation>Un degré de moins</translation>
+    </message>
+    <message id="ov_angle_increase">
+        <source>One degree more</source>
+        <translation>Un degré de plus</translation>
     </message>
     <message id="ov_ap2sta_tip">
         <source>The device will join the selected Wi-Fi network and the current connection will close. Continue?</source>

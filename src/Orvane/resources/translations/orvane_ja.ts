@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>サーバーエラーです。しばらくしてから再度お試しください</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G ネットワーク</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>選択肢</translation>
@@ -90,6 +94,14 @@
     <message id="ov_angle_adj">
         <source>Angle adjustment</source>
         <translation>角度調整</translation>
+    </message>
+    <message id="ov_angle_decrease">
+        <source>One degree less</source>
+        <translation>1 度減らす</translation>
+    </message>
+    <message id="ov_angle_increase">
+        <source>One degree more</source>
+        <translation>1 度増やす</translation>
     </message>
     <message id="ov_ap2sta_tip">
         <source>The device will join the selected Wi-Fi network and the current connection will close. Continue?</source>

@@ -7,6 +7,10 @@
         <source>Server error, please try again later</source>
         <translation>伺服器異常，請稍後重試</translation>
     </message>
+    <message id="ov_4g_network">
+        <source>4G network</source>
+        <translation>4G 網路</translation>
+    </message>
     <message id="ov_a11y_choices">
         <source>Choices</source>
         <translation>選項</translation>
@@ -90,6 +94,14 @@
     <message id="ov_angle_adj">
         <source>Angle adjustment</source>
         <translation>角度調節</translation>
+    </message>
+    <message id="ov_angle_decrease">
+        <source>One degree less</source>
+        <translation>減少 1 度</translation>
+    </message>
+    <message id="ov_angle_increase">
+        <source>One degree more</source>
+        <translation>增加 1 度</translation>
     </message>
     <message id="ov_ap2sta_tip">
         <source>The device will join the selected Wi-Fi network and the current connection will close. Continue?</source>
