@@ -1,6 +1,7 @@
 // The union operation screen on its own: the button strip read from the bundled list, button
 // states and widths, and the grid's place in the visible area.
 #include "AnsweringPresenter.h"
+#include "Core/Language.h"
 #include "EventLoop.h"
 #include "Modules/Union/UnionConfigViewController.h"
 #include "Modules/Union/UnionContainer.h"
@@ -103,7 +104,11 @@ TEST_F(ScreenTest, TheStripFollowsTheBundledListWithLinesBetweenGroups)
     EXPECT_TRUE(items.at(12)->titleBtn()->isEnabled());
     EXPECT_TRUE(items.at(13)->titleBtn()->isEnabled());
     EXPECT_FALSE(items.at(14)->titleBtn()->isEnabled());
+    orvane::language::setLanguage(QStringLiteral("en"));
+    show(unionOf(2, 2));
     orvane::test::grabScreenshot(screen.get(), QStringLiteral("union-config"));
+    EXPECT_NE(screen->operationItems().at(0)->titleBtn()->text(), QStringLiteral("ov_back")) << "titles are translated";
+    orvane::language::setLanguage(std::nullopt);
 }
 
 TEST_F(ScreenTest, ANarrowGridIsCentredAndAWideOneWidensTheContent)
