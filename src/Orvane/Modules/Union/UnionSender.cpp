@@ -12,6 +12,7 @@
 
 #include <QRegularExpression>
 
+#include <atomic>
 #include <limits>
 
 UnionSender::UnionSender(std::shared_ptr<UnionData> unionData, UnionMemberConnector connector)

@@ -13,7 +13,9 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
