@@ -1,7 +1,6 @@
 // The play-list screen against a fan model on loopback: what it reads, sends and uploads, and
 // what the operator sees on each path.
 #include "AnsweringPresenter.h"
-#include "CollectionContainerView.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
@@ -21,6 +20,7 @@
 #include "QXProgressView.h"
 #include "QXView.h"
 #include "Screenshots.h"
+#include "Widget/Rows/RowColumnView.h"
 
 #include <QDir>
 #include <QFile>
@@ -272,14 +272,15 @@ TEST_F(PlaylistScreenTest, SaveFollowsWhetherTheRowsDifferFromTheDevice)
     EXPECT_TRUE(fan.codes().count(8) == 0 && fan.codes().size() == 3) << "nothing is sent before Save";
 
     // Drops move the one dragged row, and only drags from this list are taken.
-    EXPECT_FALSE(screen->validateDrop(screen->btnSave(), PlaylistViewController::writeRow(0)));
-    EXPECT_TRUE(screen->validateDrop(screen->cellAt(0), PlaylistViewController::writeRow(0)));
-    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(0), 3));
+    RowColumnView *list = screen->playList();
+    EXPECT_FALSE(list->validateDrop(screen->btnSave(), RowColumnView::writeRow(0)));
+    EXPECT_TRUE(list->validateDrop(screen->cellAt(0), RowColumnView::writeRow(0)));
+    EXPECT_TRUE(list->acceptDrop(RowColumnView::writeRow(0), 3));
     EXPECT_EQ(names(), (QStringList{"b.mp4", "myclip.mp4", "a.mp4"}));
-    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(2), 1));
+    EXPECT_TRUE(list->acceptDrop(RowColumnView::writeRow(2), 1));
     EXPECT_EQ(names(), (QStringList{"b.mp4", "a.mp4", "myclip.mp4"}));
-    EXPECT_FALSE(screen->acceptDrop("7", 0));
-    EXPECT_FALSE(screen->acceptDrop("x", 0));
+    EXPECT_FALSE(list->acceptDrop("7", 0));
+    EXPECT_FALSE(list->acceptDrop("x", 0));
 }
 
 TEST_F(PlaylistScreenTest, UploadStripsNamesRefusesDuplicatesAndUnsupportedFilesAndAppendsTheRest)

@@ -16,11 +16,15 @@ QString localized(const char *key)
     return qxkit::localizedString(QString::fromLatin1(key));
 }
 
-QXButton *barButton(const char *key)
+QXButton *barButton(const char *key, const char *toolTipKey)
 {
     auto *button = new QXButton;
     qxkit::setInternationalKey(button, QString::fromLatin1(key));
     button->setAccessibleName(button->text());
+    if (toolTipKey) {
+        qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
+        button->setAccessibleDescription(button->toolTip());
+    }
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
@@ -61,7 +65,8 @@ QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const 
     applyScreenLook(screen);
     auto *bar = new QHBoxLayout;
     bar->setSpacing(10);
-    bar->addWidget(back);
+    if (back)
+        bar->addWidget(back);
     bar->addWidget(title, middle ? 0 : 1);
     if (middle)
         bar->addWidget(middle, 1);

@@ -18,8 +18,9 @@ namespace orvane::screen {
 
 // The localised text of an "ov_" key.
 QString localized(const char *key);
-// A bar button showing the key's text, reachable by keyboard, named for screen readers.
-QXButton *barButton(const char *key);
+// A bar button showing the key's text, reachable by keyboard, named for screen readers; with a
+// tool-tip key, the tip is its accessible description too.
+QXButton *barButton(const char *key, const char *toolTipKey = nullptr);
 // The back button: a bar button with a light grey border.
 QXButton *backButton();
 // A title or column heading showing the key's text.
@@ -28,8 +29,9 @@ QLabel *headingLabel(const char *key);
 QLabel *titleLabel(const char *key);
 // Gives the screen its dark look.
 void applyScreenLook(QWidget *screen);
-// Gives the screen its look and its column: a bar of the back button, the title, an optional
-// widget taking the free width (the title takes it otherwise) and the buttons, in that order.
+// Gives the screen its look and its column: a bar of the back button (none for a root screen),
+// the title, an optional widget taking the free width (the title takes it otherwise) and the
+// buttons, in that order.
 // The screen adds the rest below the bar.
 QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const QList<QXButton *> &buttons,
                           QWidget *middle = nullptr);
