@@ -16,10 +16,10 @@
 #include "QXConnectManager.h"
 #include "NetworkingDevice.h"
 #include "QXDevice.h"
-#include "QXProgressView.h"
 #include "QXView.h"
 #include "Screenshots.h"
 #include "Widget/Rows/RowColumnView.h"
+#include "Widget/UploadBar.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,9 @@
 #include "Modules/Playlist/PlayListEditViewController.h"
 #include "Modules/Video/VideoListViewController.h"
 #include "QXButton.h"
-#include "QXProgressView.h"
 #include "Screenshots.h"
 #include "VideoListCell.h"
+#include "Widget/UploadBar.h"
 
 #include <QCheckBox>
 #include <QLabel>

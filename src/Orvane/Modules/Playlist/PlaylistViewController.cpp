@@ -15,12 +15,12 @@
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
 #include "QXLog.h"
-#include "QXProgressView.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
 #include "Widget/Panel/FilePanel.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
+#include "Widget/UploadBar.h"
 #include "Widget/UploadBatch.h"
 
 #include <QApplication>
@@ -32,7 +32,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -83,7 +82,6 @@ void PlaylistViewController::initUI()
     buildLayout();
     qxkit::setBgColor(m_playList, QColor::fromRgbF(43 / 255.0, 45 / 255.0, 60 / 255.0));
     enableSaveBtn(false);
-    m_uploadProgress->hide();
     showPower(false);
     showPlaying(false);
     watchDeviceName();
@@ -123,13 +121,7 @@ void PlaylistViewController::buildLayout()
         moveItemAtIndex(from, to);
     });
 
-    m_uploadProgress = new QXProgressView(qxkit::configLight(), qxkit::globalThemeColor(), qxkit::globalTextColor());
-    m_uploadProgress->setObjectName(QStringLiteral("uploadProgress"));
-    m_uploadProgress->setMinimumHeight(24);
-    m_hideProgressTimer = new QTimer(this);
-    m_hideProgressTimer->setSingleShot(true);
-    m_hideProgressTimer->setInterval(kProgressHideDelayMs);
-    connect(m_hideProgressTimer, &QTimer::timeout, m_uploadProgress, &QWidget::hide);
+    m_uploadProgress = new UploadBar(qxkit::configLight(), qxkit::globalThemeColor(), qxkit::globalTextColor());
 
     m_btnPower = new QPushButton;
     m_btnPower->setObjectName(QStringLiteral("btnPower"));
@@ -761,11 +753,7 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
 void PlaylistViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
 {
     batch->fileStarted();
-    m_hideProgressTimer->stop();
-    m_uploadProgress->setHideProgressLabel(false);
-    m_uploadProgress->setProgress(0);
-    m_uploadProgress->setText(path);
-    m_uploadProgress->show();
+    m_uploadProgress->startFile(path);
 }
 
 void PlaylistViewController::dealProgressEvent(double progress)
@@ -777,18 +765,14 @@ void PlaylistViewController::finishFile(const std::shared_ptr<UploadBatch> &batc
 {
     // A failure before any file began (no connection, nothing to send, a busy socket) ends
     // the whole batch at once.
-    const bool over = batch->fileFinished(succeeded);
-    m_uploadProgress->setProgress(0);
-    if (succeeded) {
-        if (!over)
-            return;
-        m_uploadProgress->setText(localized("ov_add_file_success"));
-        m_uploadProgress->setHideProgressLabel(true);
-    } else {
-        m_uploadProgress->setText(localized("ov_add_file_fail"));
+    if (batch->fileFinished(succeeded)) {
+        m_uploadProgress->finishBatch(succeeded);
+        return;
     }
-    if (over)
-        m_hideProgressTimer->start();
+    // A file that failed on the way says so until the next one starts.
+    m_uploadProgress->setProgress(0);
+    if (!succeeded)
+        m_uploadProgress->setText(localized("ov_add_file_fail"));
 }
 
 void PlaylistViewController::dealSendFileEvent(const QVariant &payload)

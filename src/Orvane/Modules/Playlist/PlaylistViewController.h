@@ -17,11 +17,10 @@ class PlayListCell;
 class PlayListHeaderView;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QXButton;
 class QXDevice;
-class QXProgressView;
 class RowColumnView;
+class UploadBar;
 class UploadBatch;
 
 // The current play list of one connected fan, and the controls that drive it: power, play and
@@ -43,7 +42,6 @@ public:
     static constexpr int kMultyListWidth = 83;
     // The function bit of fans that keep several play lists.
     static constexpr quint64 kSeveralListsFunction = 0x80;
-    static constexpr int kProgressHideDelayMs = 1000;
 
     explicit PlaylistViewController(QWidget *parent = nullptr);
     ~PlaylistViewController() override;
@@ -73,7 +71,7 @@ public:
     QPushButton *btnPlayVideo() const;
     PlayControlView *playControlView() const { return m_playControlView; }
     RowColumnView *playList() const { return m_playList; }
-    QXProgressView *uploadProgress() const { return m_uploadProgress; }
+    UploadBar *uploadProgress() const { return m_uploadProgress; }
 
     // The list's text as the rows stand.
     QString getListString() const;
@@ -162,6 +160,5 @@ private:
     QPushButton *m_btnPower = nullptr;
     PlayControlView *m_playControlView = nullptr;
     RowColumnView *m_playList = nullptr;
-    QXProgressView *m_uploadProgress = nullptr;
-    QTimer *m_hideProgressTimer = nullptr;
+    UploadBar *m_uploadProgress = nullptr;
 };
