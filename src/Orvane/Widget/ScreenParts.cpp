@@ -4,9 +4,10 @@
 #include "QXColor.h"
 #include "QXView.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvane::screen {
@@ -26,6 +27,22 @@ QXButton *barButton(const char *key, const char *toolTipKey)
         button->setAccessibleDescription(button->toolTip());
     }
     button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QIcon standardIcon(QStyle::StandardPixmap pixmap)
+{
+    return QApplication::style()->standardIcon(pixmap);
+}
+
+QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon)
+{
+    auto *button = new QToolButton;
+    button->setIcon(standardIcon(icon));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
+    button->setAccessibleName(button->toolTip());
     return button;
 }
 

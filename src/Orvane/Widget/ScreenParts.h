@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStyle>
 
 #include <functional>
-
-#include <QList>
 
 class QLabel;
 class QObject;
 class QVBoxLayout;
+class QToolButton;
 class QWidget;
 class QXButton;
 
@@ -21,6 +23,11 @@ QString localized(const char *key);
 // A bar button showing the key's text, reachable by keyboard, named for screen readers; with a
 // tool-tip key, the tip is its accessible description too.
 QXButton *barButton(const char *key, const char *toolTipKey = nullptr);
+// One of the style's own icons.
+QIcon standardIcon(QStyle::StandardPixmap pixmap);
+// A flat icon button of a row, reachable by keyboard, its tool tip (the key's text) its name
+// for screen readers.
+QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon);
 // The back button: a bar button with a light grey border.
 QXButton *backButton();
 // A title or column heading showing the key's text.

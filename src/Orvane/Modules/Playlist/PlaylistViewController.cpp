@@ -38,15 +38,11 @@
 using orvane::screen::barButton;
 using orvane::screen::localized;
 using orvane::screen::Poster;
+using orvane::screen::standardIcon;
 
 namespace {
 
 const QString kDefaultListName = QStringLiteral("playlist.txt");
-
-QIcon standardIcon(QStyle::StandardPixmap pixmap)
-{
-    return QApplication::style()->standardIcon(pixmap);
-}
 
 } // namespace
 
