@@ -99,13 +99,7 @@ protected:
         });
     }
 
-    QStringList names() const
-    {
-        QStringList list;
-        for (const QXQFileInfoRef &entry : screen->contentArray())
-            list.append(entry->fileName());
-        return list;
-    }
+    QStringList names() const { return orvane::test::fileNames(screen->contentArray()); }
 
     void setPlaying(qint64 index)
     {

@@ -10,6 +10,7 @@
 #include "QXDevice.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
+#include "QXQFileInfo.h"
 #include "QXView.h"
 
 #include <QFile>
@@ -28,6 +29,15 @@ inline QXConnectManager &manager()
 inline QString text(const char *key)
 {
     return qxkit::localizedString(QString::fromLatin1(key));
+}
+
+// The file names of list entries, in order.
+inline QStringList fileNames(const QList<QXQFileInfoRef> &entries)
+{
+    QStringList names;
+    for (const QXQFileInfoRef &entry : entries)
+        names.append(entry->fileName());
+    return names;
 }
 
 class FanScreenFixture : public ::testing::Test
