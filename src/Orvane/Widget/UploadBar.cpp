@@ -1,7 +1,12 @@
 #include "UploadBar.h"
 
+#include "Core/BaseViewController.h"
+#include "Core/Utils.h"
+#include "QXFileSocket.h"
+#include "Widget/Panel/FilePanel.h"
 #include "Widget/ScreenParts.h"
 
+#include <QPointer>
 #include <QTimer>
 
 UploadBar::UploadBar(QWidget *parent)
@@ -45,3 +50,26 @@ void UploadBar::finishBatch(bool succeeded)
         setHideProgressLabel(true);
     m_hideTimer->start();
 }
+
+namespace orvane::screen {
+
+void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, const QStringList &nameFilters,
+                       std::function<void(const QStringList &)> chosen)
+{
+    if (socket.currentIns() != QXFileSocket::Idle) {
+        screen->utils()->showDialogWithType(Utils::DialogType::info, localized("ov_wait_for_upload"), nullptr);
+        return;
+    }
+    orvane::panel::OpenOptions options;
+    options.allowsMultipleSelection = true;
+    options.nameFilters = nameFilters;
+    QPointer<BaseViewController> guard(screen);
+    orvane::panel::openPanel(screen, options, [guard, chosen = std::move(chosen)](const QStringList &paths) {
+        if (!guard || paths.isEmpty())
+            return;
+        QMetaObject::invokeMethod(
+            guard, [guard, chosen, paths] { chosen(paths); }, Qt::QueuedConnection);
+    });
+}
+
+} // namespace orvane::screen

@@ -17,7 +17,6 @@
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
-#include "Widget/Panel/FilePanel.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
@@ -679,25 +678,8 @@ void PlaylistViewController::clearList()
 
 void PlaylistViewController::clickToAddFile()
 {
-    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
-        showInfo(localized("ov_wait_for_upload"));
-        return;
-    }
-    openPanelForSelectFile();
-}
-
-void PlaylistViewController::openPanelForSelectFile()
-{
-    orvane::panel::OpenOptions options;
-    options.allowsMultipleSelection = true;
-    QPointer<PlaylistViewController> self(this);
-    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
-        if (!self || paths.isEmpty())
-            return;
-        // Out of the panel's own signal: the checks below may show dialogs.
-        QMetaObject::invokeMethod(
-            self, [self, paths] { self->fetchUplaodFileWithURLs(paths); }, Qt::QueuedConnection);
-    });
+    orvane::screen::chooseUploadFiles(this, *fileSocket(), {},
+                                      [this](const QStringList &paths) { fetchUplaodFileWithURLs(paths); });
 }
 
 void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)

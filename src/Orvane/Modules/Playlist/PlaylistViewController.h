@@ -133,7 +133,6 @@ private:
     void saveContentList();
     void sendListWithName(const QString &name, const QString &content);
     void addItem(const QXQFileInfoRef &entry);
-    void openPanelForSelectFile();
     bool fileUploadRunning() const;
     void startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path);
     void finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded);

@@ -10,7 +10,6 @@
 #include "QXStoredListText.h"
 #include "SupportedFileTypes.h"
 #include "VideoListCell.h"
-#include "Widget/Panel/FilePanel.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
@@ -302,20 +301,8 @@ QList<QXFileRef> VideoListViewController::makeUploadFiles(const QStringList &pat
 
 void VideoListViewController::addAction()
 {
-    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
-        showInfo(localized("ov_wait_for_upload"));
-        return;
-    }
-    orvane::panel::OpenOptions options;
-    options.allowsMultipleSelection = true;
-    options.nameFilters = {orvane::supportedFileFilter()};
-    QPointer<VideoListViewController> self(this);
-    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
-        if (!self || paths.isEmpty())
-            return;
-        // Out of the panel's own signal: the duplicate test may show dialogs.
-        QMetaObject::invokeMethod(self, [self, paths] { self->uploadFiles(paths); }, Qt::QueuedConnection);
-    });
+    orvane::screen::chooseUploadFiles(this, *fileSocket(), {orvane::supportedFileFilter()},
+                                      [this](const QStringList &paths) { uploadFiles(paths); });
 }
 
 void VideoListViewController::uploadFiles(const QStringList &paths)
