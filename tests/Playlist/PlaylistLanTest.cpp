@@ -13,7 +13,7 @@
 #include "Modules/Playlist/PlayListCell.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "OrvaneProcess.h"
-#include "CollectionContainerView.h"
+#include "Widget/Rows/RowColumnView.h"
 #include "QXButton.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"

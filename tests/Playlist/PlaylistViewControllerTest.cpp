@@ -1,13 +1,11 @@
 // The play-list screen against a fan model on loopback: what it reads, sends and uploads, and
 // what the operator sees on each path.
 #include "AnsweringPresenter.h"
-#include "CollectionContainerView.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
-#include "EventLoop.h"
-#include "FakeFanModel.h"
+#include "FanScreenFixture.h"
 #include "FilePanelAnswers.h"
 #include "Modules/Playlist/MultyListViewController.h"
 #include "Modules/Playlist/PlayListCell.h"
@@ -18,9 +16,10 @@
 #include "QXConnectManager.h"
 #include "NetworkingDevice.h"
 #include "QXDevice.h"
-#include "QXProgressView.h"
 #include "QXView.h"
 #include "Screenshots.h"
+#include "Widget/Rows/RowColumnView.h"
+#include "Widget/UploadBar.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,22 +37,12 @@ namespace {
 
 using orvane::test::AnsweringPresenter;
 using orvane::test::FakeFan;
-using orvane::test::FakeFanFileServer;
-using orvane::test::FakeFanModel;
+using orvane::test::manager;
 using orvane::test::press;
+using orvane::test::text;
 using orvane::test::waitUntil;
 
 const QByteArray kThreeEntries = "a.mp4,1.0M,1,\r\nb.mp4,2.0M,2,\r\nmyclip.mp4,3.0M,3,\r\n";
-
-QXConnectManager &manager()
-{
-    return QXConnect::connectManager();
-}
-
-QString text(const char *key)
-{
-    return qxkit::localizedString(QString::fromLatin1(key));
-}
 
 class RecordingDelegate : public ContentChildDelegate
 {
@@ -63,41 +52,33 @@ public:
     QList<int> destinations;
 };
 
-class PlaylistScreenTest : public ::testing::Test
+class PlaylistScreenTest : public orvane::test::FanScreenFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(files.start());
+        FanScreenFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         model.setListText(kThreeEntries);
         Utils::shareInstance()->setFilePath();
         orvane::language::setLanguage(QStringLiteral("en"));
-        QXConnectManager &m = manager();
-        m.configDeviceWithWifiName(QStringLiteral("ORVANE_TEST_FAN"));
-        m.device()->updateSocketConfigs({{QStringLiteral("IP"), QStringLiteral("127.0.0.1")}});
-        m.insSocket()->setPort(fan.port());
-        m.fileSocket()->setPlainPort(files.plainPort());
-        m.fileSocket()->setPort(files.plainPort());
-        // A converter that copies the source, unless the test holds it.
-        m.setFfmpeg_mac([this](const QStringList &arguments) {
-            if (holdConversion)
-                conversionHeld.acquire();
-            const QString input = arguments.value(arguments.indexOf(QStringLiteral("-i")) + 1);
-            QFile::remove(arguments.last());
-            return QFile::copy(input, arguments.last()) ? 0 : 1;
-        });
         bool connected = false;
-        m.insSocket()->connectedWithSuccess([&](auto &&...) { connected = true; }, nullptr);
+        manager().insSocket()->connectedWithSuccess([&](auto &&...) { connected = true; }, nullptr);
         ASSERT_TRUE(waitUntil([&] { return connected; }));
     }
 
     void TearDown() override
     {
         screen.reset();
-        bool down = false;
-        manager().insSocket()->disconnectWtihBlock([&](qint64, const QVariant &) { down = true; });
-        ASSERT_TRUE(waitUntil([&] { return down; }));
-        ASSERT_TRUE(waitUntil([] { return manager().fileSocket()->currentIns() == QXFileSocket::Idle; }, 15000));
+        FanScreenFixture::TearDown();
+    }
+
+    // The converter copies the source, unless the test holds it.
+    bool convertible(const QString &) override
+    {
+        if (holdConversion)
+            conversionHeld.acquire();
+        return true;
     }
 
     void open(int rows = 3)
@@ -118,44 +99,14 @@ protected:
         });
     }
 
-    QStringList names() const
-    {
-        QStringList list;
-        for (const QXQFileInfoRef &entry : screen->contentArray())
-            list.append(entry->fileName());
-        return list;
-    }
-
-    // The instructions of the code the fan received, as (code, value) for the 16-bit value.
-    QList<int> valuesOf(quint8 code) const
-    {
-        QList<int> values;
-        for (const FakeFan::Frame &frame : fan.frames()) {
-            if (frame.code == code && frame.bytes.size() >= 6)
-                values.append(qint16((quint8(frame.bytes.at(4)) << 8) | quint8(frame.bytes.at(5))));
-        }
-        return values;
-    }
+    QStringList names() const { return orvane::test::fileNames(screen->contentArray()); }
 
     void setPlaying(qint64 index)
     {
         manager().device()->editStatus([index](QXDeviceStatus &status) { status.setPlayingIndex(index); });
     }
 
-    QString makeFile(const QString &name, const QByteArray &content = QByteArray(3000, 'x'))
-    {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
-    }
-
-    FakeFan fan;
-    FakeFanFileServer files;
-    FakeFanModel model{fan, files};
     RecordingDelegate delegate;
-    QTemporaryDir folder;
     std::atomic<bool> holdConversion{false};
     QSemaphore conversionHeld;
     std::unique_ptr<PlaylistViewController> screen;
@@ -272,14 +223,15 @@ TEST_F(PlaylistScreenTest, SaveFollowsWhetherTheRowsDifferFromTheDevice)
     EXPECT_TRUE(fan.codes().count(8) == 0 && fan.codes().size() == 3) << "nothing is sent before Save";
 
     // Drops move the one dragged row, and only drags from this list are taken.
-    EXPECT_FALSE(screen->validateDrop(screen->btnSave(), PlaylistViewController::writeRow(0)));
-    EXPECT_TRUE(screen->validateDrop(screen->cellAt(0), PlaylistViewController::writeRow(0)));
-    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(0), 3));
+    RowColumnView *list = screen->playList();
+    EXPECT_FALSE(list->validateDrop(screen->btnSave(), RowColumnView::writeRow(0)));
+    EXPECT_TRUE(list->validateDrop(screen->cellAt(0), RowColumnView::writeRow(0)));
+    EXPECT_TRUE(list->acceptDrop(RowColumnView::writeRow(0), 3));
     EXPECT_EQ(names(), (QStringList{"b.mp4", "myclip.mp4", "a.mp4"}));
-    EXPECT_TRUE(screen->acceptDrop(PlaylistViewController::writeRow(2), 1));
+    EXPECT_TRUE(list->acceptDrop(RowColumnView::writeRow(2), 1));
     EXPECT_EQ(names(), (QStringList{"b.mp4", "a.mp4", "myclip.mp4"}));
-    EXPECT_FALSE(screen->acceptDrop("7", 0));
-    EXPECT_FALSE(screen->acceptDrop("x", 0));
+    EXPECT_FALSE(list->acceptDrop("7", 0));
+    EXPECT_FALSE(list->acceptDrop("x", 0));
 }
 
 TEST_F(PlaylistScreenTest, UploadStripsNamesRefusesDuplicatesAndUnsupportedFilesAndAppendsTheRest)

@@ -36,13 +36,7 @@ protected:
         return editor;
     }
 
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (const QXQFileInfoRef &entry : editor->list())
-            names.append(entry->fileName());
-        return names;
-    }
+    QStringList rowNames() const { return fileNames(editor->list()); }
 
     bool closed() const { return top<MultyListViewController>() == root; }
 

@@ -6,9 +6,9 @@
 #include "Modules/Playlist/PlayListEditViewController.h"
 #include "Modules/Video/VideoListViewController.h"
 #include "QXButton.h"
-#include "QXProgressView.h"
 #include "Screenshots.h"
 #include "VideoListCell.h"
+#include "Widget/UploadBar.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -30,14 +30,6 @@ protected:
     bool waitForRows(int rows)
     {
         return waitUntil([&] { return screen->videoLists().size() == rows && screen->refreshBtn()->isEnabled(); });
-    }
-
-    QStringList names(const QList<QXQFileInfoRef> &entries) const
-    {
-        QStringList list;
-        for (const QXQFileInfoRef &entry : entries)
-            list.append(entry->fileName());
-        return list;
     }
 
     void tick(int row, bool on)
@@ -110,11 +102,11 @@ TEST_F(VideoListTest, TicksKeepTheirOrderAndSelectAllTakesRowOrder)
     tick(0, true);
     tick(2, true);
     tick(1, false);
-    EXPECT_EQ(names(screen->selectedList()), (QStringList{"v2.mp4", "v0.mp4"}));
+    EXPECT_EQ(fileNames(screen->selectedList()), (QStringList{"v2.mp4", "v0.mp4"}));
 
     screen->checkBox()->click();
     tick(1, false);
-    EXPECT_EQ(names(screen->selectedList()), (QStringList{"v0.mp4", "v2.mp4", "v3.mp4"}));
+    EXPECT_EQ(fileNames(screen->selectedList()), (QStringList{"v0.mp4", "v2.mp4", "v3.mp4"}));
     screen->checkBox()->click();
     EXPECT_TRUE(screen->selectedList().isEmpty());
 
@@ -133,7 +125,7 @@ TEST_F(VideoListTest, DeletingAFileRemovesItsRowAndItsTick)
     presenter.answerNext(press("btnOK"));
     screen->cellAt(1)->deleteButton()->click();
     ASSERT_TRUE(waitUntil([&] { return screen->videoLists().size() == 2; }));
-    EXPECT_EQ(names(screen->videoLists()), (QStringList{"v0.mp4", "v2.mp4"}));
+    EXPECT_EQ(fileNames(screen->videoLists()), (QStringList{"v0.mp4", "v2.mp4"}));
     EXPECT_TRUE(screen->selectedList().isEmpty());
     EXPECT_EQ(model.videoNames(), (QList<QByteArray>{"v0.mp4", "v2.mp4"}));
     EXPECT_EQ(fan.frames().last().bytes.mid(3, 3), QByteArray("\x04\x01\x01", 3));
@@ -158,7 +150,7 @@ TEST_F(VideoListTest, DeletesAnsweredLateRemoveTheFilesTheyWereFor)
     screen->cellAt(1)->deleteButton()->click();
     ASSERT_TRUE(waitUntil([&] { return screen->videoLists().size() == 1; }, 5000));
     // The second delete went out after the first was answered, for the row v1 then had.
-    EXPECT_EQ(names(screen->videoLists()), QStringList{"v2.mp4"});
+    EXPECT_EQ(fileNames(screen->videoLists()), QStringList{"v2.mp4"});
     EXPECT_EQ(model.videoNames(), QList<QByteArray>{"v2.mp4"});
 }
 
@@ -208,14 +200,14 @@ TEST_F(VideoListTest, ABatchEndsWithTheOutcomeOfItsLastFile)
                                       makeFile(QStringLiteral("c.mov"))}));
     screen->addBtn()->click();
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->text() == text("ov_add_file_success"); }, 15000));
-    EXPECT_EQ(names(screen->videoLists()), (QStringList{"a.mp4", "c.mp4"}));
+    EXPECT_EQ(fileNames(screen->videoLists()), (QStringList{"a.mp4", "c.mp4"}));
     EXPECT_TRUE(screen->uploadProgress()->hideProgressLabel());
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->isHidden(); }));
 
     presenter.answerNext(chooseFiles({makeFile(QStringLiteral("d.mov")), makeFile(QStringLiteral("bad2.mov"))}));
     screen->addBtn()->click();
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->text() == text("ov_add_file_fail"); }, 15000));
-    EXPECT_EQ(names(screen->videoLists()), (QStringList{"a.mp4", "c.mp4", "d.mp4"}));
+    EXPECT_EQ(fileNames(screen->videoLists()), (QStringList{"a.mp4", "c.mp4", "d.mp4"}));
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->isHidden(); }));
     EXPECT_EQ(model.videoNames(), (QList<QByteArray>{"a.mp4", "c.mp4", "d.mp4"}));
 }
@@ -236,7 +228,7 @@ TEST_F(VideoListTest, ConfirmHandsTheTicksToTheEditorBeneath)
     tick(0, true);
     screen->sureBtn()->click();
     EXPECT_EQ(top<PlayListEditViewController>(), editor);
-    EXPECT_EQ(names(editor->list()), (QStringList{"x.mp4", "v2.mp4", "v0.mp4"}));
+    EXPECT_EQ(fileNames(editor->list()), (QStringList{"x.mp4", "v2.mp4", "v0.mp4"}));
     EXPECT_EQ(editor->list().at(1)->fileTimes(), QStringLiteral("1"));
 
     // Nothing ticked hands an empty list and still goes back.

@@ -4,9 +4,10 @@
 #include "QXColor.h"
 #include "QXView.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvane::screen {
@@ -16,12 +17,32 @@ QString localized(const char *key)
     return qxkit::localizedString(QString::fromLatin1(key));
 }
 
-QXButton *barButton(const char *key)
+QXButton *barButton(const char *key, const char *toolTipKey)
 {
     auto *button = new QXButton;
     qxkit::setInternationalKey(button, QString::fromLatin1(key));
     button->setAccessibleName(button->text());
+    if (toolTipKey) {
+        qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
+        button->setAccessibleDescription(button->toolTip());
+    }
     button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QIcon standardIcon(QStyle::StandardPixmap pixmap)
+{
+    return QApplication::style()->standardIcon(pixmap);
+}
+
+QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon)
+{
+    auto *button = new QToolButton;
+    button->setIcon(standardIcon(icon));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
+    button->setAccessibleName(button->toolTip());
     return button;
 }
 
@@ -61,7 +82,8 @@ QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const 
     applyScreenLook(screen);
     auto *bar = new QHBoxLayout;
     bar->setSpacing(10);
-    bar->addWidget(back);
+    if (back)
+        bar->addWidget(back);
     bar->addWidget(title, middle ? 0 : 1);
     if (middle)
         bar->addWidget(middle, 1);

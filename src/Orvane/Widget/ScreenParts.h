@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStyle>
 
 #include <functional>
-
-#include <QList>
 
 class QLabel;
 class QObject;
 class QVBoxLayout;
+class QToolButton;
 class QWidget;
 class QXButton;
 
@@ -18,8 +20,14 @@ namespace orvane::screen {
 
 // The localised text of an "ov_" key.
 QString localized(const char *key);
-// A bar button showing the key's text, reachable by keyboard, named for screen readers.
-QXButton *barButton(const char *key);
+// A bar button showing the key's text, reachable by keyboard, named for screen readers; with a
+// tool-tip key, the tip is its accessible description too.
+QXButton *barButton(const char *key, const char *toolTipKey = nullptr);
+// One of the style's own icons.
+QIcon standardIcon(QStyle::StandardPixmap pixmap);
+// A flat icon button of a row, reachable by keyboard, its tool tip (the key's text) its name
+// for screen readers.
+QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon);
 // The back button: a bar button with a light grey border.
 QXButton *backButton();
 // A title or column heading showing the key's text.
@@ -28,8 +36,9 @@ QLabel *headingLabel(const char *key);
 QLabel *titleLabel(const char *key);
 // Gives the screen its dark look.
 void applyScreenLook(QWidget *screen);
-// Gives the screen its look and its column: a bar of the back button, the title, an optional
-// widget taking the free width (the title takes it otherwise) and the buttons, in that order.
+// Gives the screen its look and its column: a bar of the back button (none for a root screen),
+// the title, an optional widget taking the free width (the title takes it otherwise) and the
+// buttons, in that order.
 // The screen adds the rest below the bar.
 QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const QList<QXButton *> &buttons,
                           QWidget *middle = nullptr);

@@ -9,7 +9,7 @@
 #include "QXView.h"
 #include "Widget/ScreenParts.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -25,7 +25,7 @@ MultyListCell::MultyListCell(QWidget *parent)
     , m_markLabel(orvane::screen::headingLabel("ov_using"))
     , m_useBtn(orvane::screen::barButton("ov_use"))
     , m_detailBtn(orvane::screen::barButton("ov_detail"))
-    , m_deleteBtn(new QToolButton)
+    , m_deleteBtn(orvane::screen::iconButton("ov_confirm_delete", QStyle::SP_TrashIcon))
 {
     m_coverView->hide();
     m_indexLabel->setMinimumWidth(36);
@@ -33,11 +33,6 @@ MultyListCell::MultyListCell(QWidget *parent)
     qxkit::setBorderColor(m_useBtn, QColor(Qt::lightGray));
     qxkit::setBorderWidth(m_useBtn, 1.0);
     m_useBtn->setFixedWidth(int(kDetailLeading - 2 * kCurrentDetailLeading));
-    m_deleteBtn->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
-    m_deleteBtn->setAutoRaise(true);
-    m_deleteBtn->setFocusPolicy(Qt::StrongFocus);
-    qxkit::setToolTipKey(m_deleteBtn, QStringLiteral("ov_confirm_delete"));
-    m_deleteBtn->setAccessibleName(m_deleteBtn->toolTip());
 
     // Detail sits 90 from the start of the operations, or in the place of Use when it is hidden.
     auto *operations = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "PlayListCellAccessible.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "Widget/ScreenParts.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -14,16 +15,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+using orvane::screen::iconButton;
+using orvane::screen::standardIcon;
+
 namespace {
 
 constexpr int kRowHeight = 54;
 constexpr int kIconSize = 18;
 constexpr int kMaxTimes = 999;
-
-QIcon standardIcon(QStyle::StandardPixmap pixmap)
-{
-    return QApplication::style()->standardIcon(pixmap);
-}
 
 void keepPlaceWhenHidden(QWidget *widget)
 {
@@ -43,10 +42,10 @@ PlayListCell::PlayListCell(QWidget *parent)
     , m_itemSize(qxkit::label({}, qxkit::globalTextColor()))
     , m_itemTimes(qxkit::label({}, qxkit::globalTextColor()))
     , m_stepper(new QSpinBox)
-    , m_btnUpItem(toolButton(QStringLiteral("ov_move_up"), standardIcon(QStyle::SP_ArrowUp)))
-    , m_btnDownItem(toolButton(QStringLiteral("ov_move_down"), standardIcon(QStyle::SP_ArrowDown)))
-    , m_btnPlayItem(toolButton(QStringLiteral("ov_play"), standardIcon(QStyle::SP_MediaPlay)))
-    , m_btnDeleteItem(toolButton(QStringLiteral("ov_confirm_delete"), standardIcon(QStyle::SP_TrashIcon)))
+    , m_btnUpItem(iconButton("ov_move_up", QStyle::SP_ArrowUp))
+    , m_btnDownItem(iconButton("ov_move_down", QStyle::SP_ArrowDown))
+    , m_btnPlayItem(iconButton("ov_play", QStyle::SP_MediaPlay))
+    , m_btnDeleteItem(iconButton("ov_confirm_delete", QStyle::SP_TrashIcon))
 {
     installPlayListCellAccessibility();
     setFocusPolicy(Qt::TabFocus);
@@ -100,17 +99,6 @@ PlayListCell::PlayListCell(QWidget *parent)
     connect(m_btnDownItem, &QToolButton::clicked, this, &PlayListCell::moveAction);
     connect(m_btnPlayItem, &QToolButton::clicked, this, &PlayListCell::playAction);
     connect(m_btnDeleteItem, &QToolButton::clicked, this, &PlayListCell::deleteAction);
-}
-
-QToolButton *PlayListCell::toolButton(const QString &key, const QIcon &icon)
-{
-    auto *button = new QToolButton;
-    button->setIcon(icon);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::StrongFocus);
-    qxkit::setToolTipKey(button, key);
-    button->setAccessibleName(button->toolTip());
-    return button;
 }
 
 void PlayListCell::configData(const QXQFileInfoRef &entry, int row)

@@ -70,7 +70,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QToolButton *toolButton(const QString &key, const QIcon &icon);
     bool hasFocusWithin() const;
     // Shows or hides the cover and the hover controls for the pointer, focus and selection.
     void updateControls();

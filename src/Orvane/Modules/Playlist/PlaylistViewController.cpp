@@ -1,11 +1,9 @@
 #include "PlaylistViewController.h"
 
-#include "CollectionContainerView.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/HomeViewController.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
-#include "LinearCollectionLayout.h"
 #include "MultyListViewController.h"
 #include "PlayControlView.h"
 #include "PlayListCell.h"
@@ -17,61 +15,35 @@
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
 #include "QXLog.h"
-#include "QXProgressView.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
-#include "Widget/Panel/FilePanel.h"
+#include "Widget/Rows/RowColumnView.h"
+#include "Widget/ScreenParts.h"
+#include "Widget/UploadBar.h"
+#include "Widget/UploadBatch.h"
 
 #include <QApplication>
-#include <QDrag>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using orvane::screen::barButton;
+using orvane::screen::localized;
+using orvane::screen::Poster;
+using orvane::screen::standardIcon;
 
 namespace {
 
 const QString kDefaultListName = QStringLiteral("playlist.txt");
 
-QXButton *barButton(const char *key, const char *toolTipKey)
-{
-    auto *button = new QXButton;
-    qxkit::setInternationalKey(button, QString::fromLatin1(key));
-    qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));
-    button->setAccessibleName(button->text());
-    button->setAccessibleDescription(button->toolTip());
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
-QIcon standardIcon(QStyle::StandardPixmap pixmap)
-{
-    return QApplication::style()->standardIcon(pixmap);
-}
-
-QString localized(const char *key)
-{
-    return qxkit::localizedString(QString::fromLatin1(key));
-}
-
 } // namespace
-
-// One selection of files on its way to the fan: how many were handed to the socket and how
-// many have ended, since a failure names no file.
-struct PlaylistViewController::UploadBatch {
-    int total = 0;
-    int started = 0;
-    int finished = 0;
-};
 
 PlaylistViewController::PlaylistViewController(QWidget *parent)
     : PlaylistViewController(nullptr, parent)
@@ -105,7 +77,6 @@ void PlaylistViewController::initUI()
     buildLayout();
     qxkit::setBgColor(m_playList, QColor::fromRgbF(43 / 255.0, 45 / 255.0, 60 / 255.0));
     enableSaveBtn(false);
-    m_uploadProgress->hide();
     showPower(false);
     showPlaying(false);
     watchDeviceName();
@@ -122,8 +93,6 @@ void PlaylistViewController::initUI()
 
 void PlaylistViewController::buildLayout()
 {
-    setPalette(qxkit::darkPalette());
-    setAutoFillBackground(true);
     m_nameLabel = qxkit::label({}, qxkit::globalTextColor());
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
     m_btnRefreshItem = barButton("ov_refresh", "ov_refresh_current_list");
@@ -132,34 +101,22 @@ void PlaylistViewController::buildLayout()
     m_btnMultyList = barButton("ov_multi_list", "ov_multi_list");
     m_btnSave = barButton("ov_save", "ov_save_changed_content");
     m_btnMultyList->setFixedWidth(kMultyListWidth);
-
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(10);
-    bar->addWidget(m_nameLabel, 1);
-    for (QXButton *button : {m_btnRefreshItem, m_btnAddFile, m_btnClearList, m_btnMultyList, m_btnSave})
-        bar->addWidget(button);
+    QVBoxLayout *layout = orvane::screen::screenColumn(
+        this, nullptr, m_nameLabel, {m_btnRefreshItem, m_btnAddFile, m_btnClearList, m_btnMultyList, m_btnSave});
 
     m_headerView = new PlayListHeaderView;
     m_headerView->operationLabel()->setFixedWidth(PlayListCell::kOperationWidth);
-    m_playList = new CollectionContainerView;
+    m_playList = new RowColumnView(kRowHeight);
     m_playList->setObjectName(QStringLiteral("playList"));
     m_playList->setAccessibleName(localized("ov_playlist"));
-    m_layout = new LinearCollectionLayout(1);
-    m_layout->setRowSpacing(0);
-    m_layout->setColumnSpacing(0);
-    m_playList->setCollectionViewLayout(m_layout);
-    m_playList->setDataSource(this);
-    m_playList->setDelegate(this);
-    m_playList->viewport()->setAcceptDrops(true);
-    m_playList->viewport()->installEventFilter(this);
+    m_playList->setRowCount([this] { return int(m_contentArray.size()); });
+    m_playList->setRowMaker([this](int row) { return makeRow(row); });
+    m_playList->setMoveAction([this](int from, int to) {
+        QXLOG(QStringLiteral("Moving row: %1, to: %2").arg(from).arg(to));
+        moveItemAtIndex(from, to);
+    });
 
-    m_uploadProgress = new QXProgressView(qxkit::configLight(), qxkit::globalThemeColor(), qxkit::globalTextColor());
-    m_uploadProgress->setObjectName(QStringLiteral("uploadProgress"));
-    m_uploadProgress->setMinimumHeight(24);
-    m_hideProgressTimer = new QTimer(this);
-    m_hideProgressTimer->setSingleShot(true);
-    m_hideProgressTimer->setInterval(kProgressHideDelayMs);
-    connect(m_hideProgressTimer, &QTimer::timeout, m_uploadProgress, &QWidget::hide);
+    m_uploadProgress = new UploadBar(qxkit::configLight(), qxkit::globalThemeColor(), qxkit::globalTextColor());
 
     m_btnPower = new QPushButton;
     m_btnPower->setObjectName(QStringLiteral("btnPower"));
@@ -178,10 +135,6 @@ void PlaylistViewController::buildLayout()
     controls->addWidget(m_playControlView);
     controls->addStretch(1);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 12);
-    layout->setSpacing(8);
-    layout->addLayout(bar);
     layout->addWidget(m_headerView);
     layout->addWidget(m_playList, 1);
     layout->addWidget(m_uploadProgress);
@@ -204,19 +157,6 @@ void PlaylistViewController::initSocket()
 QPushButton *PlaylistViewController::btnPlayVideo() const
 {
     return m_playControlView->playBtn();
-}
-
-PlaylistViewController::Poster PlaylistViewController::poster()
-{
-    QPointer<PlaylistViewController> self(this);
-    return [self](std::function<void()> function) {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [self, function = std::move(function)] {
-                if (self)
-                    function();
-            },
-            Qt::QueuedConnection);
-    };
 }
 
 // --- Device name ---
@@ -307,7 +247,7 @@ void PlaylistViewController::refreshList()
     const std::shared_ptr<QXDevice> record = currentDevice();
     // The list text waits for the status: the rows are rebuilt only once both are fresh.
     auto listText = std::make_shared<std::optional<QString>>();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     const auto listDone = [this, post] {
         post([this] {
             enableSaveBtn(false);
@@ -369,12 +309,12 @@ void PlaylistViewController::reloadData()
     // The rows are made anew: the keyboard focus stays at the same position.
     int focusedRow = -1;
     if (const QWidget *focus = QApplication::focusWidget()) {
-        for (int row = 0; row < m_cells.size() && focusedRow < 0; ++row) {
-            if (m_cells.at(row) && (m_cells.at(row) == focus || m_cells.at(row)->isAncestorOf(focus)))
+        for (int row = 0; row < m_playList->numberOfItemsInSection(0) && focusedRow < 0; ++row) {
+            const QWidget *cell = m_playList->rowAt(row);
+            if (cell && (cell == focus || cell->isAncestorOf(focus)))
                 focusedRow = row;
         }
     }
-    m_cells.clear();
     if (m_selectedRow >= m_contentArray.size())
         m_selectedRow = -1;
     m_playList->reloadData();
@@ -384,14 +324,8 @@ void PlaylistViewController::reloadData()
 
 // --- Rows ---
 
-int PlaylistViewController::numberOfItemsInSection(int)
+QWidget *PlaylistViewController::makeRow(int row)
 {
-    return int(m_contentArray.size());
-}
-
-QWidget *PlaylistViewController::itemForIndexPath(const CollectionIndexPath &indexPath)
-{
-    const int row = indexPath.item;
     auto *cell = new PlayListCell;
     cell->setObjectName(QStringLiteral("PlayListCell"));
     cell->configData(m_contentArray.at(row), row);
@@ -435,34 +369,20 @@ QWidget *PlaylistViewController::itemForIndexPath(const CollectionIndexPath &ind
             },
             Qt::QueuedConnection);
     });
-    if (m_cells.size() <= row)
-        m_cells.resize(row + 1);
-    m_cells[row] = cell;
     return cell;
 }
 
-QSizeF PlaylistViewController::sizeForItem(CollectionView *, const LinearCollectionLayout *, const CollectionIndexPath &)
-{
-    return {m_layout->itemWidth(), kRowHeight};
-}
-
-std::optional<qreal> PlaylistViewController::rowSpacingForSection(CollectionView *, const LinearCollectionLayout *, int)
-{
-    return 0.0;
-}
-
-
 PlayListCell *PlaylistViewController::cellAt(int row) const
 {
-    return row >= 0 && row < m_cells.size() ? m_cells.at(row).data() : nullptr;
+    return qobject_cast<PlayListCell *>(m_playList->rowAt(row));
 }
 
 int PlaylistViewController::rowOfCell(const PlayListCell *cell) const
 {
     if (!cell)
         return -1;
-    for (int row = 0; row < m_cells.size(); ++row) {
-        if (m_cells.at(row) == cell)
+    for (int row = 0; row < m_playList->numberOfItemsInSection(0); ++row) {
+        if (m_playList->rowAt(row) == cell)
             return row;
     }
     return -1;
@@ -547,106 +467,16 @@ void PlaylistViewController::moveItemAtIndex(int from, int to)
     enableSaveBtn(checkContentChanged());
 }
 
-QByteArray PlaylistViewController::writeRow(int row)
-{
-    return QByteArray::number(row);
-}
-
-bool PlaylistViewController::validateDrop(const QObject *source, const QByteArray &payload) const
-{
-    const auto *widget = qobject_cast<const QWidget *>(source);
-    bool isNumber = false;
-    payload.toInt(&isNumber);
-    return isNumber && widget && m_playList->isAncestorOf(widget);
-}
-
-bool PlaylistViewController::acceptDrop(const QByteArray &payload, int row)
-{
-    bool isNumber = false;
-    const int from = payload.toInt(&isNumber);
-    if (!isNumber || from < 0 || from >= m_contentArray.size() || row < 0 || row > m_contentArray.size())
-        return false;
-    // The drop lands above `row`; taking the row out first shifts the rows below it up by one.
-    const int to = row > from ? row - 1 : row;
-    if (to != from) {
-        QXLOG(QStringLiteral("Moving row: %1, to: %2").arg(from).arg(to));
-        moveItemAtIndex(from, to);
-    }
-    return true;
-}
-
-int PlaylistViewController::dropRowAt(const QPoint &contentPosition) const
-{
-    const int row = int((contentPosition.y() + kRowHeight / 2) / kRowHeight);
-    return std::clamp(row, 0, int(m_contentArray.size()));
-}
-
-void PlaylistViewController::startRowDrag(PlayListCell *cell)
-{
-    const int row = rowOfCell(cell);
-    if (row < 0)
-        return;
-    auto *mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
-    auto *drag = new QDrag(cell);
-    drag->setMimeData(mime);
-    drag->setPixmap(cell->grab().scaledToHeight(int(kRowHeight) / 2));
-    drag->exec(Qt::MoveAction);
-}
-
 bool PlaylistViewController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_playList->viewport()) {
-        switch (event->type()) {
-        case QEvent::Resize: {
-            // One column across the whole list.
-            const qreal width = std::max(1, m_playList->viewport()->width());
-            if (!qFuzzyCompare(m_layout->itemWidth(), width))
-                m_layout->setItemWidth(width);
-            return BaseViewController::eventFilter(watched, event);
-        }
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto *drag = static_cast<QDragMoveEvent *>(event);
-            if (validateDrop(drag->source(), drag->mimeData()->data(QString::fromLatin1(kRowMimeType))))
-                drag->acceptProposedAction();
-            else
-                drag->ignore();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto *drop = static_cast<QDropEvent *>(event);
-            const QByteArray payload = drop->mimeData()->data(QString::fromLatin1(kRowMimeType));
-            const QPoint position = m_playList->widget()->mapFrom(m_playList->viewport(), drop->position().toPoint());
-            if (validateDrop(drop->source(), payload) && acceptDrop(payload, dropRowAt(position)))
-                drop->acceptProposedAction();
-            else
-                drop->ignore();
-            return true;
-        }
-        default:
-            return BaseViewController::eventFilter(watched, event);
-        }
-    }
+    // The row column drags the rows; the screen selects and plays them.
     auto *cell = qobject_cast<PlayListCell *>(watched);
     if (!cell)
         return BaseViewController::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        m_dragStart = static_cast<QMouseEvent *>(event)->position().toPoint();
-        m_dragCell = cell;
         selectCell(cell);
         break;
-    case QEvent::MouseMove: {
-        auto *move = static_cast<QMouseEvent *>(event);
-        if (m_dragCell == cell && move->buttons().testFlag(Qt::LeftButton)
-            && (move->position().toPoint() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
-            m_dragCell = nullptr;
-            startRowDrag(cell);
-            return true;
-        }
-        break;
-    }
     case QEvent::MouseButtonDblClick:
         selectCell(cell);
         doubleClickItem();
@@ -679,7 +509,7 @@ void PlaylistViewController::doubleClickItem()
 void PlaylistViewController::playItemAtIndex(int row)
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->sendInsWithType(
         QXInsCode::playItem, qint16(row),
         [this, post, record, row](const QXOperationRef &, qint64, const QVariant &) {
@@ -734,7 +564,7 @@ void PlaylistViewController::clickPlayVideoBtn()
     QXLOG(QStringLiteral("点击了PlayVideo"));
     const bool playing = currentDeviceStatus().isPlaying();
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->sendInsWithType(
         playing ? QXInsCode::pause : QXInsCode::play, 0,
         [this, post, record, playing](const QXOperationRef &, qint64, const QVariant &) {
@@ -753,7 +583,7 @@ void PlaylistViewController::clickPowerBtn()
     // The button shows what the fan reports, not the click.
     showPower(running);
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->sendInsWithType(
         running ? QXInsCode::powerOff : QXInsCode::powerOn, 0,
         [this, post, record, running](const QXOperationRef &, qint64, const QVariant &) {
@@ -792,7 +622,7 @@ void PlaylistViewController::deleteItem(int row)
     const QXQFileInfoRef entry = m_contentArray.takeAt(row);
     reloadData();
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->sendInsWithType(
         QXInsCode::deleteItem, qint16(row),
         [record, row](const QXOperationRef &, qint64, const QVariant &) {
@@ -827,7 +657,7 @@ void PlaylistViewController::clickToClearList()
 void PlaylistViewController::clearList()
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->sendInsWithType(
         QXInsCode::clearList, 0,
         [this, post, record](const QXOperationRef &, qint64, const QVariant &) {
@@ -848,25 +678,8 @@ void PlaylistViewController::clearList()
 
 void PlaylistViewController::clickToAddFile()
 {
-    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
-        showInfo(localized("ov_wait_for_upload"));
-        return;
-    }
-    openPanelForSelectFile();
-}
-
-void PlaylistViewController::openPanelForSelectFile()
-{
-    orvane::panel::OpenOptions options;
-    options.allowsMultipleSelection = true;
-    QPointer<PlaylistViewController> self(this);
-    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
-        if (!self || paths.isEmpty())
-            return;
-        // Out of the panel's own signal: the checks below may show dialogs.
-        QMetaObject::invokeMethod(
-            self, [self, paths] { self->fetchUplaodFileWithURLs(paths); }, Qt::QueuedConnection);
-    });
+    orvane::screen::chooseUploadFiles(this, *fileSocket(), {},
+                                      [this](const QStringList &paths) { fetchUplaodFileWithURLs(paths); });
 }
 
 void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
@@ -891,9 +704,8 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
             break;
     }
 
-    auto batch = std::make_shared<UploadBatch>();
-    batch->total = int(files.size());
-    const Poster post = poster();
+    auto batch = std::make_shared<UploadBatch>(int(files.size()));
+    const Poster post = orvane::screen::poster(this);
     fileSocket()->sendFiles(
         files,
         [this, post, batch](bool ready, const QString &path) {
@@ -918,12 +730,8 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
 
 void PlaylistViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
 {
-    ++batch->started;
-    m_hideProgressTimer->stop();
-    m_uploadProgress->setHideProgressLabel(false);
-    m_uploadProgress->setProgress(0);
-    m_uploadProgress->setText(path);
-    m_uploadProgress->show();
+    batch->fileStarted();
+    m_uploadProgress->startFile(path);
 }
 
 void PlaylistViewController::dealProgressEvent(double progress)
@@ -935,21 +743,14 @@ void PlaylistViewController::finishFile(const std::shared_ptr<UploadBatch> &batc
 {
     // A failure before any file began (no connection, nothing to send, a busy socket) ends
     // the whole batch at once.
-    if (!succeeded && batch->started == 0)
-        batch->finished = batch->total;
-    else
-        ++batch->finished;
-    m_uploadProgress->setProgress(0);
-    if (succeeded) {
-        if (batch->finished < batch->total)
-            return;
-        m_uploadProgress->setText(localized("ov_add_file_success"));
-        m_uploadProgress->setHideProgressLabel(true);
-    } else {
-        m_uploadProgress->setText(localized("ov_add_file_fail"));
+    if (batch->fileFinished(succeeded)) {
+        m_uploadProgress->finishBatch(succeeded);
+        return;
     }
-    if (batch->finished >= batch->total)
-        m_hideProgressTimer->start();
+    // A file that failed on the way says so until the next one starts.
+    m_uploadProgress->setProgress(0);
+    if (!succeeded)
+        m_uploadProgress->setText(localized("ov_add_file_fail"));
 }
 
 void PlaylistViewController::dealSendFileEvent(const QVariant &payload)
@@ -999,7 +800,7 @@ void PlaylistViewController::saveContentList()
         sendListWithName(kDefaultListName, content);
         return;
     }
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     insSocket()->fetchCurrentPlayListNameWithSuccess(
         [this, post, content](const QXOperationRef &, qint64, const QVariant &payload) {
             const QString name = payload.toString();
@@ -1011,7 +812,7 @@ void PlaylistViewController::saveContentList()
 void PlaylistViewController::sendListWithName(const QString &name, const QString &content)
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = poster();
+    const Poster post = orvane::screen::poster(this);
     fileSocket()->sendListWithName(
         name, content, nullptr,
         [this, post, record, content](const QXOperationRef &, qint64, const QVariant &) {

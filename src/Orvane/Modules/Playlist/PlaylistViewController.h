@@ -1,32 +1,27 @@
 #pragma once
 
 #include "Core/BaseViewController.h"
-#include "CollectionDataSource.h"
-#include "LinearCollectionLayoutDelegate.h"
 #include "MultyConnectProtocol.h"
 #include "QXConnect.h"
 #include "QXQFileInfo.h"
 
 #include <QList>
 #include <QMetaObject>
-#include <QPointer>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
-class CollectionContainerView;
 class ContentChildDelegate;
-class LinearCollectionLayout;
 class PlayControlView;
 class PlayListCell;
 class PlayListHeaderView;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QXButton;
 class QXDevice;
-class QXProgressView;
+class RowColumnView;
+class UploadBar;
+class UploadBatch;
 
 // The current play list of one connected fan, and the controls that drive it: power, play and
 // pause, previous and next, play, delete and reorder entries, change play counts, clear the
@@ -39,11 +34,7 @@ class QXProgressView;
 // does everything else on the GUI thread. Rows are ordinary widgets (PlayListCell) in a column,
 // so every control in them is reachable by keyboard and screen reader; a row with the focus
 // plays on Enter, and a row moves by drag and drop or by its up and down buttons.
-class PlaylistViewController : public BaseViewController,
-                               public QXConnect,
-                               public MultyConnectProtocol,
-                               public CollectionDataSource,
-                               public LinearCollectionLayoutDelegate
+class PlaylistViewController : public BaseViewController, public QXConnect, public MultyConnectProtocol
 {
     Q_OBJECT
 public:
@@ -51,9 +42,6 @@ public:
     static constexpr int kMultyListWidth = 83;
     // The function bit of fans that keep several play lists.
     static constexpr quint64 kSeveralListsFunction = 0x80;
-    static constexpr int kProgressHideDelayMs = 1000;
-    // The drag payload of a row: its index as text, under this type.
-    static constexpr const char *kRowMimeType = "application/x-orvane-playlist-row";
 
     explicit PlaylistViewController(QWidget *parent = nullptr);
     ~PlaylistViewController() override;
@@ -82,28 +70,13 @@ public:
     QPushButton *btnPower() const { return m_btnPower; }
     QPushButton *btnPlayVideo() const;
     PlayControlView *playControlView() const { return m_playControlView; }
-    CollectionContainerView *playList() const { return m_playList; }
-    QXProgressView *uploadProgress() const { return m_uploadProgress; }
+    RowColumnView *playList() const { return m_playList; }
+    UploadBar *uploadProgress() const { return m_uploadProgress; }
 
     // The list's text as the rows stand.
     QString getListString() const;
     // The rows differ from the device record's list (count, a name or a play count).
     bool checkContentChanged() const;
-
-    // Drag and drop of one row within this list: the drag's payload for a row, whether a drop
-    // from `source` is taken, and the move of the dragged row to the drop position (above the
-    // row at `row`; the row count for the end).
-    static QByteArray writeRow(int row);
-    bool validateDrop(const QObject *source, const QByteArray &payload) const;
-    bool acceptDrop(const QByteArray &payload, int row);
-
-    // CollectionDataSource
-    int numberOfItemsInSection(int section) override;
-    QWidget *itemForIndexPath(const CollectionIndexPath &indexPath) override;
-    // LinearCollectionLayoutDelegate
-    QSizeF sizeForItem(CollectionView *collectionView, const LinearCollectionLayout *layout,
-                       const CollectionIndexPath &indexPath) override;
-    std::optional<qreal> rowSpacingForSection(CollectionView *, const LinearCollectionLayout *, int) override;
 
 public slots:
     void clickPowerBtn();
@@ -131,8 +104,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct UploadBatch;
-
     PlaylistViewController(std::shared_ptr<NetworkingDevice> device, QWidget *parent);
 
     void buildLayout();
@@ -140,6 +111,7 @@ private:
     void refreshList();
     void refreshTableWithContent(const std::optional<QString> &content);
     void reloadData();
+    QWidget *makeRow(int row);
     void enableSaveBtn(bool enabled);
     void enableListButtons(bool enabled);
     void showPlaying(bool playing);
@@ -161,31 +133,21 @@ private:
     void saveContentList();
     void sendListWithName(const QString &name, const QString &content);
     void addItem(const QXQFileInfoRef &entry);
-    void openPanelForSelectFile();
     bool fileUploadRunning() const;
     void startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path);
     void finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded);
     void dealSendFileEvent(const QVariant &payload);
     void dealProgressEvent(double progress);
-    void startRowDrag(PlayListCell *cell);
-    int dropRowAt(const QPoint &contentPosition) const;
     void showInfo(const QString &text);
-    // Made on the GUI thread, callable from any thread: runs a function on the GUI thread
-    // unless the screen is gone by then.
-    using Poster = std::function<void(std::function<void()>)>;
-    Poster poster();
 
     std::shared_ptr<NetworkingDevice> m_device;
     ContentChildDelegate *m_delegate = nullptr;
     QList<QXQFileInfoRef> m_contentArray;
-    QList<QPointer<PlayListCell>> m_cells;
     qint64 m_selectedRow = -1;
     qint64 m_deleteRow = -1;
     // The device record whose Wi-Fi name the label shows.
     std::weak_ptr<QXDevice> m_watchedRecord;
     QMetaObject::Connection m_nameWatch;
-    QPoint m_dragStart;
-    QPointer<PlayListCell> m_dragCell;
 
     QLabel *m_nameLabel = nullptr;
     PlayListHeaderView *m_headerView = nullptr;
@@ -196,8 +158,6 @@ private:
     QXButton *m_btnSave = nullptr;
     QPushButton *m_btnPower = nullptr;
     PlayControlView *m_playControlView = nullptr;
-    CollectionContainerView *m_playList = nullptr;
-    LinearCollectionLayout *m_layout = nullptr;
-    QXProgressView *m_uploadProgress = nullptr;
-    QTimer *m_hideProgressTimer = nullptr;
+    RowColumnView *m_playList = nullptr;
+    UploadBar *m_uploadProgress = nullptr;
 };

@@ -7,20 +7,18 @@
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
 #include "QXLog.h"
-#include "QXProgressView.h"
 #include "QXStoredListText.h"
 #include "SupportedFileTypes.h"
 #include "VideoListCell.h"
-#include "Widget/Panel/FilePanel.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
+#include "Widget/UploadBar.h"
 #include "Widget/UploadBatch.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using orvane::screen::localized;
@@ -39,7 +37,6 @@ void VideoListViewController::initUI()
 {
     buildLayout();
     m_sureBtn->hide();
-    m_uploadProgress->hide();
     connect(m_backBtn, &QPushButton::clicked, this, &VideoListViewController::backAction);
     connect(m_sureBtn, &QPushButton::clicked, this, &VideoListViewController::sureAction);
     connect(m_refreshBtn, &QPushButton::clicked, this, &VideoListViewController::refreshAction);
@@ -81,13 +78,7 @@ void VideoListViewController::buildLayout()
     m_listTable->setRowCount([this] { return int(m_videoLists.size()); });
     m_listTable->setRowMaker([this](int row) { return makeRow(row); });
 
-    m_uploadProgress = new QXProgressView;
-    m_uploadProgress->setObjectName(QStringLiteral("uploadProgress"));
-    m_uploadProgress->setMinimumHeight(24);
-    m_hideProgressTimer = new QTimer(this);
-    m_hideProgressTimer->setSingleShot(true);
-    m_hideProgressTimer->setInterval(kProgressHideDelayMs);
-    connect(m_hideProgressTimer, &QTimer::timeout, m_uploadProgress, &QWidget::hide);
+    m_uploadProgress = new UploadBar;
 
     layout->addLayout(heading);
     layout->addWidget(m_listTable, 1);
@@ -310,20 +301,8 @@ QList<QXFileRef> VideoListViewController::makeUploadFiles(const QStringList &pat
 
 void VideoListViewController::addAction()
 {
-    if (fileSocket()->currentIns() != QXFileSocket::Idle) {
-        showInfo(localized("ov_wait_for_upload"));
-        return;
-    }
-    orvane::panel::OpenOptions options;
-    options.allowsMultipleSelection = true;
-    options.nameFilters = {orvane::supportedFileFilter()};
-    QPointer<VideoListViewController> self(this);
-    orvane::panel::openPanel(this, options, [self](const QStringList &paths) {
-        if (!self || paths.isEmpty())
-            return;
-        // Out of the panel's own signal: the duplicate test may show dialogs.
-        QMetaObject::invokeMethod(self, [self, paths] { self->uploadFiles(paths); }, Qt::QueuedConnection);
-    });
+    orvane::screen::chooseUploadFiles(this, *fileSocket(), {orvane::supportedFileFilter()},
+                                      [this](const QStringList &paths) { uploadFiles(paths); });
 }
 
 void VideoListViewController::uploadFiles(const QStringList &paths)
@@ -353,11 +332,7 @@ void VideoListViewController::uploadFiles(const QStringList &paths)
 void VideoListViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
 {
     batch->fileStarted();
-    m_hideProgressTimer->stop();
-    m_uploadProgress->setHideProgressLabel(false);
-    m_uploadProgress->setProgress(0);
-    m_uploadProgress->setText(path);
-    m_uploadProgress->show();
+    m_uploadProgress->startFile(path);
 }
 
 void VideoListViewController::finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded,
@@ -370,13 +345,8 @@ void VideoListViewController::finishFile(const std::shared_ptr<UploadBatch> &bat
                                                           information.value(QStringLiteral("times")).toString()));
         reloadData();
     }
-    if (!batch->fileFinished(succeeded))
-        return;
-    m_uploadProgress->setProgress(0);
-    m_uploadProgress->setText(localized(succeeded ? "ov_add_file_success" : "ov_add_file_fail"));
-    if (succeeded)
-        m_uploadProgress->setHideProgressLabel(true);
-    m_hideProgressTimer->start();
+    if (batch->fileFinished(succeeded))
+        m_uploadProgress->finishBatch(succeeded);
 }
 
 // --- Leaving ---

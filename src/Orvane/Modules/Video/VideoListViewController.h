@@ -15,10 +15,9 @@
 
 class QCheckBox;
 class QLabel;
-class QTimer;
 class QXButton;
-class QXProgressView;
 class RowColumnView;
+class UploadBar;
 class UploadBatch;
 class VideoListCell;
 
@@ -33,7 +32,6 @@ class VideoListViewController : public BaseViewController, public QXConnect, pub
     Q_OBJECT
 public:
     static constexpr qreal kRowHeight = 54.0;
-    static constexpr int kProgressHideDelayMs = 1000;
     // The read time-out while the fan clears its store, and the usual one.
     static constexpr qint64 kClearReadTimeout = 10;
     static constexpr qint64 kReadTimeout = 3;
@@ -70,7 +68,7 @@ public:
     QXButton *addBtn() const { return m_addBtn; }
     QCheckBox *checkBox() const { return m_checkBox; }
     RowColumnView *listTable() const { return m_listTable; }
-    QXProgressView *uploadProgress() const { return m_uploadProgress; }
+    UploadBar *uploadProgress() const { return m_uploadProgress; }
 
 public slots:
     void backAction();
@@ -116,6 +114,5 @@ private:
     QXButton *m_addBtn = nullptr;
     QCheckBox *m_checkBox = nullptr;
     RowColumnView *m_listTable = nullptr;
-    QXProgressView *m_uploadProgress = nullptr;
-    QTimer *m_hideProgressTimer = nullptr;
+    UploadBar *m_uploadProgress = nullptr;
 };

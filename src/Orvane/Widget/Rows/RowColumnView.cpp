@@ -102,6 +102,13 @@ bool RowColumnView::acceptDrop(const QByteArray &payload, int row)
     return true;
 }
 
+bool RowColumnView::validateDrop(const QObject *source, const QByteArray &payload) const
+{
+    bool isNumber = false;
+    payload.toInt(&isNumber);
+    return m_move && isNumber && isOwnRow(source);
+}
+
 int RowColumnView::dropRowAt(const QPoint &contentPosition) const
 {
     const int row = int((contentPosition.y() + m_rowHeight / 2) / m_rowHeight);
@@ -145,7 +152,7 @@ bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto *drag = static_cast<QDragMoveEvent *>(event);
-            if (m_move && isOwnRow(drag->source()) && drag->mimeData()->hasFormat(QString::fromLatin1(kRowMimeType)))
+            if (validateDrop(drag->source(), drag->mimeData()->data(QString::fromLatin1(kRowMimeType))))
                 drag->acceptProposedAction();
             else
                 drag->ignore();
@@ -154,8 +161,8 @@ bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Drop: {
             auto *drop = static_cast<QDropEvent *>(event);
             const QPoint position = widget()->mapFrom(viewport(), drop->position().toPoint());
-            if (isOwnRow(drop->source())
-                && acceptDrop(drop->mimeData()->data(QString::fromLatin1(kRowMimeType)), dropRowAt(position)))
+            const QByteArray payload = drop->mimeData()->data(QString::fromLatin1(kRowMimeType));
+            if (validateDrop(drop->source(), payload) && acceptDrop(payload, dropRowAt(position)))
                 drop->acceptProposedAction();
             else
                 drop->ignore();

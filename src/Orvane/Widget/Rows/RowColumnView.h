@@ -34,6 +34,9 @@ public:
     // Called with the dragged row and the place it is to take (both in the rows as they stand).
     void setMoveAction(std::function<void(int from, int to)> move);
     static QByteArray writeRow(int row);
+    // Whether a drag from `source` carrying `payload` may drop here: only one of this list's
+    // own rows, carrying a row number, while a move action is set.
+    bool validateDrop(const QObject *source, const QByteArray &payload) const;
     // Takes a drop of the payload above the row at `row` (the row count for the end): the
     // dragged row leaves its place first, so the rows after it move up one. Whether the payload
     // names a row; the move action runs only when the row changes place.

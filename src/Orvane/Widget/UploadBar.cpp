@@ -1,0 +1,75 @@
+#include "UploadBar.h"
+
+#include "Core/BaseViewController.h"
+#include "Core/Utils.h"
+#include "QXFileSocket.h"
+#include "Widget/Panel/FilePanel.h"
+#include "Widget/ScreenParts.h"
+
+#include <QPointer>
+#include <QTimer>
+
+UploadBar::UploadBar(QWidget *parent)
+    : QXProgressView(parent)
+{
+    prepare();
+}
+
+UploadBar::UploadBar(const QColor &backgroundColor, const QColor &progressColor, const QColor &textColor,
+                     QWidget *parent)
+    : QXProgressView(backgroundColor, progressColor, textColor, parent)
+{
+    prepare();
+}
+
+void UploadBar::prepare()
+{
+    setObjectName(QStringLiteral("uploadProgress"));
+    setMinimumHeight(24);
+    hide();
+    m_hideTimer = new QTimer(this);
+    m_hideTimer->setSingleShot(true);
+    m_hideTimer->setInterval(kHideDelayMs);
+    connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void UploadBar::startFile(const QString &path)
+{
+    m_hideTimer->stop();
+    setHideProgressLabel(false);
+    setProgress(0);
+    setText(path);
+    show();
+}
+
+void UploadBar::finishBatch(bool succeeded)
+{
+    setProgress(0);
+    setText(orvane::screen::localized(succeeded ? "ov_add_file_success" : "ov_add_file_fail"));
+    if (succeeded)
+        setHideProgressLabel(true);
+    m_hideTimer->start();
+}
+
+namespace orvane::screen {
+
+void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, const QStringList &nameFilters,
+                       std::function<void(const QStringList &)> chosen)
+{
+    if (socket.currentIns() != QXFileSocket::Idle) {
+        screen->utils()->showDialogWithType(Utils::DialogType::info, localized("ov_wait_for_upload"), nullptr);
+        return;
+    }
+    orvane::panel::OpenOptions options;
+    options.allowsMultipleSelection = true;
+    options.nameFilters = nameFilters;
+    QPointer<BaseViewController> guard(screen);
+    orvane::panel::openPanel(screen, options, [guard, chosen = std::move(chosen)](const QStringList &paths) {
+        if (!guard || paths.isEmpty())
+            return;
+        QMetaObject::invokeMethod(
+            guard, [guard, chosen, paths] { chosen(paths); }, Qt::QueuedConnection);
+    });
+}
+
+} // namespace orvane::screen
