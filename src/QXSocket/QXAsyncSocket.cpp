@@ -112,6 +112,10 @@ public:
     // ended before the chain got here, the chain was waiting on it and fails like the others did.
     void enqueue(QXOperationRef root, bool insert, quint64 session)
     {
+        // Failed on its way here: a password step queued ahead of it was refused before the
+        // chain was handed over.
+        if (root->status() >= QXChainedSocketOperation::Succeeded)
+            return;
         if (session != m_owner->m_session.load()) {
             if (logging())
                 QXLOG(QStringLiteral("Other Operation Failing:%1").arg(describe(root)));
@@ -678,7 +682,9 @@ bool QXAsyncSocket::onSocketThread() const
 void QXAsyncSocket::queueOperation(const QXOperationRef &operation, bool insert)
 {
     const QXOperationRef root = operation->rootOperation();
-    root->setStatus(QXChainedSocketOperation::Arranged);
+    // A chain that has already ended stays ended: queueing it again must not run it a second time.
+    if (!root->arrange())
+        return;
     SocketWorker *worker = m_worker;
     const quint64 session = m_session.load();
     // From a block the chain joins the queue at once; it starts when the running chain is done.
@@ -695,7 +701,8 @@ QXOperationRef QXAsyncSocket::connectThen(const QXOperationRef &operation)
     std::lock_guard lock(m_connectMutex);
     if (status() == Disconnecting) {
         const QXOperationRef root = operation->rootOperation();
-        root->setStatus(QXChainedSocketOperation::Arranged);
+        if (!root->arrange())
+            return operation;
         SocketWorker *worker = m_worker;
         QMetaObject::invokeMethod(worker, [worker, root] { worker->keep(root); }, Qt::QueuedConnection);
         return operation;

@@ -204,19 +204,24 @@ QXOperationRef QXChainedSocketOperation::operationWithTag(qint64 tag)
     return nullptr;
 }
 
-bool QXChainedSocketOperation::finish(Status end)
+bool QXChainedSocketOperation::moveUnlessEnded(Status status)
 {
     quint64 current = m_status.load();
     while (current < Succeeded) {
-        if (m_status.compare_exchange_weak(current, end))
+        if (m_status.compare_exchange_weak(current, status))
             return true;
     }
     return false;
 }
 
+bool QXChainedSocketOperation::arrange()
+{
+    return moveUnlessEnded(Arranged);
+}
+
 bool QXChainedSocketOperation::settle(Status end, bool withStep, qint64 code, const QVariant &payload)
 {
-    if (!finish(end))
+    if (!moveUnlessEnded(end))
         return false;
     // The block is read only once the step has ended, so one set meanwhile is the one called.
     if (QXOperationBlock block = end == Succeeded ? success() : failure())

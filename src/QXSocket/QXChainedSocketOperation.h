@@ -58,6 +58,9 @@ public:
     quint64 status() const;
     void setStatus(quint64 status);
     bool arranged() const;
+    // Marks a step that has not ended as arranged; false, changing nothing, once it has ended, so
+    // a chain failed before it reached its queue stays failed and never runs.
+    bool arrange();
 
     // Seconds handed to the socket read or write; an empty step ignores it. A read or write step
     // without a positive time-out takes the socket's.
@@ -110,8 +113,9 @@ protected:
     mutable std::mutex m_mutex;
 
 private:
-    bool finish(Status end);
-    // finish(end), then the matching block with this step, or with none when withStep is false.
+    // Moves a step that has not ended to `status`; false when it had already ended.
+    bool moveUnlessEnded(Status status);
+    // moveUnlessEnded(end), then the matching block with this step, or with none when withStep is false.
     bool settle(Status end, bool withStep, qint64 code, const QVariant &payload);
 
     QXOperationRef m_then;

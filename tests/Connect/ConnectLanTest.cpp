@@ -222,12 +222,12 @@ TEST_F(ConnectRoad, HotspotConnectionReachesThePlayListAndAConnectedSocketGoesSt
     screen->btnConnectDevice()->click();
     ASSERT_TRUE(waitUntil([&] { return home->currentContentViewType() == 101; }));
     EXPECT_TRUE(idle());
-    // The fan counts the connection on its own thread, possibly just after the screen moved on.
-    EXPECT_TRUE(waitUntil([&] { return fan.connectionCount() == 1; }));
-    orvane::test::spinFor(50);
-    EXPECT_EQ(fan.connectionCount(), 1);
     // No password goes first: the fan hears only the play-list screen reading list, status and mask.
-    ASSERT_TRUE(waitUntil([&] { return fan.codes().size() == 3; }));
+    // The screen's reading is over once the socket is free again; until then a click on Connect
+    // is ignored, as while any instruction runs.
+    ASSERT_TRUE(waitUntil([&] { return fan.codes().size() == 3 && manager().insSocket()->isFree(); }));
+    // The fan's thread has accepted the connection by the time it read the frames.
+    EXPECT_EQ(fan.connectionCount(), 1);
     EXPECT_EQ(fan.codes(), (QList<quint8>{11, 10, 46})) << "a hotspot connection sends no password";
     const std::shared_ptr<QXDevice> record = manager().device();
     EXPECT_EQ(record->mode(), QXConnectManager::plainMode);

@@ -149,6 +149,26 @@ TEST(AsyncSocketQueue, AChainIsQueuedOnceWhicheverOfItsStepsIsHandedOver)
     EXPECT_EQ(calls.names(), QStringList{"chain.read"});
 }
 
+// A step ahead of a chain (a refused password) may fail it before the chain reaches the socket
+// thread; handed over afterwards, it must stay failed and never reach the device.
+TEST(AsyncSocketQueue, AChainThatEndedBeforeItWasQueuedNeverRuns)
+{
+    FakeFan fan;
+    BlockRecorder calls;
+    QXAsyncSocket socket(kLoopback, fan.port());
+    const QXOperationRef refused = exchange(frame(10), calls, "refused");
+    refused->fail(qxCode(QXSocketCode::checkFailed), QVariant());
+    socket.connectThen(refused);
+    socket.addOperation(refused);
+    socket.connectThen(exchange(frame(11), calls, "next"));
+    ASSERT_TRUE(calls.waitFor(2));
+    spinFor(100);
+    EXPECT_EQ(calls.names(), (QStringList{"refused.failure", "next.read"}));
+    ASSERT_EQ(fan.frames().size(), 1);
+    EXPECT_EQ(fan.frames().first().code, 11);
+    EXPECT_EQ(refused->status(), QXChainedSocketOperation::Failed);
+}
+
 TEST(AsyncSocketQueue, ChainsQueuedFromTwoThreadsRunInOrderAndNeverInterleave)
 {
     FakeFan fan;
