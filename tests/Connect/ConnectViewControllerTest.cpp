@@ -1,4 +1,5 @@
 #include "ConnectTestSupport.h"
+#include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/MasterWindowController.h"
@@ -225,6 +226,34 @@ TEST_F(ConnectScreenTest, LanguageBoxListsTheTenLanguagesAndMarksTheOneInUse)
     EXPECT_TRUE(screen->languageBox()->showFull());
     const int current = orvane::language::currentLanguage();
     EXPECT_EQ(types.at(screen->languageBox()->selectedIndex()), current);
+}
+
+struct PlainConnectDelegate : ConnecgViewControllerDelegate
+{
+    void connectViewControllerSucceededConnectAtMode(QWidget *, int) override {}
+    void connectViewControllerFailedConnectAtMode(QWidget *, int) override {}
+};
+
+struct ObjectConnectDelegate : QObject, PlainConnectDelegate
+{
+};
+
+// A QObject delegate is held weakly and reads as none once destroyed (the screen must not look
+// into the dead object to find out); any other delegate is the caller's to keep alive.
+TEST_F(ConnectScreenTest, DelegateReadsAsNoneOnceItsObjectIsDestroyed)
+{
+    PlainConnectDelegate plain;
+    screen->setConnectDelegate(&plain);
+    EXPECT_EQ(screen->connectDelegate(), &plain);
+
+    auto *object = new ObjectConnectDelegate;
+    screen->setConnectDelegate(object);
+    EXPECT_EQ(screen->connectDelegate(), object);
+    delete object;
+    EXPECT_EQ(screen->connectDelegate(), nullptr);
+
+    screen->setConnectDelegate(nullptr);
+    EXPECT_EQ(screen->connectDelegate(), nullptr);
 }
 
 TEST(ConnectScreenLanguage, PickingAnotherLanguageRebuildsTheHomeScreenAndTheSameOneChangesNothing)

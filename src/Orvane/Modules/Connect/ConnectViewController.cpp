@@ -138,15 +138,15 @@ ConnectViewController::~ConnectViewController() = default;
 
 ConnecgViewControllerDelegate *ConnectViewController::connectDelegate() const
 {
-    if (m_connectDelegateObject.isNull() && dynamic_cast<QObject *>(m_connectDelegate))
-        return nullptr;
-    return m_connectDelegate;
+    // Whether the delegate is a QObject was settled when it was set: the pointer may be dead by now.
+    return m_connectDelegateIsObject && m_connectDelegateObject.isNull() ? nullptr : m_connectDelegate;
 }
 
 void ConnectViewController::setConnectDelegate(ConnecgViewControllerDelegate *delegate)
 {
     m_connectDelegate = delegate;
     m_connectDelegateObject = dynamic_cast<QObject *>(delegate);
+    m_connectDelegateIsObject = m_connectDelegateObject != nullptr;
 }
 
 QList<QVariantMap> ConnectViewController::languageList()

@@ -118,6 +118,7 @@ private:
 
     ConnecgViewControllerDelegate *m_connectDelegate = nullptr;
     QPointer<QObject> m_connectDelegateObject;
+    bool m_connectDelegateIsObject = false;
     bool m_isApMode = true;
     bool m_connecting = false;
     bool m_isReadyForNetworkConnect = false;
