@@ -127,6 +127,38 @@ TEST_F(SettingsEditorsTest, EverySliderRowSendsItsWireValueAndWritesTheRecord)
     EXPECT_EQ(screen->infoLabel()->text(), text("ov_set_light_success"));
 }
 
+TEST_F(SettingsEditorsTest, ReportedValuesOutsideARowsRangeShowAsTheNearestEndOfTheSlider)
+{
+    record->editStatus([](QXDeviceStatus &status) {
+        status.setLight(200);
+        status.setVolume(-3);
+    });
+    record->editMask([](QXDeviceMask &mask) {
+        mask.setInnerDistance(400);
+        mask.setOuterDistance(300);
+    });
+    orvane::test::reloadItems(*screen);
+    struct Case
+    {
+        Module module;
+        int row;
+        int shown;
+    };
+    for (const Case &c : {Case{Module::lightAngle, 0, 15}, Case{Module::volume, 0, 0},
+                          Case{Module::maskInnerOutter, 0, 360}, Case{Module::maskInnerOutter, 1, 255}}) {
+        auto *item = editor<DeviceConfigSliderItem>(c.module);
+        ASSERT_NE(item, nullptr) << int(c.module);
+        EXPECT_EQ(item->valueLabel(c.row)->text(), QString::number(c.shown)) << int(c.module) << " row " << c.row;
+        EXPECT_EQ(item->slider(c.row)->value(), c.shown);
+        EXPECT_EQ(item->stepper(c.row)->value(), c.shown);
+    }
+    // Showing is not sending: the fan hears nothing and the record keeps what the fan reported.
+    orvane::test::spinFor(50);
+    EXPECT_TRUE(fan.frames().isEmpty());
+    EXPECT_EQ(record->status().light(), 200);
+    EXPECT_EQ(record->mask().innerDistance(), 400);
+}
+
 TEST_F(SettingsEditorsTest, EveryChoiceSendsTheValueOfTheRowNotItsIndex)
 {
     struct Case

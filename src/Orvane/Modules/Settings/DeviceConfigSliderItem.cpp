@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <limits>
 
 DeviceConfigSliderItem::DeviceConfigSliderItem(QWidget *parent)
@@ -126,6 +127,9 @@ void DeviceConfigSliderItem::setInfoKeys(int row, const QString &successKey, con
 void DeviceConfigSliderItem::showRowValue(int index, qint64 value)
 {
     RowControls &row = m_rows[index];
+    // A fan may report a value outside the row's range; the label shows what the slider can hold,
+    // so the two never disagree (the record keeps what the fan reported).
+    value = std::clamp<qint64>(value, row.slider->minimum(), row.slider->maximum());
     row.accepted = value;
     row.value->setText(QString::number(value));
     const QSignalBlocker sliderBlocker(row.slider);
