@@ -131,7 +131,6 @@ void QXDashboard::buildScale()
         if (!large)
             radius -= smallTickInset;
         m_ticks.append({v, large, start, start - width, radius, length, large ? c.largeScaleColor : c.smallScaleColor});
-        qCDebug(lcDashboard) << "Scale Start:" << start << " End:" << (start - width);
 
         if (!large)
             continue;
@@ -148,6 +147,10 @@ void QXDashboard::buildScale()
         }
         m_labels.append({v, QString::asprintf("%.0f", v), anchor, alignment, QSizeF(labelWidth, labelHeight)});
     }
+    // One line per dial: a line per tick flooded the log with sixty lines for every dial built.
+    if (!m_ticks.isEmpty())
+        qCDebug(lcDashboard) << "Scale Start:" << m_ticks.constFirst().startAngle
+                             << " End:" << m_ticks.constLast().endAngle << " Ticks:" << m_ticks.size();
 }
 
 void QXDashboard::setValue(double value)

@@ -1,4 +1,5 @@
 #include "QXDashboard.h"
+#include "QXLogCapture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -109,6 +110,18 @@ TEST_F(QXDashboardTest, TheDefaultScaleHasSixtyTicksAndTwelveNumbers)
     ASSERT_EQ(labels.size(), 12);
     EXPECT_EQ(labels.at(3).text, QStringLiteral("90"));
     EXPECT_EQ(labels.at(3).anchor, QPointF(76, 0));
+}
+
+TEST(QXDashboardScale, BuildingAndPaintingADialLogsItsScaleOnce)
+{
+    orvane::test::QXLogCapture log("orvane.kit.dashboard");
+    for (int dial = 0; dial < 2; ++dial) {
+        QXDashboard dashboard;
+        dashboard.resize(240, 240);
+        dashboard.grab();
+        dashboard.grab();
+    }
+    EXPECT_EQ(log.count(QStringLiteral("Scale Start:")), 2) << log.lines().join(u'\n').toStdString();
 }
 
 TEST(QXDashboardScale, ConfigsOutsideTheLimitsDrawWhatTheyCanWithoutLooping)

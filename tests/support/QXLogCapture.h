@@ -7,13 +7,14 @@
 
 namespace orvane::test {
 
-// Collects the device link's debug lines ("orvane.device") while alive, although the test run
-// switches them off otherwise. One capture at a time.
+// Collects the debug lines of one logging category (by default the device link's, "orvane.device")
+// while alive, although the test run switches them off otherwise. One capture at a time.
 class QXLogCapture
 {
 public:
-    QXLogCapture()
+    explicit QXLogCapture(const char *category = "orvane.device")
     {
+        s_category = category;
         s_instance = this;
         m_previousHandler = qInstallMessageHandler(&handle);
         s_previousFilter = QLoggingCategory::installFilter(&filter);
@@ -44,25 +45,26 @@ public:
     bool contains(const QString &message) const { return count(message) > 0; }
 
 private:
-    static bool isDeviceCategory(const char *name) { return qstrcmp(name, "orvane.device") == 0; }
+    static bool isCapturedCategory(const char *name) { return qstrcmp(name, s_category) == 0; }
 
     static void filter(QLoggingCategory *category)
     {
         if (s_previousFilter)
             s_previousFilter(category);
-        if (isDeviceCategory(category->categoryName()))
+        if (isCapturedCategory(category->categoryName()))
             category->setEnabled(QtDebugMsg, true);
     }
 
     static void handle(QtMsgType, const QMessageLogContext &context, const QString &message)
     {
-        if (s_instance && context.category && isDeviceCategory(context.category)) {
+        if (s_instance && context.category && isCapturedCategory(context.category)) {
             QMutexLocker lock(&s_instance->m_mutex);
             s_instance->m_lines << message;
         }
     }
 
     static inline QXLogCapture *s_instance = nullptr;
+    static inline const char *s_category = nullptr;
     static inline QLoggingCategory::CategoryFilter s_previousFilter = nullptr;
     QtMessageHandler m_previousHandler = nullptr;
     mutable QMutex m_mutex;
