@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -605,10 +606,28 @@ QXOperationRef QXInsSocket::sendJsonCommanndWithParams(const QJsonValue &params,
 
 // --- password step ---
 
+bool QXInsSocket::passwordStepCovers(const QXOperationRef &operation)
+{
+    std::lock_guard lock(m_verifyMutex);
+    const quint64 state = m_verifyState.load();
+    if (!m_shouldVerify || state == Accepted)
+        return true;
+    if (state != Checking)
+        return false;
+    m_behindPassword.push_back(operation);
+    return true;
+}
+
+std::vector<QXOperationRef> QXInsSocket::endPasswordStep(VerifyState state)
+{
+    std::lock_guard lock(m_verifyMutex);
+    m_verifyState.store(state);
+    return std::exchange(m_behindPassword, {});
+}
+
 QXOperationRef QXInsSocket::connectChain(const QXOperationRef &operation)
 {
-    const quint64 state = verifyState();
-    if (!shouldVerify() || state == Checking || state == Accepted)
+    if (passwordStepCovers(operation))
         return QXAsyncSocket::connectChain(operation);
     const QByteArray password = verifyData();
     if (password.isNull()) {
@@ -616,28 +635,34 @@ QXOperationRef QXInsSocket::connectChain(const QXOperationRef &operation)
         dropOperation(operation);
         return nullptr;
     }
-    m_verifyState.store(Checking);
+    {
+        std::lock_guard lock(m_verifyMutex);
+        m_verifyState.store(Checking);
+        m_behindPassword.assign(1, operation);
+    }
+    // A step that could not run lost the connection, which fails the waiting chains itself.
     const QXOperationBlock stepFailed = [this](const QXOperationRef &, qint64, const QVariant &) {
-        m_verifyState.store(NotChecked);
+        endPasswordStep(NotChecked);
     };
     auto write = QXSocketWriteOperation::writeOperationWithTimeout(double(writeTimeout()), password, nullptr,
                                                                    stepFailed);
     write->setTag(kPasswordTag);
     write->setSecret(true);
-    const QXOperationRef given = operation;
     write->thenReadTimeout(
         double(readTimeout()),
-        [this, given](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this](const QXOperationRef &, qint64, const QVariant &payload) {
             const QByteArray answer = reply(payload);
             if (answer.startsWith('1')) {
-                m_verifyState.store(Accepted);
+                endPasswordStep(Accepted);
                 if (auto *d = dynamic_cast<QXInsSocketDelegate *>(delegate()))
                     d->insSocket(this, QString::fromUtf8(verifyData()), wifiName());
                 return;
             }
-            m_verifyState.store(NotChecked);
-            dropOperation(given);
-            given->fail(kCheckFailed, QVariant());
+            // Nothing handed over meanwhile may reach the device on a link it refused.
+            for (const QXOperationRef &waiting : endPasswordStep(NotChecked)) {
+                dropOperation(waiting);
+                waiting->fail(kCheckFailed, QVariant());
+            }
         },
         stepFailed);
     insertOperation(write);
@@ -646,5 +671,5 @@ QXOperationRef QXInsSocket::connectChain(const QXOperationRef &operation)
 
 void QXInsSocket::socketDidDisconnect()
 {
-    m_verifyState.store(NotChecked);
+    endPasswordStep(NotChecked);
 }

@@ -6,6 +6,7 @@
 #include <QJsonValue>
 
 #include <array>
+#include <vector>
 
 class QXInsSocket;
 
@@ -116,10 +117,18 @@ private:
     QXOperationRef sendLengthPrefixed(QXInsCode type, const QByteArray &frame, QXOperationBlock success,
                                       QXOperationBlock failure);
     QXOperationRef refuse(const QXOperationBlock &failure, const QString &message);
+    // True when the chain needs no password step of its own: none is asked for, the link passed
+    // it, or the running step takes the chain along.
+    bool passwordStepCovers(const QXOperationRef &operation);
+    // Sets the outcome of the password step; returns the chains that waited behind it.
+    std::vector<QXOperationRef> endPasswordStep(VerifyState state);
 
     mutable std::mutex m_verifyMutex;
     bool m_shouldVerify = false;
     QByteArray m_verifyData;
     QString m_wifiName;
     std::atomic<quint64> m_verifyState{NotChecked};
+    // The chains behind the running password step, first the one that started it (under
+    // m_verifyMutex, as are the changes of m_verifyState).
+    std::vector<QXOperationRef> m_behindPassword;
 };

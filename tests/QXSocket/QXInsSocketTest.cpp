@@ -399,6 +399,27 @@ TEST(InsSocket, ARefusedPasswordFailsTheRequestWith302AndIsAskedAgain)
     EXPECT_EQ(f.fan.connectionCount(), 1) << "asked again on the same connection";
 }
 
+// Requests made while the password step runs wait behind it; when it is refused they fail with
+// it, and none of them goes out on the refused link.
+TEST(InsSocket, RequestsQueuedDuringARefusedPasswordStepFailWithIt)
+{
+    Fixture f;
+    f.fan.requirePassword("12345678");
+    f.socket.setShouldVerify(true);
+    f.socket.setVerifyData("87654321");
+    f.socket.downloadListWithSuccess(f.success(), f.failure());
+    f.socket.sendInsWithType(QXInsCode::status, qint16(0), f.success(), f.failure());
+    f.socket.sendInsWithType(QXInsCode::mask, qint16(0), f.success(), f.failure());
+    ASSERT_TRUE(f.calls.waitFor(3));
+    spinFor(100);
+    EXPECT_EQ(f.calls.names(), (QStringList{"failure", "failure", "failure"}));
+    for (const BlockRecorder::Call &call : f.calls.calls())
+        EXPECT_TRUE(call.code == QXSocketCode::checkFailed);
+    EXPECT_EQ(f.fan.passwordAttempts(), 1);
+    EXPECT_TRUE(f.fan.frames().isEmpty());
+    EXPECT_EQ(f.fan.received(), QByteArray("87654321"));
+}
+
 TEST(InsSocket, APasswordCheckWithoutAPasswordFailsAtOnce)
 {
     Fixture f;

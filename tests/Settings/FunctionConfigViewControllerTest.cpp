@@ -237,6 +237,21 @@ TEST_F(SettingsRefreshTest, FailedStatusSaysSoOnceAndTheScreenIsRebuiltFromTheMa
     EXPECT_EQ(move->slider(0)->value(), 10);
 }
 
+// The operator has moved on: a failure the screen asked about is not told over whatever follows.
+TEST_F(SettingsRefreshTest, AFailedStatusArrivingAfterTheScreenIsGoneShowsNoDialog)
+{
+    fan.setReply(10, orvane::test::FakeFan::Reply{{QByteArray::fromHex("35a40b01")}, 150});
+    record = orvane::test::useCurrentDevice(plainModel, fan.port());
+    screen = std::make_unique<FunctionConfigViewController>();
+    screen->show();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return fan.codes().contains(10); }));
+    screen.reset();
+    const std::shared_ptr<QXInsSocket> socket = QXConnect::connectManager().insSocket();
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return fan.codes().size() == 2 && socket->isFree(); }));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(presenter.texts.isEmpty());
+}
+
 TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
 {
     ASSERT_TRUE(showFor(plainModel));

@@ -260,11 +260,16 @@ void FunctionConfigViewController::refresh()
     };
     const auto settleOnly = [settle](const QXOperationRef &, qint64, const QVariant &) { settle({}); };
 
+    // The failure is told by the screen that asked: once it is gone, no dialog turns up over
+    // whatever the operator went on to.
     socket->sendInsWithType(QXInsCode::status, 0, recordReply(&QXDevice::configStatusWithData),
-                            [settle, failText = qxkit::localizedString(QStringLiteral("ov_conn_fail_tip"))](
+                            [settle, guard, failText = qxkit::localizedString(QStringLiteral("ov_conn_fail_tip"))](
                                 const QXOperationRef &, qint64, const QVariant &) {
                                 settle({});
-                                showInfoDialogLater(failText);
+                                updateWhileShown(guard, [failText](FunctionConfigViewController &) {
+                                    Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, failText,
+                                                                               nullptr);
+                                });
                             });
     socket->sendInsWithType(QXInsCode::mask, 0, recordReply(&QXDevice::configMaskWithData), settleOnly);
     if (withBluetooth) {
