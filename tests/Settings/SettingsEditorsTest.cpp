@@ -39,40 +39,17 @@ qint64 district(const QXDevice &record, qint64 number, const char *key)
     return record.mask().settingsAtDistrict(number).value_or(QVariantMap()).value(QString::fromLatin1(key)).toLongLong();
 }
 
-class SettingsEditorsTest : public ::testing::Test
+class SettingsEditorsTest : public orvane::test::SettingsEditorFixture
 {
 protected:
     void SetUp() override
     {
-        record = orvane::test::useCurrentDevice(orvane::test::bluetoothModel, fan.port());
-        ASSERT_TRUE(orvane::test::connectSocket(socket()));
-        orvane::test::giveFunctions(*record, 0x300);
-        fan.clearRecords();
-        screen = std::make_unique<FunctionConfigViewController>();
+        open(orvane::test::bluetoothModel, 0x300);
+        if (HasFatalFailure())
+            return;
         screen->toggleAdvanced();
         orvane::test::reloadItems(*screen);
     }
-
-    void TearDown() override { EXPECT_TRUE(orvane::test::closeSocket(socket())); }
-
-    static std::shared_ptr<QXInsSocket> socket() { return QXConnect::connectManager().insSocket(); }
-
-    template <typename Item>
-    Item *editor(Module module)
-    {
-        return itemOf<Item>(*screen, module);
-    }
-
-    // Waits for the fan to have received `count` frames and the socket to be idle again.
-    bool settled(int count)
-    {
-        return waitUntil([&] { return fan.frames().size() == count && socket()->currentIns() == -1; });
-    }
-
-    FakeFan fan;
-    AnsweringPresenter presenter;
-    std::shared_ptr<QXDevice> record;
-    std::unique_ptr<FunctionConfigViewController> screen;
 };
 
 TEST_F(SettingsEditorsTest, EverySliderRowSendsItsWireValueAndWritesTheRecord)

@@ -10,6 +10,8 @@
 #include "QXDevice.h"
 #include "QXInsSocket.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 namespace orvane::test {
@@ -86,5 +88,49 @@ inline void reloadItems(FunctionConfigViewController &screen)
     screen.buildDatas();
     screen.reloadItems();
 }
+
+// The settings screen of a connected fan, for the tests of its editors: each test opens it for
+// the model it needs and reaches the editors by module.
+class SettingsEditorFixture : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        screen.reset();
+        EXPECT_TRUE(closeSocket(socket()));
+    }
+
+    static std::shared_ptr<QXInsSocket> socket() { return QXConnect::connectManager().insSocket(); }
+
+    // Connects to the fan as the current device of the model, with the functions and, when one is
+    // given, the status, and makes the screen (neither shown nor filled yet).
+    void open(qint64 model, quint64 functions, const QByteArray &status = {})
+    {
+        record = useCurrentDevice(model, fan.port());
+        ASSERT_TRUE(connectSocket(socket()));
+        giveFunctions(*record, functions);
+        if (!status.isEmpty())
+            record->configStatusWithData(status);
+        fan.clearRecords();
+        screen = std::make_unique<FunctionConfigViewController>();
+    }
+
+    template <typename Item>
+    Item *editor(FunctionConfigViewController::FunctionModule module)
+    {
+        return itemOf<Item>(*screen, module);
+    }
+
+    // Waits for the fan to have received `count` frames and the socket to be idle again.
+    bool settled(int count)
+    {
+        return waitUntil([&] { return fan.frames().size() == count && socket()->currentIns() == -1; });
+    }
+
+    FakeFan fan;
+    AnsweringPresenter presenter;
+    std::shared_ptr<QXDevice> record;
+    std::unique_ptr<FunctionConfigViewController> screen;
+};
 
 } // namespace orvane::test

@@ -66,7 +66,7 @@ void click(ITSwitch *toggle)
     QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());
 }
 
-class SpecialEditorsTest : public ::testing::Test
+class SpecialEditorsTest : public orvane::test::SettingsEditorFixture
 {
 protected:
     void SetUp() override
@@ -75,46 +75,18 @@ protected:
         wifi = orvane::test::installFakeWifi();
     }
 
-    void TearDown() override
-    {
-        screen.reset();
-        EXPECT_TRUE(orvane::test::closeSocket(socket()));
-    }
-
-    static std::shared_ptr<QXInsSocket> socket() { return QXConnect::connectManager().insSocket(); }
-
     // The screen of a connected fan of the model whose status is `status` (a plain one with the
     // functions when none is given).
     void open(qint64 model, quint64 functions, const QByteArray &status = {})
     {
-        record = orvane::test::useCurrentDevice(model, fan.port());
-        ASSERT_TRUE(orvane::test::connectSocket(socket()));
-        orvane::test::giveFunctions(*record, functions);
-        if (!status.isEmpty())
-            record->configStatusWithData(status);
-        fan.clearRecords();
-        screen = std::make_unique<FunctionConfigViewController>();
+        SettingsEditorFixture::open(model, functions, status);
+        if (!screen)
+            return;
         screen->resize(900, 700);
         orvane::test::reloadItems(*screen);
     }
 
-    template <typename Item>
-    Item *editor(Module module)
-    {
-        return itemOf<Item>(*screen, module);
-    }
-
-    // Waits for the fan to have received `count` frames and the socket to be idle again.
-    bool settled(int count)
-    {
-        return waitUntil([&] { return fan.frames().size() == count && socket()->currentIns() == -1; });
-    }
-
-    FakeFan fan;
-    orvane::test::AnsweringPresenter presenter;
     std::shared_ptr<orvane::test::FakeWifiProvider> wifi;
-    std::shared_ptr<QXDevice> record;
-    std::unique_ptr<FunctionConfigViewController> screen;
 };
 
 TEST_F(SpecialEditorsTest, SwitchesSendTheirWireStateAndTheRecordKeepsThePlainOne)
