@@ -1,6 +1,5 @@
 #include "HomeScreens.h"
 
-#include "EmptyScreen.h"
 #include "HomeViewController.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Playlist/PlaylistViewController.h"
