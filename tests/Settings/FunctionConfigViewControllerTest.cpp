@@ -47,8 +47,6 @@ protected:
         screen->resize(900, 700);
     }
 
-    void reload() { orvane::test::reloadItems(*screen); }
-
     QWidget *itemAt(int section, int item) const { return screen->collection()->itemAtIndexPath({section, item}); }
 
     AnsweringPresenter presenter;
@@ -95,7 +93,7 @@ TEST_F(SettingsScreenTest, ModulesFollowTheModelAndTheReportedFunctionsInOneOrde
 TEST_F(SettingsScreenTest, AdvancedSectionOpensAndClosesWithItsToggle)
 {
     orvane::test::useCurrentDevice(plainModel, 0, orvane::test::closedPort());
-    reload();
+    screen->reloadItems();
     CollectionContainerView *collection = screen->collection();
     ASSERT_EQ(collection->numberOfSections(), 3);
     EXPECT_EQ(collection->numberOfItemsInSection(0), 7);
@@ -143,7 +141,7 @@ TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
         status.setLight(13);
     });
     screen = std::unique_ptr<FunctionConfigViewController>(FunctionConfigViewController::make(member));
-    reload();
+    screen->reloadItems();
 
     // No hotspot page: the member is no 4G model, though the current device is one.
     ASSERT_EQ(screen->collection()->numberOfItemsInSection(0), 7);
@@ -270,16 +268,32 @@ TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
     ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text().isEmpty(); }, 4000));
 }
 
-TEST_F(SettingsRefreshTest, RefreshEndingWhileAnEditorAsksKeepsTheEditorUntilTheAnswer)
+TEST_F(SettingsRefreshTest, RefreshEndingWhileAnEditorAsksKeepsTheItemsUntilTheAnswer)
 {
+    // The fan first reports a cut time, which adds one editor to the advanced section.
+    QByteArray withCutTime = QByteArray::fromHex("35a40a") + QByteArray(47, '\0');
+    withCutTime[49] = 3;
+    fan.setReply(10, withCutTime);
     ASSERT_TRUE(showFor(plainModel));
     screen->toggleAdvanced();
+    ASSERT_NE(orvane::test::itemOf<QWidget>(*screen, Module::cutTime), nullptr);
     auto *restart = orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart);
     ASSERT_NE(restart, nullptr);
+    CollectionContainerView *collection = screen->collection();
+    const auto advancedHeights = [collection] {
+        QList<int> heights;
+        for (int item = 0; item < collection->numberOfItemsInSection(1); ++item)
+            heights.append(collection->itemAtIndexPath({1, item})->height());
+        return heights;
+    };
+    collection->layoutIfNeeded();
+    const QList<int> heightsBefore = advancedHeights();
     fan.setReply(10, orvane::test::FakeFan::Reply{{orvane::test::FakeFan::plainReply(10)}, 200});
     fan.clearRecords();
-    // A refresh runs and ends while the operator reads the question, in the dialog's own loop.
-    presenter.answerNext([this](QDialog *dialog) {
+    // A refresh runs and ends while the operator reads the question, in the dialog's own loop,
+    // and the fan no longer reports the cut time; the window is widened to one more column meanwhile.
+    QList<int> heightsWhileAsking;
+    presenter.answerNext([&](QDialog *dialog) {
         screen->refresh();
         QEventLoop loop;
         QTimer poll;
@@ -289,14 +303,19 @@ TEST_F(SettingsRefreshTest, RefreshEndingWhileAnEditorAsksKeepsTheEditorUntilThe
         });
         poll.start(10);
         loop.exec();
+        screen->resize(1300, screen->height());
+        collection->layoutIfNeeded();
+        heightsWhileAsking = advancedHeights();
         AnsweringPresenter::press(dialog, QStringLiteral("btnOK"));
     });
     restart->btn()->click();
     ASSERT_TRUE(orvane::test::waitUntil([&] { return fan.codes().contains(51); }));
-    // The items are made anew once the question is answered.
+    EXPECT_EQ(heightsWhileAsking, heightsBefore);
+    // The items are made anew once the question is answered, from what the fan now reports.
     EXPECT_TRUE(orvane::test::waitUntil([&] {
         return orvane::test::itemOf<FunctionSingleButtonItem>(*screen, Module::restart) != restart;
     }));
+    EXPECT_EQ(orvane::test::itemOf<QWidget>(*screen, Module::cutTime), nullptr);
 }
 
 TEST_F(SettingsRefreshTest, KeyboardFocusStaysOnTheSameControlWhenTheItemsAreMadeAnew)

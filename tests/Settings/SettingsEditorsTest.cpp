@@ -48,7 +48,7 @@ protected:
         if (HasFatalFailure())
             return;
         screen->toggleAdvanced();
-        orvane::test::reloadItems(*screen);
+        screen->reloadItems();
     }
 };
 
@@ -114,7 +114,7 @@ TEST_F(SettingsEditorsTest, ReportedValuesOutsideARowsRangeShowAsTheNearestEndOf
         mask.setInnerDistance(400);
         mask.setOuterDistance(300);
     });
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     struct Case
     {
         Module module;
@@ -184,7 +184,7 @@ TEST_F(SettingsEditorsTest, EveryChoiceSendsTheValueOfTheRowNotItsIndex)
 TEST_F(SettingsEditorsTest, CancelledChoiceSendsNothingAndShowsTheDevicesChoiceAgain)
 {
     record->editStatus([](QXDeviceStatus &status) { status.setCutTime(6); });
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     auto *item = editor<FunctionComboBoxItem>(Module::cutTime);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->boxView()->selectString(), QStringLiteral("0s"));
@@ -202,7 +202,7 @@ TEST_F(SettingsEditorsTest, FailedSendsPutTheControlsBackAndKeepTheRecord)
     fan.setReply(54, QByteArray::fromHex("35a40b01"));
     fan.setReply(35, QByteArray::fromHex("35a40b01"));
     record->editStatus([](QXDeviceStatus &status) { status.setLight(4); });
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
 
     auto *light = editor<DeviceConfigSliderItem>(Module::lightAngle);
     light->slider(0)->setValue(12);
@@ -357,7 +357,7 @@ TEST_F(SettingsEditorsTest, ReplyAfterAReloadStillWritesTheRecord)
     orvane::test::spinFor(10);
     ASSERT_TRUE(settled(1));
     EXPECT_TRUE(waitUntil([&] { return record->status().light() == 11; }));
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     EXPECT_EQ(editor<DeviceConfigSliderItem>(Module::lightAngle)->slider(0)->value(), 11);
 }
 

@@ -82,13 +82,6 @@ Item *itemOf(FunctionConfigViewController &screen, FunctionConfigViewController:
     return nullptr;
 }
 
-// The items as a showing makes them, without its refresh.
-inline void reloadItems(FunctionConfigViewController &screen)
-{
-    screen.buildDatas();
-    screen.reloadItems();
-}
-
 // The settings screen of a connected fan, for the tests of its editors: each test opens it for
 // the model it needs and reaches the editors by module.
 class SettingsEditorFixture : public ::testing::Test

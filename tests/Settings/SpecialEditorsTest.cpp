@@ -83,7 +83,7 @@ protected:
         if (!screen)
             return;
         screen->resize(900, 700);
-        orvane::test::reloadItems(*screen);
+        screen->reloadItems();
     }
 
     std::shared_ptr<orvane::test::FakeWifiProvider> wifi;
@@ -188,7 +188,7 @@ TEST_F(SpecialEditorsTest, EmergencyStopIsSentInvertedButReadAsReported)
     EXPECT_TRUE(waitUntil([&] { return record->status().isEmergencyStop(); }));
     // A fan that keeps what it was sent reports byte 0 again, which reads as off.
     record->configStatusWithData(status);
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     EXPECT_FALSE(editor<FunctionSwitchItem>(Module::switches)->rowSwitch(Row::stop)->checked());
 }
 
@@ -233,7 +233,7 @@ TEST_F(SpecialEditorsTest, SaveButtonShowsWhileATimeDiffersFromTheDevicesOne)
         status.timer().setOpenTime(QStringLiteral("08:00:00"));
         status.timer().setCloseTime(QStringLiteral("22:00:00"));
     });
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     auto *timer = editor<FunctionTimerItem>(Module::timer);
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->timerSwitch()->checked());
@@ -290,10 +290,11 @@ TEST_F(SpecialEditorsTest, AngleButtonsWrapFromTheDevicesAngle)
         bool plus;
         quint16 sent;
     };
-    const QList<Case> cases = {{0, false, 359}, {359, true, 0}, {10, false, 9}, {10, true, 11}, {400, true, 0}};
+    const QList<Case> cases = {{0, false, 359}, {1, false, 0},  {359, true, 0},
+                               {10, false, 9},  {10, true, 11}, {400, true, 0}};
     for (const Case &c : cases) {
         record->editStatus([&c](QXDeviceStatus &status) { status.setAngle(c.angle); });
-        orvane::test::reloadItems(*screen);
+        screen->reloadItems();
         auto *angle = editor<FunctionAngleItem>(Module::angle);
         ASSERT_NE(angle, nullptr);
         EXPECT_EQ(angle->valueBtn()->text(), QString::number(c.angle));
@@ -377,7 +378,7 @@ TEST_F(SpecialEditorsTest, InformationShowsTheRoleOnlyWhenReportedAndPlainVersio
             status.setStorage(QStringLiteral("512M"));
             status.setServerIndex(1);
         });
-        orvane::test::reloadItems(*screen);
+        screen->reloadItems();
         auto *info = editor<DeviceInfoItem>(Module::info);
         ASSERT_NE(info, nullptr);
         // Twice: the second refresh changes nothing.
@@ -471,7 +472,7 @@ TEST_F(SpecialEditorsTest, FourGOffIsRefusedUnlessTheHotspotStateAllowsIt)
     for (const Case &c : cases) {
         open(orvane::test::fourGModel, 0, fourGStatus());
         record->editStatus([&c](QXDeviceStatus &status) { status.setHotspotStatus(c.hotspotStatus); });
-        orvane::test::reloadItems(*screen);
+        screen->reloadItems();
         auto *page = editor<HotSpotItem>(Module::hotSpot);
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(page->switch4G()->checked());
@@ -579,11 +580,11 @@ TEST_F(SpecialEditorsTest, HotspotNameIsTheJoinedNetworkOnTheDevicesOwnHotspot)
     record->setWifiName(QStringLiteral("ORVANE_604_REC"));
     wifi->current = QStringLiteral("ORVANE_604_AIR");
     record->setMode(QXConnectManager::verifiedMode);
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     EXPECT_EQ(editor<HotSpotItem>(Module::hotSpot)->hotspotNameLabel()->text(), QStringLiteral("ORVANE_604_REC"));
 
     record->setMode(QXConnectManager::plainMode);
-    orvane::test::reloadItems(*screen);
+    screen->reloadItems();
     auto *page = editor<HotSpotItem>(Module::hotSpot);
     EXPECT_TRUE(waitUntil([&] { return page->hotspotNameLabel()->text() == QStringLiteral("ORVANE_604_AIR"); }));
 }

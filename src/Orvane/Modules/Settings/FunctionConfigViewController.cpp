@@ -115,7 +115,6 @@ void FunctionConfigViewController::showEvent(QShowEvent *event)
         return;
     setWindowTitle(QString());
     restoreInfo();
-    buildDatas();
     reloadItems();
     refresh();
 }
@@ -155,7 +154,10 @@ QList<QWidget *> focusableControls(QWidget *item)
 void FunctionConfigViewController::reloadItems()
 {
     // An editor may wait inside a modal dialog (a confirmation, the connection failure) while a
-    // refresh ends: its item must outlive that wait, so the items are made anew after it.
+    // refresh ends: its item must outlive that wait, so the items are made anew after it. The
+    // modules are read from the record only then too: until the items are made, the collection
+    // lays out the items it has and asks for their sizes by their places in the list they were
+    // made from.
     if (Utils::shareInstance()->isRunningDialog()) {
         if (!m_reloadPending) {
             m_reloadPending = true;
@@ -178,6 +180,7 @@ void FunctionConfigViewController::reloadItems()
             }
         }
     }
+    buildDatas();
     m_collection->reloadData();
     if (!focused)
         return;
@@ -303,6 +306,5 @@ void FunctionConfigViewController::finishRefresh()
 {
     --m_refreshesRunning;
     m_refreshBtn->setEnabled(true);
-    buildDatas();
     reloadItems();
 }

@@ -88,8 +88,8 @@ public:
     // The modules shown, by section: the device's supported ones in display order.
     Sections datas() const { return m_datas; }
     void buildDatas();
-    // Makes every item anew from the device record; while a dialog waits for the operator, once it
-    // has returned.
+    // Builds the modules and makes every item anew from the device record; while a dialog waits
+    // for the operator, once it has returned.
     void reloadItems();
     bool showAdvanced() const { return m_showAdvanced; }
     // Shows or hides the advanced section and makes the items anew.
