@@ -112,19 +112,20 @@ QXSearchResults QXUdpSocket::parseReceiveString(const QString &answer, const QXS
     return found;
 }
 
-void QXUdpSocket::searchDevicesWithDuration(double seconds, Completion completion)
+QXUdpSocket::SearchId QXUdpSocket::searchDevicesWithDuration(double seconds, Completion completion)
 {
-    search(seconds, nullptr, std::move(completion));
+    return search(seconds, nullptr, std::move(completion));
 }
 
-void QXUdpSocket::continuesSearchWithDuration(double seconds, StreamHandler streamHandler, Completion completion)
+QXUdpSocket::SearchId QXUdpSocket::continuesSearchWithDuration(double seconds, StreamHandler streamHandler,
+                                                               Completion completion)
 {
-    search(seconds, std::move(streamHandler), std::move(completion));
+    return search(seconds, std::move(streamHandler), std::move(completion));
 }
 
-void QXUdpSocket::search(double seconds, StreamHandler streamHandler, Completion completion)
+QXUdpSocket::SearchId QXUdpSocket::search(double seconds, StreamHandler streamHandler, Completion completion)
 {
-    quint64 generation = 0;
+    SearchId generation = noSearch;
     {
         QMutexLocker lock(&m_mutex);
         if (m_status != Status::Searching) {
@@ -138,13 +139,14 @@ void QXUdpSocket::search(double seconds, StreamHandler streamHandler, Completion
             generation = ++m_generation;
         }
     }
-    if (generation == 0) {
+    if (generation == noSearch) {
         if (completion)
             completion({});
-        return;
+        return noSearch;
     }
     QMetaObject::invokeMethod(
         m_socketContext, [this, generation, seconds] { beginSearch(generation, seconds); }, Qt::QueuedConnection);
+    return generation;
 }
 
 void QXUdpSocket::startThreadLocked()
@@ -270,6 +272,12 @@ void QXUdpSocket::startTimer(quint64 generation, int timeoutMs)
 void QXUdpSocket::stopSearch()
 {
     endSearch(0);
+}
+
+void QXUdpSocket::stopSearch(SearchId search)
+{
+    if (search != noSearch)
+        endSearch(search);
 }
 
 void QXUdpSocket::endSearch(quint64 generation)

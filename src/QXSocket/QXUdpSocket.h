@@ -44,6 +44,10 @@ public:
 
     using Completion = std::function<void(const QXSearchResults &)>;
     using StreamHandler = std::function<void(const QXSearchResult &)>;
+    // Names one search, so that its caller ends its own search and no other. Never reused
+    // within a process; `noSearch` names a search that was refused.
+    using SearchId = quint64;
+    static constexpr SearchId noSearch = 0;
 
     static constexpr const char *searchTarget = "orvane_client";
     // Where the last results are kept between runs.
@@ -62,12 +66,15 @@ public:
     // Searches for `seconds` (counted from when the request has left) and then hands the
     // results, sorted by name, to the completion. A search while another runs gets an empty
     // list at once and leaves the running search alone. Durations too large for a timer
-    // (an open-ended search) run until stopSearch().
-    void searchDevicesWithDuration(double seconds, Completion completion);
+    // (an open-ended search) run until stopped. Returns the search started, or noSearch when
+    // it was refused.
+    SearchId searchDevicesWithDuration(double seconds, Completion completion);
     // The same, and calls the stream handler with each new device as it answers.
-    void continuesSearchWithDuration(double seconds, StreamHandler streamHandler, Completion completion);
-    // Ends the running search now; its completion runs on the calling thread.
+    SearchId continuesSearchWithDuration(double seconds, StreamHandler streamHandler, Completion completion);
+    // Ends the running search now, whoever started it; its completion runs on the calling thread.
     void stopSearch();
+    // Ends the given search now if it still runs, and leaves any other alone.
+    void stopSearch(SearchId search);
 
     // The results of the last search, or the ones the last run stored before any search.
     QXSearchResults results() const;
@@ -84,7 +91,7 @@ public:
     static QXSearchResults parseReceiveString(const QString &answer, const QXSearchResults &known = {});
 
 private:
-    void search(double seconds, StreamHandler streamHandler, Completion completion);
+    SearchId search(double seconds, StreamHandler streamHandler, Completion completion);
     void startThreadLocked();
     void beginSearch(quint64 generation, double seconds);
     bool joinMulticastGroup();

@@ -135,11 +135,15 @@ TEST_F(DiscoveryLan, SearchDuringASearchGetsAnEmptyListAtOnceAndTheFirstGoesOn)
     QXUdpSocket socket(group, 1901, 1900);
     SearchProbe running;
     SearchProbe refused;
-    socket.searchDevicesWithDuration(0.5, running.completion());
-    socket.searchDevicesWithDuration(0.5, refused.completion());
+    const QXUdpSocket::SearchId runningSearch = socket.searchDevicesWithDuration(0.5, running.completion());
+    EXPECT_EQ(socket.searchDevicesWithDuration(0.5, refused.completion()), QXUdpSocket::noSearch);
     ASSERT_EQ(refused.completionCount(), 1);
     EXPECT_TRUE(refused.completions.first().isEmpty());
     EXPECT_EQ(refused.completionThread, QThread::currentThread());
+    // Only the search's own caller ends it early.
+    socket.stopSearch(QXUdpSocket::noSearch);
+    socket.stopSearch(runningSearch + 1);
+    EXPECT_EQ(socket.status(), QXUdpSocket::Status::Searching);
 
     ASSERT_TRUE(waitUntil([&] { return running.completionCount() == 1; }));
     EXPECT_EQ(running.completions.first(), expected);

@@ -9,7 +9,38 @@ namespace {
 
 using namespace orvane::test;
 
-using SendToAll = UnionFans;
+class SendToAll : public UnionFans
+{
+protected:
+    // Runs the default masks on a union of fresh fans and checks that each received its own
+    // plan and that every row completed; returns how many members are bottom fans.
+    int expectEachMemberGetsItsMaskPlan(qint64 rows, qint64 colomns)
+    {
+        addFans(int(rows * colomns));
+        const std::shared_ptr<UnionData> wall = unionOf(rows, colomns);
+        presenter.answerNext(press("btnOK"));
+        UnionSender(wall, connector()).defaultMaskAction();
+        EXPECT_TRUE(waitUntil([&] { return sheetSettled(); }, 15000));
+        int bottoms = 0;
+        for (const auto &fan : fans) {
+            const MaskPlan plan = wall->maskInstructions(fan->device);
+            QList<std::pair<quint8, qint16>> expected;
+            for (auto it = plan.cbegin(); it != plan.cend(); ++it)
+                expected.append({quint8(it.key()), it.value()});
+            QList<std::pair<quint8, qint16>> received = fan->instructions();
+            std::sort(received.begin(), received.end());
+            std::sort(expected.begin(), expected.end());
+            EXPECT_EQ(received, expected) << fan->name.toStdString();
+            EXPECT_EQ(received.size(), wall->isTopDevice(fan->device) ? 3 : 11);
+            bottoms += wall->isTopDevice(fan->device) ? 0 : 1;
+        }
+        const auto sheet = sheetRows();
+        EXPECT_EQ(sheet.size(), rows * colomns);
+        for (const auto &row : sheet)
+            EXPECT_EQ(row->fractionCompleted(), 1.0);
+        return bottoms;
+    }
+};
 
 int engaged(const std::vector<std::unique_ptr<UnionFan>> &fans)
 {
@@ -84,27 +115,13 @@ TEST_F(SendToAll, DeleteVideoSendsTheTypedEntryLessOneOrNothing)
 
 TEST_F(SendToAll, DefaultMaskSendsEachMemberItsOwnPlan)
 {
-    addFans(4);
-    const std::shared_ptr<UnionData> wall = unionOf(2, 2);
-    presenter.answerNext(press("btnOK"));
-    UnionSender(wall, connector()).defaultMaskAction();
-    ASSERT_TRUE(waitUntil([&] { return sheetSettled(); }));
-    int bottoms = 0;
-    for (const auto &fan : fans) {
-        const MaskPlan plan = wall->maskInstructions(fan->device);
-        QList<std::pair<quint8, qint16>> expected;
-        for (auto it = plan.cbegin(); it != plan.cend(); ++it)
-            expected.append({quint8(it.key()), it.value()});
-        QList<std::pair<quint8, qint16>> received = fan->instructions();
-        std::sort(received.begin(), received.end());
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(received, expected) << fan->name.toStdString();
-        EXPECT_EQ(received.size(), wall->isTopDevice(fan->device) ? 3 : 11);
-        bottoms += wall->isTopDevice(fan->device) ? 0 : 1;
-    }
-    EXPECT_EQ(bottoms, 2);
-    for (const auto &row : sheetRows())
-        EXPECT_EQ(row->fractionCompleted(), 1.0);
+    EXPECT_EQ(expectEachMemberGetsItsMaskPlan(2, 2), 2);
+}
+
+// Nine members at a time: the last three start as the first ones end.
+TEST_F(SendToAll, DefaultMaskReachesEveryMemberOfAThreeByFourUnion)
+{
+    EXPECT_EQ(expectEachMemberGetsItsMaskPlan(3, 4), 6);
 }
 
 TEST_F(SendToAll, OpenMasksFollowTheCheckerboardAndCancellingSendsNothing)

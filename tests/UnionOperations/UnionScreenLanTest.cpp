@@ -11,6 +11,9 @@
 #include "Modules/Union/UnionDeviceItemView.h"
 #include "Modules/Union/UnionOperationItem.h"
 #include "QXConnect.h"
+#include "QXInsSocket.h"
+#include "QXQFileInfo.h"
+#include "QXView.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -88,6 +91,34 @@ TEST_F(UnionScreen, AMembersNameOpensItsPlayListAndItsButtonItsSettings)
     config->unionContainerDidClickName(config->unionView(), config->unionView()->items().at(1));
     spinFor(200);
     EXPECT_EQ(presenter.presented().size(), shown) << "an empty slot opens nothing";
+}
+
+TEST_F(UnionScreen, AMembersPlayListWindowConnectsItsFanEachTimeItAppears)
+{
+    addFans(1);
+    fans.front()->ins->setReply(11, FakeFan::listReply(11, "clip,3000,1,\r\n"));
+    open(unionOf(1, 1));
+    config->unionContainerDidClickName(config->unionView(), config->unionView()->items().at(0));
+    ASSERT_TRUE(waitUntil([&] { return memberWindowContent() != nullptr; }));
+    auto *playlist = qobject_cast<PlaylistViewController *>(
+        qobject_cast<NSNavigationController *>(memberWindowContent())->rootViewController());
+    ASSERT_TRUE(playlist);
+    QDialog *window = presenter.last();
+    const auto dropLink = [&] {
+        window->hide();
+        fans.front()->ins->disconnectClients();
+        return waitUntil([&] { return playlist->insSocket()->isDisconnected(); });
+    };
+    ASSERT_TRUE(dropLink()) << "the link dropped before the window showed";
+    window->show();
+    ASSERT_TRUE(waitUntil([&] { return playlist->contentArray().size() == 1; }));
+    EXPECT_EQ(playlist->contentArray().front()->fileName(), QStringLiteral("clip"));
+
+    fans.front()->ins->setRefuseConnections(true);
+    ASSERT_TRUE(dropLink());
+    window->show();
+    EXPECT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_conn_fail_tip")); }));
+    window->reject();
 }
 
 TEST_F(UnionScreen, AClipIsCutUploadedMaskedAndSynchronisedOnATwoByTwoUnion)

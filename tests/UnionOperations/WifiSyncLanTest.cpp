@@ -192,4 +192,18 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirm)
     EXPECT_EQ(stored.front()->device(0, 1)->ip(), fans.at(1)->ip);
 }
 
+TEST_F(WifiSync, WhileAnotherScreenSearchesTheRefreshAsksToWaitAndLeavesThatSearchAlone)
+{
+    bool otherEnded = false;
+    const QXUdpSocket::SearchId other =
+        discovery.searchDevicesWithDuration(600, [&](const QXSearchResults &) { otherEnded = true; });
+    ASSERT_NE(other, QXUdpSocket::noSearch);
+    sync().refreshIPAction();
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_wait_for_search")); }));
+    EXPECT_TRUE(sheetRows().isEmpty()) << "no sheet waits for answers that cannot come";
+    EXPECT_EQ(discovery.status(), QXUdpSocket::Status::Searching);
+    discovery.stopSearch(other);
+    EXPECT_TRUE(otherEnded);
+}
+
 } // namespace

@@ -148,10 +148,24 @@ void PlaylistViewController::initSocket()
         setWindowTitle(QString());
     watchDeviceName();
     refreshBtn();
-    // Appearing reads the list again from a connected fan; a dropped connection is made again
-    // by the home screen's menu or by Refresh, never silently behind the operator's back.
-    if (!insSocket()->isDisconnected())
+    // The home screen's window reads the list again from a connected fan; its dropped connection
+    // is made again by the home screen's menu or by Refresh, never silently behind the
+    // operator's back. A member's window exists only to show that fan, so it connects first.
+    if (m_device)
+        connectThenRefresh();
+    else if (!insSocket()->isDisconnected())
         refreshList();
+}
+
+void PlaylistViewController::connectThenRefresh()
+{
+    const Poster post = orvane::screen::poster(this);
+    insSocket()->connectedWithSuccess(
+        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { refreshList(); }); },
+        [this, post](const QXOperationRef &, qint64 code, const QVariant &) {
+            QXLOG(QStringLiteral("连接失败:%1").arg(code));
+            post([this] { showInfo(localized("ov_conn_fail_tip")); });
+        });
 }
 
 QPushButton *PlaylistViewController::btnPlayVideo() const

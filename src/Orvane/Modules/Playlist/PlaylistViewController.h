@@ -109,6 +109,8 @@ private:
     void buildLayout();
     void refreshBtn();
     void refreshList();
+    // A member's window: its pooled connection first, then the list, or the failure shown.
+    void connectThenRefresh();
     void refreshTableWithContent(const std::optional<QString> &content);
     void reloadData();
     QWidget *makeRow(int row);

@@ -35,16 +35,18 @@ bool isMasterOf(const UnionData &unionData, const std::shared_ptr<NetworkingDevi
     return member->isMaster() || member == unionData.masterDevice();
 }
 
-// The search of one address refresh: stopped once, on confirm or when the sheet goes.
+// The search of one address refresh: stopped once, on confirm or when the sheet goes, and only
+// this search: another screen's search is never cut short.
 struct AddressSearch
 {
     QXUdpSocket *discovery = nullptr;
+    QXUdpSocket::SearchId id = QXUdpSocket::noSearch;
     bool stopped = false;
 
     void stop()
     {
         if (!std::exchange(stopped, true))
-            discovery->stopSearch();
+            discovery->stopSearch(id);
     }
 };
 
@@ -174,24 +176,10 @@ void UnionWifiSync::refreshIPAction() const
 {
     const std::vector<std::shared_ptr<NetworkingDevice>> members = m_unionData->allDevices();
     const UnionProgress progress = UnionProgress::make(memberNames(members));
-    auto search = std::make_shared<AddressSearch>(AddressSearch{m_discovery, false});
-    const UnionWifiSync self = *this;
-    const QPointer<MultyProgressDialogController> sheet =
-        presentUnionProgress(m_connector.screen(), progress, true, std::nullopt, [self, search] {
-            search->stop();
-            if (!self.m_connector.screen())
-                return;
-            // The sheet is the operator's confirmation: a union that cannot be written keeps its
-            // old file and its new addresses in memory.
-            std::ignore = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL());
-            self.onView([](UnionWifiSyncView &view) { view.refreshToolTips(); });
-        });
-    // A search that another screen runs is left alone, and so is nothing at all.
-    if (!sheet || m_discovery->status() == QXUdpSocket::Status::Searching)
-        return;
-    // The sheet goes with its screen: the search never outlives them.
-    QObject::connect(sheet, &QObject::destroyed, [search] { search->stop(); });
-    m_discovery->continuesSearchWithDuration(
+    auto search = std::make_shared<AddressSearch>(AddressSearch{m_discovery});
+    // Started before the sheet shows: one socket serves every screen, and while another
+    // screen searches, a sheet waiting for answers that cannot come would read as "none found".
+    search->id = m_discovery->continuesSearchWithDuration(
         std::numeric_limits<double>::max(),
         [search, members, progress](const QXSearchResult &result) {
             onGuiThreadLater([search, members, progress, result] {
@@ -210,6 +198,23 @@ void UnionWifiSync::refreshIPAction() const
             });
         },
         {});
+    if (search->id == QXUdpSocket::noSearch)
+        return showUnionInfo(localized("ov_wait_for_search"));
+    const UnionWifiSync self = *this;
+    const QPointer<MultyProgressDialogController> sheet =
+        presentUnionProgress(m_connector.screen(), progress, true, std::nullopt, [self, search] {
+            search->stop();
+            if (!self.m_connector.screen())
+                return;
+            // The sheet is the operator's confirmation: a union that cannot be written keeps its
+            // old file and its new addresses in memory.
+            std::ignore = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL());
+            self.onView([](UnionWifiSyncView &view) { view.refreshToolTips(); });
+        });
+    // The sheet goes with its screen: the search never outlives them.
+    if (!sheet)
+        return search->stop();
+    QObject::connect(sheet, &QObject::destroyed, [search] { search->stop(); });
 }
 
 QJsonObject UnionWifiSync::openSyncCommand() const

@@ -45,7 +45,8 @@ public:
     // Asks the master which slaves are in synchronisation and marks them.
     void refreshWifiSyncAction() const;
     // Searches until the operator confirms the sheet; every member that answers by name gets
-    // the address it answered from, and the union is stored again on confirm.
+    // the address it answered from, and the union is stored again on confirm. While another
+    // screen searches, the operator is asked to wait and nothing starts.
     void refreshIPAction() const;
 
     // {"type": 64, "slaveList": [{"sn", "ip", "pwd"}...]}: the members other than the master

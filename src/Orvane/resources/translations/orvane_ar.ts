@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>مستوى الصوت</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>يجري البحث عن الأجهزة حاليًا. يُرجى الانتظار حتى ينتهي ثم المحاولة مرة أخرى.</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>يجري رفع ملف حاليًا. يُرجى الانتظار حتى ينتهي.</translation>

@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>Lautstärke</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>Eine Gerätesuche läuft. Bitte warten Sie, bis sie abgeschlossen ist, und versuchen Sie es dann erneut.</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>Ein Upload läuft. Bitte warten Sie, bis er abgeschlossen ist.</translation>

@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>Hay una búsqueda de dispositivos en curso. Espere a que termine y vuelva a intentarlo.</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>Hay una subida en curso. Espere a que termine.</translation>

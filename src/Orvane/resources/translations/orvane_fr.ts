@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>Volume</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>Une recherche d'appareils est en cours. Veuillez attendre qu'elle soit terminée, puis réessayez.</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>Un envoi est en cours. Veuillez attendre qu'il soit terminé.</translation>

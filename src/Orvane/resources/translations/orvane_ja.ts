@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>音量</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>デバイスを検索中です。完了してから、もう一度お試しください。</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>アップロード中です。完了するまでお待ちください。</translation>

@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>Громкость</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>Идёт поиск устройств. Дождитесь его завершения и повторите попытку.</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>Идёт загрузка. Дождитесь её завершения.</translation>

@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>音量调节</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>正在搜索设备，请等待搜索完成后再试。</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>正在上传，请等待上传完成。</translation>

@@ -783,6 +783,10 @@
         <source>Volume</source>
         <translation>音量調節</translation>
     </message>
+    <message id="ov_wait_for_search">
+        <source>A device search is in progress. Please wait until it has finished, then try again.</source>
+        <translation>正在搜尋裝置，請等待搜尋完成後再試。</translation>
+    </message>
     <message id="ov_wait_for_upload">
         <source>An upload is in progress. Please wait until it has finished.</source>
         <translation>正在上傳，請等待上傳完成。</translation>
