@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>السابق</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>فشل عند %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>فشل عند %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>قيد التنفيذ: %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>كلمة المرور</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>Zurück</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Fehlgeschlagen bei %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Fehlgeschlagen bei %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>In Bearbeitung: %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>Passwort</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>Previous</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Failed at %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Failed at %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>In progress: %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>Password</translation>

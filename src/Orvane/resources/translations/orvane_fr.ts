@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>Précédent</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Échec à %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Échec à %1 : %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>Mot de passe</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>前へ</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>%1 で失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>%1 で失敗：%2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>完了</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>進行中：%1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>パスワード</translation>

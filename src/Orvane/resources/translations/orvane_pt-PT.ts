@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>Anterior</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Falhou aos %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Falhou aos %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Concluído</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>Em curso: %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>Palavra-passe</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>Предыдущий</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Ошибка на %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Ошибка на %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Завершено</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>Выполняется: %1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>Пароль</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>上一个</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>在 %1 时失败</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>在 %1 时失败：%2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>已完成</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>进行中：%1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>密码</translation>

@@ -471,6 +471,26 @@
         <source>Previous</source>
         <translation>上一個</translation>
     </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>在 %1 時失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>在 %1 時失敗：%2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>已完成</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>進行中：%1</translation>
+    </message>
     <message id="ov_psd">
         <source>Password</source>
         <translation>密碼</translation>
