@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>الخيارات</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>خانة فارغة، الصف %1، العمود %2</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1، الصف %2، العمود %3</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>الساعات، خانة العشرات</translation>

@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>Choix</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>Emplacement vide, ligne %1, colonne %2</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1, ligne %2, colonne %3</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>Heures, dizaines</translation>

@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>選択肢</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>空きスロット、%1 行目、%2 列目</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1、%2 行目、%3 列目</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>時（十の位）</translation>

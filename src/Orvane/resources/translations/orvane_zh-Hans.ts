@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>选项</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>空位，第 %1 行，第 %2 列</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1，第 %2 行，第 %3 列</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>小时十位</translation>

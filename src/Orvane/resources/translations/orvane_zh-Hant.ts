@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>選項</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>空位，第 %1 列，第 %2 欄</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1，第 %2 列，第 %3 欄</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>小時十位</translation>
