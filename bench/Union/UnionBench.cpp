@@ -61,7 +61,7 @@ public:
         if (!last)
             return false;
         for (int row = 0; row < last->numberOfRows(); ++row) {
-            const auto progress = static_cast<ProgressTableCell *>(last->table()->cellWidget(row, 0))->progress();
+            const auto progress = last->cell(row)->progress();
             if (progress->isPaused())
                 *failed = true;
             else if (progress->fractionCompleted() < 1.0)
@@ -119,7 +119,7 @@ struct Lan
                 loop.quit();
         };
         for (int row = 0; catcher.last && row < catcher.last->numberOfRows(); ++row) {
-            const auto progress = static_cast<ProgressTableCell *>(catcher.last->table()->cellWidget(row, 0))->progress();
+            const auto progress = catcher.last->cell(row)->progress();
             QObject::connect(progress.get(), &QXProgress::fractionCompletedChanged, &loop, check, Qt::QueuedConnection);
             QObject::connect(progress.get(), &QXProgress::paused, &loop, check, Qt::QueuedConnection);
         }

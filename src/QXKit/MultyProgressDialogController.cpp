@@ -9,9 +9,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QTableWidget>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,7 +31,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     , m_confirmEnabled(confirmEnabled)
     , m_adjustedHeight(adjustedHeight)
     , m_confirmAction(std::move(confirmAction))
-    , m_table(new QTableWidget(int(m_progressDatas.size()), 1))
+    , m_list(new QScrollArea)
     , m_confirmBtn(new QXButton)
 {
     setPalette(qxkit::darkPalette());
@@ -41,32 +40,31 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_progress")));
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
-    m_table->setObjectName(QStringLiteral("table"));
-    m_table->horizontalHeader()->hide();
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->setShowGrid(false);
-    m_table->setFrameShape(QFrame::NoFrame);
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    m_table->setFocusPolicy(Qt::NoFocus);
-    QPalette tablePalette = m_table->palette();
-    tablePalette.setColor(QPalette::Base, qxkit::globalDark());
-    m_table->setPalette(tablePalette);
-    for (int row = 0; row < m_progressDatas.size(); ++row) {
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setWidgetResizable(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The rows take the focus, not the column around them.
+    m_list->setFocusPolicy(Qt::NoFocus);
+    auto *column = new QWidget;
+    qxkit::setBgColor(column, qxkit::globalDark());
+    auto *rows = new QVBoxLayout(column);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    for (const ProgressData &data : std::as_const(m_progressDatas)) {
         auto *cell = new ProgressTableCell;
-        cell->config(m_progressDatas.at(row).first, m_progressDatas.at(row).second);
-        // A widget in a cell is not read out; the row's item carries its text.
-        auto *item = new QTableWidgetItem;
-        item->setData(Qt::AccessibleTextRole, m_progressDatas.at(row).second);
-        item->setFlags(Qt::ItemIsEnabled);
-        m_table->setItem(row, 0, item);
-        m_table->setCellWidget(row, 0, cell);
+        cell->config(data.first, data.second);
+        rows->addWidget(cell);
+        m_cells.append(cell);
     }
+    rows->addStretch();
+    m_list->setWidget(column);
 
     m_confirmBtn->setObjectName(QStringLiteral("confirmBtn"));
     qxkit::setInternationalKey(m_confirmBtn, QStringLiteral("ov_confirm"));
     m_confirmBtn->setMinimumWidth(120);
     m_confirmBtn->setEnabled(m_confirmEnabled);
+    m_confirmBtn->setDefault(true);
     connect(m_confirmBtn, &QPushButton::clicked, this, &MultyProgressDialogController::confirmAction);
 
     auto *buttons = new QHBoxLayout;
@@ -76,7 +74,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 12, 0, 16);
     layout->setSpacing(12);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 
     const int listHeight = m_adjustedHeight
@@ -107,7 +105,7 @@ qreal MultyProgressDialogController::heightOfRow(int) const
         return defaultRowHeight;
     // The list's own room, not the whole sheet's: a row taller than its list would hide its text
     // and percentage in a list that has nothing to scroll to.
-    return m_adjustedHeight.value_or(qreal(m_table->contentsRect().height()));
+    return m_adjustedHeight.value_or(qreal(m_list->contentsRect().height()));
 }
 
 void MultyProgressDialogController::confirmAction()
@@ -133,7 +131,9 @@ void MultyProgressDialogController::resizeEvent(QResizeEvent *event)
 void MultyProgressDialogController::applyRowHeights()
 {
     for (int row = 0; row < numberOfRows(); ++row)
-        m_table->setRowHeight(row, int(heightOfRow(row)));
+        m_cells.at(row)->setFixedHeight(int(heightOfRow(row)));
+    // Now rather than on the next turn of the event loop, so the rows never show at an old height.
+    m_list->widget()->layout()->activate();
 }
 
 void MultyProgressDialogController::keyPressEvent(QKeyEvent *event)

@@ -9,13 +9,16 @@
 #include <optional>
 #include <utility>
 
-class QTableWidget;
+class ProgressTableCell;
+class QScrollArea;
 class QXButton;
 class QXProgress;
 
 // A sheet listing several progresses, one row each, with a confirm button that becomes usable
 // once the overall progress reaches exactly 1.0. Show it window-modal (open() or a dialog
-// presenter); it deletes itself when dismissed.
+// presenter); it deletes itself when dismissed. The rows are ordinary widgets in a scrolling
+// column, not cells of an item view, so the keyboard reaches each one and a screen reader reads
+// each as a progress bar with its state.
 class MultyProgressDialogController : public QDialog
 {
     Q_OBJECT
@@ -40,7 +43,9 @@ public:
     qreal heightOfRow(int row) const;
 
     QXButton *confirmBtn() const { return m_confirmBtn; }
-    QTableWidget *table() const { return m_table; }
+    // The scrolling column of rows, and the row of one progress (none outside the rows).
+    QScrollArea *list() const { return m_list; }
+    ProgressTableCell *cell(int row) const { return m_cells.value(row); }
 
 public slots:
     // Runs the confirm closure, then dismisses the sheet.
@@ -60,6 +65,7 @@ private:
     bool m_confirmEnabled;
     std::optional<qreal> m_adjustedHeight;
     std::function<void()> m_confirmAction;
-    QTableWidget *m_table;
+    QScrollArea *m_list;
+    QList<ProgressTableCell *> m_cells;
     QXButton *m_confirmBtn;
 };

@@ -12,6 +12,8 @@ ProgressTableCell::ProgressTableCell(QWidget *parent)
     , m_progressBar(new QXProgressView)
     , m_restartButton(new QPushButton)
 {
+    // Each row takes the focus in turn, so the keyboard and a screen reader can go through them.
+    m_progressBar->setFocusPolicy(Qt::StrongFocus);
     m_restartButton->setObjectName(QStringLiteral("restartButton"));
     m_restartButton->hide();
     auto *layout = new QHBoxLayout(this);
@@ -30,11 +32,11 @@ void ProgressTableCell::config(const std::shared_ptr<QXProgress> &progress, cons
     unbind();
     m_progress = progress;
     m_progressBar->setText(info);
+    m_progressBar->setRunning();
     if (!progress) {
         m_progressBar->setProgress(0);
         return;
     }
-    m_progressBar->setProgress(float(progress->fractionCompleted()));
 
     // Queued, so changes made on worker threads reach the bar on the GUI thread; each slot checks
     // that the row still shows the progress that spoke, since a queued call may arrive after a
@@ -62,6 +64,10 @@ void ProgressTableCell::config(const std::shared_ptr<QXProgress> &progress, cons
                 showResumed();
         },
         Qt::QueuedConnection));
+    // Read after connecting: a change on a worker thread in between is then still told.
+    m_progressBar->setProgress(float(progress->fractionCompleted()));
+    if (progress->isPaused())
+        showPaused();
 }
 
 void ProgressTableCell::unbind()
@@ -74,6 +80,8 @@ void ProgressTableCell::unbind()
 
 void ProgressTableCell::showPaused()
 {
+    // A row stops only when its work failed.
+    m_progressBar->setFailed();
     m_progressBar->setBackgroundColor(qxkit::hexWithHex(0x7D0000));
     m_progressBar->setTextColor(qxkit::hexWithHex(0xC80000));
     m_progressBar->setProgressColor(qxkit::hexWithHex(0x7D0000));
@@ -81,6 +89,7 @@ void ProgressTableCell::showPaused()
 
 void ProgressTableCell::showResumed()
 {
+    m_progressBar->setRunning();
     m_progressBar->setBackgroundColor(qxkit::hexWithHex(0x3B3D4C));
     m_progressBar->setTextColor(qxkit::hexWithHex(0xC80000));
     m_progressBar->setProgressColor(Qt::white);

@@ -9,9 +9,10 @@ class QPushButton;
 class QXProgress;
 class QXProgressView;
 
-// A row that shows one progress in a bar. Pausing the progress turns the bar dark red, resuming
-// gives a dark slate track with a white fill. Rebinding the row to another progress forgets the
-// previous one completely.
+// A row that shows one progress in a bar. Pausing the progress (how failed work stops) turns the
+// bar dark red and makes it say "failed" to assistive technology; resuming gives a dark slate
+// track with a white fill and running again. Rebinding the row to another progress forgets the
+// previous one completely; a progress already paused shows paused at once.
 class ProgressTableCell : public QWidget
 {
     Q_OBJECT

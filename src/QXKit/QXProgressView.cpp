@@ -1,42 +1,14 @@
 #include "QXProgressView.h"
 
 #include "QXColor.h"
+#include "QXProgressViewAccessible.h"
 #include "QXView.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLabel>
 
 #include <cmath>
 
 namespace {
-
-// Lets screen readers announce the bar as a progress bar with its text and percentage.
-class QXProgressViewAccessible : public QAccessibleWidget
-{
-public:
-    explicit QXProgressViewAccessible(QXProgressView *view)
-        : QAccessibleWidget(view, QAccessible::ProgressBar)
-    {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        auto *view = static_cast<QXProgressView *>(widget());
-        if (kind == QAccessible::Name)
-            return view->text();
-        if (kind == QAccessible::Value)
-            return QXProgressView::percentText(view->progress());
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *progressViewAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QXProgressView") && object && object->isWidgetType())
-        return new QXProgressViewAccessible(static_cast<QXProgressView *>(object));
-    return nullptr;
-}
 
 constexpr int labelInset = 10;
 constexpr int progressLabelWidth = 40;
@@ -64,11 +36,7 @@ QXProgressView::QXProgressView(const QColor &backgroundColor, const QColor &prog
     , m_progressColor(progressColor)
     , m_textColor(textColor)
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(progressViewAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
+    installQXProgressViewAccessibility();
     configSubViews();
 }
 
@@ -120,16 +88,97 @@ void QXProgressView::setHideProgressLabel(bool hide)
 
 void QXProgressView::setProgress(float progress)
 {
+    const int before = percent(m_progress);
     m_progress = progress;
     m_fillSpansFullHeight = true;
     layoutBar();
     QMetaObject::invokeMethod(this, &QXProgressView::showPercentage, Qt::QueuedConnection);
+    if (percent(progress) != before)
+        announceValue();
 }
 
 void QXProgressView::setText(const QString &text)
 {
     m_text = text;
     showInfo();
+    announce(QAccessible::NameChanged);
+}
+
+QXProgressView::State QXProgressView::state() const
+{
+    if (m_state == State::Running && m_progress >= 1.0f)
+        return State::Finished;
+    return m_state;
+}
+
+void QXProgressView::setFailed(const QString &reason)
+{
+    setState(State::Failed, reason);
+}
+
+void QXProgressView::setFinished()
+{
+    setState(State::Finished, {});
+}
+
+void QXProgressView::setRunning()
+{
+    setState(State::Running, {});
+}
+
+void QXProgressView::setState(State state, const QString &reason)
+{
+    if (m_state == state && m_failureReason == reason)
+        return;
+    m_state = state;
+    m_failureReason = reason;
+    announceValue();
+}
+
+void QXProgressView::announceValue()
+{
+    QAccessibleValueChangeEvent value(this, percent(m_progress));
+    QAccessible::updateAccessibility(&value);
+    announce(QAccessible::DescriptionChanged);
+}
+
+void QXProgressView::announce(QAccessible::Event kind)
+{
+    QAccessibleEvent event(this, kind);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString QXProgressView::stateDescription() const
+{
+    const QString shown = percentText(m_progress);
+    switch (state()) {
+    case State::Running:
+        return qxkit::localizedString(QStringLiteral("ov_progress_running")).arg(shown);
+    case State::Finished:
+        return valueText();
+    case State::Failed:
+        // Work that failed before it began has no percentage worth saying.
+        if (percent(m_progress) <= 0)
+            return valueText();
+        return m_failureReason.isEmpty()
+            ? qxkit::localizedString(QStringLiteral("ov_progress_failed_at")).arg(shown)
+            : qxkit::localizedString(QStringLiteral("ov_progress_failed_at_reason")).arg(shown, m_failureReason);
+    }
+    return {};
+}
+
+QString QXProgressView::valueText() const
+{
+    switch (state()) {
+    case State::Running:
+        return percentText(m_progress);
+    case State::Finished:
+        return qxkit::localizedString(QStringLiteral("ov_progress_finished"));
+    case State::Failed:
+        return m_failureReason.isEmpty() ? qxkit::localizedString(QStringLiteral("ov_progress_failed"))
+                                         : m_failureReason;
+    }
+    return {};
 }
 
 void QXProgressView::showInfo()
@@ -142,11 +191,16 @@ void QXProgressView::showInfo()
 
 QString QXProgressView::percentText(float progress)
 {
-    const float percent = std::floor(progress * 100.0f);
-    if (!std::isfinite(percent))
-        return QStringLiteral("0%");
-    constexpr float largest = 1e12f;
-    return QString::number(static_cast<long long>(qBound(-largest, percent, largest))) + QLatin1Char('%');
+    return QString::number(percent(progress)) + QLatin1Char('%');
+}
+
+int QXProgressView::percent(float progress)
+{
+    const float floored = std::floor(progress * 100.0f);
+    if (!std::isfinite(floored))
+        return 0;
+    constexpr float largest = 1e9f;
+    return int(qBound(-largest, floored, largest));
 }
 
 void QXProgressView::showPercentage()

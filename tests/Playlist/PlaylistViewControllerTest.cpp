@@ -21,6 +21,7 @@
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/UploadBar.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -312,8 +313,30 @@ TEST_F(PlaylistScreenTest, LastFailureOfABatchHidesTheBarAndABusySocketAsksToWai
     holdConversion = false;
     conversionHeld.release(2);
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->text() == text("ov_add_file_fail"); }));
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(screen->uploadProgress());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->text(QAccessible::Value), text("ov_progress_failed")) << "said, not only shown";
     ASSERT_TRUE(waitUntil([&] { return !screen->uploadProgress()->isVisible(); }, 4000));
     EXPECT_EQ(screen->contentArray().size(), 3);
+}
+
+TEST(UploadBar, SaysInWordsHowTheUploadStands)
+{
+    orvane::language::setLanguage(QStringLiteral("en"));
+    UploadBar bar;
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(heard, nullptr);
+    bar.startFile(QStringLiteral("/videos/lobby.mp4"));
+    bar.setProgress(0.3f);
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("/videos/lobby.mp4"));
+    EXPECT_EQ(heard->text(QAccessible::Value), QStringLiteral("30%"));
+    EXPECT_EQ(heard->text(QAccessible::Description), QStringLiteral("In progress: 30%"));
+    bar.failFile();
+    EXPECT_EQ(heard->text(QAccessible::Description), QStringLiteral("Failed"));
+    bar.startFile(QStringLiteral("/videos/next.mp4"));
+    bar.finishBatch(true);
+    EXPECT_EQ(heard->text(QAccessible::Description), QStringLiteral("Complete"));
+    orvane::language::setLanguage(std::nullopt);
 }
 
 TEST_F(PlaylistScreenTest, DeleteAndClearAskFirstAndAFailedDeleteReadsTheListAgain)

@@ -9,9 +9,11 @@
 #include "Screenshots.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QTableWidget>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -66,6 +68,25 @@ TEST(QXProgressView, LongTextIsShortenedInTheMiddleAndAnnouncedAsAProgressBar)
     EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("50%"));
 }
 
+TEST(QXProgressView, AssistiveTechnologyGetsThePercentageAsAValueAndTheEndInWords)
+{
+    QXProgressView bar;
+    bar.setProgress(0.457f);
+    QAccessibleValueInterface *value = QAccessible::queryAccessibleInterface(&bar)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 45);
+    EXPECT_EQ(value->maximumValue().toInt(), 100);
+    bar.setFailed(QStringLiteral("No answer from the fan"));
+    EXPECT_EQ(bar.valueText(), QStringLiteral("No answer from the fan"));
+    EXPECT_EQ(value->currentValue().toInt(), 45) << "where the work stopped";
+
+    bar.setRunning();
+    bar.setProgress(1.2f);
+    EXPECT_EQ(bar.state(), QXProgressView::State::Finished);
+    EXPECT_EQ(value->currentValue().toInt(), 100) << "the value stays in its range";
+    EXPECT_EQ(bar.valueText(), qxkit::localizedString(QStringLiteral("ov_progress_finished")));
+}
+
 TEST(ProgressTableCell, FollowsItsProgressAndRecoloursOnPauseAndResume)
 {
     auto progress = std::make_shared<QXProgress>(100);
@@ -80,9 +101,11 @@ TEST(ProgressTableCell, FollowsItsProgressAndRecoloursOnPauseAndResume)
     ASSERT_TRUE(waitUntil([&] { return cell.progressBar()->backgroundColor() == qxkit::hexWithHex(0x7D0000); }));
     EXPECT_EQ(cell.progressBar()->progressColor(), qxkit::hexWithHex(0x7D0000));
     EXPECT_EQ(cell.progressBar()->textColor(), qxkit::hexWithHex(0xC80000));
+    EXPECT_EQ(cell.progressBar()->state(), QXProgressView::State::Failed);
 
     progress->resume();
     ASSERT_TRUE(waitUntil([&] { return cell.progressBar()->backgroundColor() == qxkit::hexWithHex(0x3B3D4C); }));
+    EXPECT_EQ(cell.progressBar()->state(), QXProgressView::State::Running);
     EXPECT_EQ(cell.progressBar()->progressColor(), QColor(Qt::white));
     EXPECT_EQ(cell.progressBar()->textColor(), qxkit::hexWithHex(0xC80000));
 }
@@ -142,22 +165,74 @@ TEST(MultyProgressDialogController, ASingleRowFillsTheListAndShowsItsTextUnlessA
     a->setCompletedUnitCount(1);
     MultyProgressDialogController single({{a, QStringLiteral("Uploading lobby.mp4")}});
     single.show();
-    QTableWidget *list = single.table();
+    QScrollArea *list = single.list();
     EXPECT_EQ(single.heightOfRow(0), qreal(list->viewport()->height()));
-    EXPECT_EQ(list->rowHeight(0), list->viewport()->height());
-    auto *row = qobject_cast<ProgressTableCell *>(list->cellWidget(0, 0));
+    ProgressTableCell *row = single.cell(0);
     ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->height(), list->viewport()->height());
     for (QLabel *text : {row->progressBar()->infoLabel(), row->progressBar()->progressLabel()}) {
         const QRect shown(text->mapTo(list->viewport(), QPoint()), text->size());
         EXPECT_TRUE(list->viewport()->rect().contains(shown)) << text->text().toStdString();
     }
-    EXPECT_EQ(list->item(0, 0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("Uploading lobby.mp4"));
     orvane::test::grabScreenshot(&single, QStringLiteral("progress-sheet-one-row"));
 
     single.resize(single.width(), single.height() + 60);
-    EXPECT_EQ(list->rowHeight(0), list->viewport()->height());
+    EXPECT_EQ(row->height(), list->viewport()->height());
     MultyProgressDialogController adjusted({{a, QStringLiteral("a")}}, {}, true, 80.0);
     EXPECT_EQ(adjusted.heightOfRow(0), 80.0);
+}
+
+// The accessible progress bars under the interface, in tree order.
+void collectBars(QAccessibleInterface *node, QList<QAccessibleInterface *> &bars)
+{
+    if (node->role() == QAccessible::ProgressBar)
+        bars.append(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectBars(node->child(i), bars);
+}
+
+TEST(MultyProgressDialogController, EachRowIsAProgressBarTheKeyboardReachesAndAFailedOneSaysSo)
+{
+    auto total = std::make_shared<QXProgress>(200);
+    auto failed = QXProgress::create(100, total, 100);
+    failed->setCompletedUnitCount(40);
+    // Failed before the sheet was made: the row shows it from the start.
+    failed->pause();
+    auto running = QXProgress::create(100, total, 100);
+    MultyProgressDialogController sheet({{failed, QStringLiteral("orvane_kvi_SN0001")},
+                                         {running, QStringLiteral("orvane_kvi_SN0002")}},
+                                        total);
+    sheet.show();
+    running->setCompletedUnitCount(45);
+    ASSERT_TRUE(waitUntil([&] { return sheet.cell(1)->progressBar()->progress() == 0.45f; }));
+    EXPECT_EQ(sheet.cell(2), nullptr);
+    EXPECT_EQ(sheet.cell(0)->progressBar()->backgroundColor(), qxkit::hexWithHex(0x7D0000)) << "the look stays";
+
+    // Walked from the sheet as a screen reader does; item-view cells would not be found this way.
+    QList<QAccessibleInterface *> bars;
+    collectBars(QAccessible::queryAccessibleInterface(&sheet), bars);
+    ASSERT_EQ(bars.size(), 2);
+    EXPECT_EQ(bars.at(0)->text(QAccessible::Name), QStringLiteral("orvane_kvi_SN0001"));
+    EXPECT_EQ(bars.at(0)->text(QAccessible::Value), qxkit::localizedString(QStringLiteral("ov_progress_failed")));
+    ASSERT_NE(bars.at(0)->valueInterface(), nullptr);
+    EXPECT_EQ(bars.at(0)->valueInterface()->currentValue().toInt(), 40);
+    EXPECT_EQ(bars.at(1)->text(QAccessible::Name), QStringLiteral("orvane_kvi_SN0002"));
+    EXPECT_EQ(bars.at(1)->text(QAccessible::Value), QStringLiteral("45%"));
+    for (QAccessibleInterface *bar : bars)
+        EXPECT_TRUE(bar->state().focusable);
+
+    // Tab goes through the rows to the confirm button, which Enter presses.
+    QApplication::setActiveWindow(&sheet);
+    sheet.cell(0)->progressBar()->setFocus();
+    ASSERT_TRUE(sheet.cell(0)->progressBar()->hasFocus());
+    const auto tab = [] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(), sheet.cell(1)->progressBar());
+    EXPECT_EQ(tab(), sheet.confirmBtn());
+    EXPECT_TRUE(sheet.confirmBtn()->isDefault());
 }
 
 TEST(MultyProgressDialogController, ConfirmRunsTheClosureBeforeDismissing)

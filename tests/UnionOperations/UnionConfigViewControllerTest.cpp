@@ -7,9 +7,14 @@
 #include "Modules/Union/UnionContainer.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionOperationItem.h"
+#include "Modules/Union/UnionProgressSheet.h"
 #include "NetworkingDevice.h"
+#include "ProgressTableCell.h"
+#include "QXProgress.h"
+#include "QXProgressView.h"
 #include "Screenshots.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -21,12 +26,12 @@ namespace {
 using Screen = UnionConfigViewController;
 using Action = Screen::Operation::Action;
 
-std::shared_ptr<UnionData> unionOf(qint64 rows, qint64 colomns)
+std::shared_ptr<UnionData> unionOf(qint64 rows, qint64 colomns, const QString &names = QStringLiteral("Orvane_kvi_%1"))
 {
     auto made = std::make_shared<UnionData>(QStringLiteral("hall"), rows, colomns, false, QString());
     for (qint64 i = 0; i < rows * colomns; ++i) {
         made->setDevice(i / colomns, i % colomns,
-                        std::make_shared<NetworkingDevice>(QStringLiteral("Orvane_kvi_%1").arg(i), QStringLiteral("192.168.2.%1").arg(20 + i)));
+                        std::make_shared<NetworkingDevice>(names.arg(i), QStringLiteral("192.168.2.%1").arg(20 + i)));
     }
     return made;
 }
@@ -131,6 +136,52 @@ TEST_F(ScreenTest, TheUnionListMakesThisScreen)
     auto *config = qobject_cast<Screen *>(made.get());
     ASSERT_TRUE(config);
     EXPECT_EQ(config->data()->name(), QStringLiteral("hall"));
+}
+
+TEST_F(ScreenTest, EachMemberOfTheProgressSheetIsHeardWithItsStateInTheOperatorsLanguage)
+{
+    struct Words
+    {
+        const char *code;
+        const char *failedAt, *failed, *running, *complete;
+    };
+    const Words languages[] = {{"en", "Failed at 40%", "Failed", "In progress: 45%", "Complete"},
+                               {"ja", "40% で失敗", "失敗", "進行中：45%", "完了"}};
+    for (const Words &words : languages) {
+        orvane::language::setLanguage(QString::fromLatin1(words.code));
+        show(unionOf(2, 2, QStringLiteral("orvane_kvi_SN000%1")));
+        const QString code = QLatin1String(words.code);
+        orvane::test::grabScreenshot(screen.get(), QStringLiteral("union-config-long-names-%1").arg(code));
+        const UnionProgress progress = UnionProgress::make({QStringLiteral("orvane_kvi_SN0001"),
+                                                            QStringLiteral("orvane_kvi_SN0002"),
+                                                            QStringLiteral("orvane_kvi_SN0003")});
+        const QPointer<MultyProgressDialogController> sheet = presentUnionProgress(screen.get(), progress, true);
+        ASSERT_TRUE(sheet);
+        // The first member's socket fails at 40%, the second runs, the third is done.
+        progress.row(0)->setCompletedUnitCount(40);
+        rowOutcome(progress.row(0), [] {}).failure(nullptr, 0, {});
+        progress.row(1)->setCompletedUnitCount(45);
+        rowOutcome(progress.row(2), [] {}).success(nullptr, 0, {});
+        ASSERT_TRUE(orvane::test::waitUntil([&] {
+            return sheet->cell(0)->progressBar()->state() == QXProgressView::State::Failed
+                && sheet->cell(1)->progressBar()->progress() == 0.45f
+                && sheet->cell(2)->progressBar()->state() == QXProgressView::State::Finished;
+        }));
+        const auto heard = [&](int row, QAccessible::Text kind) {
+            return QAccessible::queryAccessibleInterface(sheet->cell(row)->progressBar())->text(kind);
+        };
+        EXPECT_EQ(heard(0, QAccessible::Name), QStringLiteral("orvane_kvi_SN0001"));
+        EXPECT_EQ(heard(0, QAccessible::Description), QString::fromUtf8(words.failedAt));
+        EXPECT_EQ(heard(0, QAccessible::Value), QString::fromUtf8(words.failed));
+        EXPECT_EQ(heard(1, QAccessible::Description), QString::fromUtf8(words.running));
+        EXPECT_EQ(heard(1, QAccessible::Value), QStringLiteral("45%"));
+        EXPECT_EQ(heard(2, QAccessible::Description), QString::fromUtf8(words.complete));
+        sheet->show();
+        orvane::test::spinFor(20);
+        orvane::test::grabScreenshot(sheet, QStringLiteral("union-sheet-failed-%1").arg(code));
+        sheet->accept();
+    }
+    orvane::language::setLanguage(std::nullopt);
 }
 
 } // namespace

@@ -105,7 +105,7 @@ protected:
                 sheet = progress;
         }
         for (int row = 0; sheet && row < sheet->numberOfRows(); ++row)
-            rows.append(static_cast<ProgressTableCell *>(sheet->table()->cellWidget(row, 0))->progress());
+            rows.append(sheet->cell(row)->progress());
         return rows;
     }
 

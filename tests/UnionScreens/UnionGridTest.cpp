@@ -1,5 +1,6 @@
 // The union grid, its tiles and the small union views: geometry, colours and stacking, sync
 // colours, resizing and placing fans, and what the keyboard and screen readers reach.
+#include "Core/Language.h"
 #include "CoverBox.h"
 #include "Modules/Union/UnionContainer.h"
 #include "Modules/Union/UnionContainerDelegate.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -243,6 +246,7 @@ TEST(UnionGrid, UpdateShowsAStoredUnion)
 
 TEST(UnionGrid, TileTargetsAreNamedFocusableButtons)
 {
+    orvane::language::setLanguage(QStringLiteral("en"));
     TwoByThree union23;
     UnionDeviceItemView *tile = union23.tile(0, 0);
     for (QWidget *target : {static_cast<QWidget *>(tile->bottomBtn()), static_cast<QWidget *>(tile->nameBtn()),
@@ -253,7 +257,8 @@ TEST(UnionGrid, TileTargetsAreNamedFocusableButtons)
         EXPECT_EQ(accessible->role(), QAccessible::Button);
         EXPECT_TRUE(accessible->text(QAccessible::Name).contains(QStringLiteral("FAN-A")));
     }
-    EXPECT_EQ(tile->bottomBtn()->accessibleName(), QStringLiteral("FAN-A 1-1"));
+    EXPECT_EQ(tile->bottomBtn()->accessibleName(), QStringLiteral("FAN-A, row 1, column 1"));
+    EXPECT_EQ(union23.tile(1, 0)->accessibleName(), QStringLiteral("Empty slot, row 2, column 1"));
 
     union23.grid.move(10, 10);
     QWidget frame;
@@ -266,6 +271,77 @@ TEST(UnionGrid, TileTargetsAreNamedFocusableButtons)
     EXPECT_TRUE(union23.tile(1, 2)->bottomBtn()->hasFocus());
     EXPECT_FALSE(orvane::test::grabScreenshot(&frame, QStringLiteral("union-grid")).isNull());
     union23.grid.setParent(nullptr);
+    orvane::language::setLanguage(std::nullopt);
+}
+
+// Whether every corner of the rectangle lies inside the circle that fills `disc`.
+bool insideCircle(const QRect &rect, const QRect &disc)
+{
+    const QPointF centre = QRectF(disc).center();
+    const qreal radius = disc.width() / 2.0;
+    const QRectF edges(rect);
+    for (const QPointF corner : {edges.topLeft(), edges.topRight(), edges.bottomLeft(), edges.bottomRight()}) {
+        if (std::hypot(corner.x() - centre.x(), corner.y() - centre.y()) > radius)
+            return false;
+    }
+    return true;
+}
+
+QString withoutBlanks(QString text)
+{
+    return text.remove(QLatin1Char(' '));
+}
+
+TEST(UnionGrid, LongNamesWrapInsideTheirDiscAndTheTileIsReadWhole)
+{
+    const QStringList names = {QStringLiteral("orvane_kvi_SN0001"), QStringLiteral("Lobby fan left 02"),
+                               QStringLiteral("大厅左侧全息风扇一号"),
+                               QStringLiteral("orvane_kvi_SN0001_second_floor_corridor_west_wing")};
+    UnionGrid line(1);
+    for (const QString &name : names)
+        line[0].push_back(masterFan(name, QStringLiteral("192.168.1.40")));
+    for (const char *code : {"en", "zh-Hans"}) {
+        orvane::language::setLanguage(QString::fromLatin1(code));
+        UnionContainer grid(1, names.size(), 100, false, true, true, line);
+        ASSERT_EQ(grid.items().size(), names.size());
+        for (int c = 0; c < names.size(); ++c) {
+            UnionDeviceItemView *tile = grid.items().at(c);
+            const QLabel *label = tile->nameLabel();
+            const QStringList lines = tile->nameLines();
+            ASSERT_FALSE(lines.isEmpty()) << c;
+            const QFontMetrics metrics(label->font());
+            for (const QString &shown : lines)
+                EXPECT_LE(metrics.horizontalAdvance(shown), label->width()) << shown.toStdString();
+            EXPECT_TRUE(insideCircle(label->geometry(), tile->rect())) << c;
+            EXPECT_FALSE(label->geometry().intersects(tile->masterLabel()->geometry())) << c;
+            EXPECT_FALSE(label->geometry().intersects(tile->settingBtn()->geometry())) << c;
+            EXPECT_EQ(label->text(), names.at(c));
+            const QString drawn = withoutBlanks(lines.join(QString()));
+            if (c < names.size() - 1) {
+                EXPECT_EQ(drawn, withoutBlanks(names.at(c))) << "every character shows";
+                EXPECT_EQ(tile->toolTip(), QStringLiteral(" 1-%1 192.168.1.40").arg(c + 1));
+            } else {
+                // Too long for the disc: cut with an ellipsis, and whole in the tool tip.
+                ASSERT_TRUE(drawn.endsWith(QChar(0x2026)));
+                EXPECT_TRUE(withoutBlanks(names.at(c)).startsWith(drawn.chopped(1)));
+                EXPECT_TRUE(tile->toolTip().startsWith(names.at(c) + QLatin1Char('\n')));
+            }
+            const QString place = QString::fromLatin1(code) == QLatin1String("en")
+                ? QStringLiteral("%1, row 1, column %2").arg(names.at(c)).arg(c + 1)
+                : QStringLiteral("%1，第 1 行，第 %2 列").arg(names.at(c)).arg(c + 1);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(tile)->text(QAccessible::Name), place);
+            EXPECT_EQ(tile->bottomBtn()->accessibleName(), place);
+        }
+        QWidget frame;
+        frame.resize(grid.width() + 20, grid.height() + 20);
+        qxkit::setBgColor(&frame, qxkit::globalDark());
+        grid.setParent(&frame);
+        grid.move(10, 10);
+        frame.show();
+        orvane::test::grabScreenshot(&frame, QStringLiteral("union-grid-long-names-%1").arg(QLatin1String(code)));
+        grid.setParent(nullptr);
+    }
+    orvane::language::setLanguage(std::nullopt);
 }
 
 TEST(UnionCells, DeviceCellHighlightFollowsSelectionAndHover)

@@ -37,17 +37,29 @@ void UploadBar::startFile(const QString &path)
 {
     m_hideTimer->stop();
     setHideProgressLabel(false);
+    setRunning();
     setProgress(0);
     setText(path);
     show();
 }
 
+void UploadBar::failFile()
+{
+    setFailed();
+    setProgress(0);
+    setText(orvane::screen::localized("ov_add_file_fail"));
+}
+
 void UploadBar::finishBatch(bool succeeded)
 {
-    setProgress(0);
-    setText(orvane::screen::localized(succeeded ? "ov_add_file_success" : "ov_add_file_fail"));
-    if (succeeded)
+    if (succeeded) {
+        setFinished();
+        setProgress(0);
+        setText(orvane::screen::localized("ov_add_file_success"));
         setHideProgressLabel(true);
+    } else {
+        failFile();
+    }
     m_hideTimer->start();
 }
 

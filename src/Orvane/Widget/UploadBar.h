@@ -25,6 +25,9 @@ public:
 
     // Shows the file that is on its way now, at no progress.
     void startFile(const QString &path);
+    // A file failed on the way: the bar says so, in words for a screen reader too, until the next
+    // file starts.
+    void failFile();
     // Says how the batch ended and hides the bar after the delay.
     void finishBatch(bool succeeded);
 

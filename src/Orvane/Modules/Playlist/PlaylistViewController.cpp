@@ -762,9 +762,10 @@ void PlaylistViewController::finishFile(const std::shared_ptr<UploadBatch> &batc
         return;
     }
     // A file that failed on the way says so until the next one starts.
-    m_uploadProgress->setProgress(0);
-    if (!succeeded)
-        m_uploadProgress->setText(localized("ov_add_file_fail"));
+    if (succeeded)
+        m_uploadProgress->setProgress(0);
+    else
+        m_uploadProgress->failFile();
 }
 
 void PlaylistViewController::dealSendFileEvent(const QVariant &payload)

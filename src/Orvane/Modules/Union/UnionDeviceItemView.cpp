@@ -9,12 +9,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextLayout>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
 constexpr int kInset = 10;
 constexpr int kSettingSide = 20;
+// The name's centre lies this far above the disc's.
+constexpr int kNameRise = 5;
 constexpr quint32 kDefaultNameColor = 0x74A781;
 
 // The round disc of a tile, painted in its colour; the system's light grey until one is given.
@@ -90,6 +95,13 @@ private:
     bool m_round;
 };
 
+QString withoutTrailingBlanks(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
 QIcon settingIcon()
 {
     static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
@@ -98,12 +110,78 @@ QIcon settingIcon()
 
 } // namespace
 
+// The fan's name inside its disc: wrapped to the room it is given, at a blank where the name has
+// one and inside a word where it has none, and cut with an ellipsis after the last line that
+// fits. Its text, which assistive technology reads, stays the whole name.
+class UnionDeviceItemView::DiscNameLabel : public QLabel
+{
+public:
+    DiscNameLabel()
+    {
+        setForegroundRole(QPalette::WindowText);
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        setFont(smallFont());
+    }
+
+    // Lays the name out in at most `maxLines` lines no wider than `width`; returns their height.
+    int fit(int width, int maxLines)
+    {
+        m_lines.clear();
+        m_elided = false;
+        const QString name = text();
+        if (name.isEmpty() || width <= 0)
+            return 0;
+        QTextLayout layout(name, font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QList<std::pair<int, int>> spans;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            spans.append({line.textStart(), line.textLength()});
+        }
+        layout.endLayout();
+        for (qsizetype i = 0; i < spans.size(); ++i) {
+            if (i == maxLines - 1 && spans.size() > maxLines) {
+                m_lines.append(fontMetrics().elidedText(name.mid(spans.at(i).first), Qt::ElideRight, width));
+                m_elided = true;
+                break;
+            }
+            m_lines.append(withoutTrailingBlanks(name.mid(spans.at(i).first, spans.at(i).second)));
+        }
+        update();
+        return int(m_lines.size()) * fontMetrics().lineSpacing();
+    }
+
+    QStringList lines() const { return m_lines; }
+    bool isElided() const { return m_elided; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        const int lineHeight = fontMetrics().lineSpacing();
+        const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
+        int top = (height() - int(m_lines.size()) * lineHeight) / 2;
+        for (const QString &line : m_lines) {
+            painter.drawText(QRect(0, top, width(), lineHeight), flags, line);
+            top += lineHeight;
+        }
+    }
+
+private:
+    QStringList m_lines;
+    bool m_elided = false;
+};
+
 UnionDeviceItemView::UnionDeviceItemView(const QRect &frame, QWidget *parent)
     : QWidget(parent)
     , m_contentView(new DiscView(this))
     , m_bottomBtn(new ClearButton(true))
     , m_masterLabel(qxkit::label({}, qxkit::globalThemeColor(), smallFont()))
-    , m_nameLabel(qxkit::label({}, qxkit::hexWithHex(kDefaultNameColor), smallFont()))
+    , m_nameLabel(new DiscNameLabel)
     , m_nameBtn(new ClearButton(false))
     , m_settingBtn(new QToolButton)
 {
@@ -121,8 +199,9 @@ void UnionDeviceItemView::setupUI()
     qxkit::setInternationalKey(m_masterLabel, QStringLiteral("ov_master"));
     m_masterLabel->setAlignment(Qt::AlignCenter);
     m_masterLabel->hide();
-    m_nameLabel->setAlignment(Qt::AlignCenter);
-    m_nameLabel->setWordWrap(true);
+    QPalette namePalette = m_nameLabel->palette();
+    namePalette.setColor(QPalette::WindowText, qxkit::hexWithHex(kDefaultNameColor));
+    m_nameLabel->setPalette(namePalette);
     m_nameBtn->hide();
 
     m_settingBtn->setIcon(settingIcon());
@@ -136,7 +215,6 @@ void UnionDeviceItemView::setupUI()
     connect(m_nameBtn, &QPushButton::clicked, this, &UnionDeviceItemView::nameActionWithSender);
     connect(m_settingBtn, &QToolButton::clicked, this, &UnionDeviceItemView::settingActionWithSender);
     layoutDisc();
-    updateToolTip();
 }
 
 void UnionDeviceItemView::resizeEvent(QResizeEvent *event)
@@ -154,14 +232,37 @@ void UnionDeviceItemView::layoutDisc()
     const QSize master = m_masterLabel->sizeHint();
     m_masterLabel->setGeometry((disc.width() - master.width()) / 2, kInset, master.width(), master.height());
 
-    const int nameWidth = std::max(0, disc.width() - 2 * kInset);
-    const int nameHeight = std::min(m_nameLabel->heightForWidth(nameWidth), disc.height());
-    const QRect name(kInset, disc.height() / 2 - 5 - nameHeight / 2, nameWidth, std::max(nameHeight, 0));
-    m_nameLabel->setGeometry(name);
-    m_nameBtn->setGeometry(name);
+    const QRect setting((disc.width() - kSettingSide) / 2, disc.height() - kInset - kSettingSide, kSettingSide,
+                        kSettingSide);
+    m_settingBtn->setGeometry(setting);
 
-    m_settingBtn->setGeometry((disc.width() - kSettingSide) / 2, disc.height() - kInset - kSettingSide, kSettingSide,
-                              kSettingSide);
+    // The name's lines keep their whole width inside the circle and clear of the master mark and
+    // the setting button, whether these show or not, so a name never moves when they do.
+    const int nameWidth = std::max(0, disc.width() - 2 * kInset);
+    const double radius = disc.width() / 2.0;
+    const double reach = std::sqrt(std::max(0.0, radius * radius - (nameWidth / 2.0) * (nameWidth / 2.0)));
+    const double centre = disc.height() / 2.0 - kNameRise;
+    const double top = std::max(disc.height() / 2.0 - reach, double(m_masterLabel->geometry().bottom() + 1));
+    const double bottom = std::min(disc.height() / 2.0 + reach, double(setting.top()));
+    const int room = int(2 * std::min(centre - top, bottom - centre));
+    DiscNameLabel *name = discName();
+    const int maxLines = std::max(1, room / name->fontMetrics().lineSpacing());
+    const int nameHeight = name->fit(nameWidth, maxLines);
+    const QRect nameRect(kInset, int(std::lround(centre - nameHeight / 2.0)), nameWidth, nameHeight);
+    m_nameLabel->setGeometry(nameRect);
+    m_nameBtn->setGeometry(nameRect);
+    // Whether the name was cut decides what the tool tip says.
+    updateToolTip();
+}
+
+UnionDeviceItemView::DiscNameLabel *UnionDeviceItemView::discName() const
+{
+    return static_cast<DiscNameLabel *>(m_nameLabel);
+}
+
+QStringList UnionDeviceItemView::nameLines() const
+{
+    return discName()->lines();
 }
 
 std::optional<QColor> UnionDeviceItemView::contentColor() const
@@ -181,12 +282,19 @@ QColor UnionDeviceItemView::nameColor() const
 
 void UnionDeviceItemView::updateToolTip()
 {
-    const QString place = QStringLiteral("%1-%2").arg(m_row + 1).arg(m_colomn + 1);
+    const QString row = QString::number(m_row + 1);
+    const QString colomn = QString::number(m_colomn + 1);
     const QString ip = m_device ? m_device->ip() : QString();
-    setToolTip(QStringLiteral(" %1 %2").arg(place, ip));
-
     const QString name = m_device ? m_device->name() : QString();
-    m_bottomBtn->setAccessibleName(name.isEmpty() ? place : name + QLatin1Char(' ') + place);
+    const QString place = QStringLiteral(" %1-%2 %3").arg(row, colomn, ip);
+    // A name cut short in the disc is read whole in the tool tip.
+    setToolTip(discName()->isElided() ? name + QLatin1Char('\n') + place : place);
+
+    // The whole name, however the disc shows it, with the slot's place in words.
+    const QString tileName = name.isEmpty() ? qtTrId("ov_a11y_grid_empty").arg(row, colomn)
+                                            : qtTrId("ov_a11y_grid_fan").arg(name, row, colomn);
+    setAccessibleName(tileName);
+    m_bottomBtn->setAccessibleName(tileName);
     m_bottomBtn->setAccessibleDescription(ip);
     m_nameBtn->setAccessibleName(qtTrId("ov_playlist") + QStringLiteral(": ") + name);
     m_settingBtn->setAccessibleName(qtTrId("ov_param_conf") + QStringLiteral(": ") + name);
@@ -203,7 +311,6 @@ void UnionDeviceItemView::configure(const std::shared_ptr<NetworkingDevice> &dev
     QPalette palette = m_nameLabel->palette();
     palette.setColor(QPalette::WindowText, color);
     m_nameLabel->setPalette(palette);
-    updateToolTip();
     layoutDisc();
 }
 

@@ -13,8 +13,10 @@ class QPushButton;
 class QToolButton;
 
 // One slot of a union's grid: a round disc with the fan's name, a master mark, and up to three
-// click targets (the disc, the name and a setting button). The tile's tool tip and the disc
-// button's accessible description give the slot's position and the fan's address.
+// click targets (the disc, the name and a setting button). The name wraps inside the disc and is
+// cut short only when the disc has no room left, and then the tool tip shows it whole. The tool
+// tip and the disc button's accessible description give the slot's position and the fan's
+// address; the tile and its disc button are named by the whole name and the position in words.
 class UnionDeviceItemView : public QWidget
 {
     Q_OBJECT
@@ -32,7 +34,9 @@ public:
     QWidget *contentView() const { return m_contentView; }
     QPushButton *bottomBtn() const { return m_bottomBtn; }
     QLabel *masterLabel() const { return m_masterLabel; }
+    // Its text is the whole name; nameLines() are the lines it is drawn in.
     QLabel *nameLabel() const { return m_nameLabel; }
+    QStringList nameLines() const;
     QPushButton *nameBtn() const { return m_nameBtn; }
     QToolButton *settingBtn() const { return m_settingBtn; }
 
@@ -60,7 +64,10 @@ protected:
 
 private:
     void setupUI();
+    class DiscNameLabel;
+
     void layoutDisc();
+    DiscNameLabel *discName() const;
 
     std::shared_ptr<NetworkingDevice> m_device;
     qint64 m_row = 0;

@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>الخيارات</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>خانة فارغة، الصف %1، العمود %2</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1، الصف %2، العمود %3</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>الساعات، خانة العشرات</translation>
@@ -470,6 +478,26 @@
     <message id="ov_previous">
         <source>Previous</source>
         <translation>السابق</translation>
+    </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>فشل عند %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>فشل عند %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>قيد التنفيذ: %1</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

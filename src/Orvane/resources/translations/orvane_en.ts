@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>Choices</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>Empty slot, row %1, column %2</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1, row %2, column %3</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>Hours, tens digit</translation>
@@ -470,6 +478,26 @@
     <message id="ov_previous">
         <source>Previous</source>
         <translation>Previous</translation>
+    </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Failed at %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Failed at %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>In progress: %1</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>選択肢</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>空きスロット、%1 行目、%2 列目</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1、%2 行目、%3 列目</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>時（十の位）</translation>
@@ -470,6 +478,26 @@
     <message id="ov_previous">
         <source>Previous</source>
         <translation>前へ</translation>
+    </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>%1 で失敗</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>%1 で失敗：%2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>完了</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>進行中：%1</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

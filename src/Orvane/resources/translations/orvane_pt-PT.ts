@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>Opções</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>Posição vazia, linha %1, coluna %2</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1, linha %2, coluna %3</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>Horas, dezenas</translation>
@@ -470,6 +478,26 @@
     <message id="ov_previous">
         <source>Previous</source>
         <translation>Anterior</translation>
+    </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>Falhou aos %1</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>Falhou aos %1: %2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>Concluído</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>Em curso: %1</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>

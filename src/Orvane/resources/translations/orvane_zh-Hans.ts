@@ -15,6 +15,14 @@
         <source>Choices</source>
         <translation>选项</translation>
     </message>
+    <message id="ov_a11y_grid_empty">
+        <source>Empty slot, row %1, column %2</source>
+        <translation>空位，第 %1 行，第 %2 列</translation>
+    </message>
+    <message id="ov_a11y_grid_fan">
+        <source>%1, row %2, column %3</source>
+        <translation>%1，第 %2 行，第 %3 列</translation>
+    </message>
     <message id="ov_a11y_hours_tens">
         <source>Hours, tens digit</source>
         <translation>小时十位</translation>
@@ -470,6 +478,26 @@
     <message id="ov_previous">
         <source>Previous</source>
         <translation>上一个</translation>
+    </message>
+    <message id="ov_progress_failed">
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message id="ov_progress_failed_at">
+        <source>Failed at %1</source>
+        <translation>在 %1 时失败</translation>
+    </message>
+    <message id="ov_progress_failed_at_reason">
+        <source>Failed at %1: %2</source>
+        <translation>在 %1 时失败：%2</translation>
+    </message>
+    <message id="ov_progress_finished">
+        <source>Complete</source>
+        <translation>已完成</translation>
+    </message>
+    <message id="ov_progress_running">
+        <source>In progress: %1</source>
+        <translation>进行中：%1</translation>
     </message>
     <message id="ov_psd">
         <source>Password</source>
