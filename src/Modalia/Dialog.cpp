@@ -73,6 +73,15 @@ QPoint popoverPosition(const QRect &anchor, QWidget *of, const QSize &size, Qt::
     return position;
 }
 
+// Shows a popover beside the anchor over `parent`; the anchor, which opened it, gets the focus
+// back when it closes.
+void presentPopover(PopoverController *popover, const QRect &anchor, QWidget *of, Qt::Edge edge, QWidget *parent)
+{
+    popover->move(popoverPosition(anchor, of, popover->size(), edge));
+    popover->setOpener(of);
+    presentOrDrop(popover, parent);
+}
+
 std::shared_ptr<QPromise<int>> startedPromise()
 {
     auto promise = std::make_shared<QPromise<int>>();
@@ -165,10 +174,8 @@ void Dialog::showSelect(const QStringList &items, QSize size, QRect relativeTo, 
         answer(std::nullopt);
         return;
     }
-    auto *list = new SelectDialogController(size, items, std::move(answer),
-                                            behavior != PopoverBehavior::applicationDefined, parent);
-    list->move(popoverPosition(relativeTo, of, list->size(), preferredEdge));
-    presentOrDrop(list, parent);
+    presentPopover(new SelectDialogController(size, items, std::move(answer), behavior, parent), relativeTo, of,
+                   preferredEdge, parent);
 }
 
 void Dialog::showAlert(AlertStyle style, const QString &title, const std::optional<QString> &message,
@@ -207,8 +214,7 @@ QDialog *Dialog::showPopover(QWidget *content, QRect relativeTo, QWidget *of, Qt
         return nullptr;
     }
     QPointer<PopoverController> popover = new PopoverController(content, behavior, parent);
-    popover->move(popoverPosition(relativeTo, of, popover->size(), preferredEdge));
-    presentOrDrop(popover, parent);
+    presentPopover(popover, relativeTo, of, preferredEdge, parent);
     return popover;
 }
 

@@ -40,8 +40,9 @@ enum class AlertStyle {
     critical = 2,
 };
 
-// How a choice list closes: transient lists close when the operator clicks elsewhere; an
-// application-defined list stays until a choice is made or Esc is pressed.
+// How a popover closes: a transient one also when the operator turns elsewhere (a click outside,
+// another window, another application); an application-defined one stays until it is answered or
+// Esc is pressed.
 enum class PopoverBehavior {
     applicationDefined = 0,
     transient = 1,

@@ -1,5 +1,7 @@
 #include "DialogPresenter.h"
 
+#include "PopoverController.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -28,7 +30,8 @@ bool DialogPresenter::present(QDialog *dialog, QWidget *parent)
         return false;
     if (dialog->parentWidget() != parent)
         dialog->setParent(parent, dialog->windowFlags());
-    if (dialog->windowFlags().testFlag(Qt::Popup))
+    // A transient popover leaves its window usable, so that a click beside it can close it.
+    if (const auto *popover = qobject_cast<PopoverController *>(dialog); popover && popover->isTransient())
         dialog->show();
     else
         dialog->open();
@@ -65,8 +68,12 @@ void DialogPresenter::setCurrent(DialogPresenter *presenter)
 
 QWidget *DialogPresenter::defaultParent()
 {
-    if (QWidget *active = QApplication::activeWindow())
+    if (QWidget *active = QApplication::activeWindow()) {
+        // A popover only stands beside its window, and may be closing: dialogs go over the window.
+        if (qobject_cast<PopoverController *>(active) && active->parentWidget())
+            return active->parentWidget()->window();
         return active;
+    }
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window->isVisible() && !window->windowFlags().testFlag(Qt::Popup)

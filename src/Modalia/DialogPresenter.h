@@ -14,8 +14,8 @@ class DialogPresenter
 public:
     virtual ~DialogPresenter();
 
-    // Shows the dialog over `parent` (window-modal; a popup dialog simply opens) and returns at
-    // once. Returns false when it cannot be shown; the caller then answers as cancelled.
+    // Shows the dialog over `parent` (window-modal; a transient popover simply opens) and returns
+    // at once. Returns false when it cannot be shown; the caller then answers as cancelled.
     virtual bool present(QDialog *dialog, QWidget *parent);
 
     // Shows the dialog and returns once it has finished. GUI thread only. A dialog that cannot be
@@ -27,8 +27,9 @@ public:
     // Installs a presenter (not owned); nullptr restores the default.
     static void setCurrent(DialogPresenter *presenter);
 
-    // The window a dialog appears over when the caller names none: the active window, else the
-    // first visible top-level window; nullptr when there is none.
+    // The window a dialog appears over when the caller names none: the active window (the window
+    // beneath, when a popover is active), else the first visible top-level window; nullptr when
+    // there is none.
     static QWidget *defaultParent();
 };
 

@@ -3,13 +3,16 @@
 #include "QXColor.h"
 #include "QXView.h"
 
+#include <QApplication>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace Modalia {
 
 PopoverController::PopoverController(QWidget *content, PopoverBehavior behavior, QWidget *parent)
-    : QDialog(parent, behavior == PopoverBehavior::applicationDefined ? Qt::Tool | Qt::FramelessWindowHint : Qt::Popup)
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_content(content)
+    , m_behavior(behavior)
 {
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
@@ -17,11 +20,66 @@ PopoverController::PopoverController(QWidget *content, PopoverBehavior behavior,
     // A thin frame keeps the popover apart from the equally dark window beneath.
     qxkit::setBorderColor(this, QColor(74, 78, 98));
     qxkit::setBorderWidth(this, 1);
+    connect(this, &QDialog::finished, this, &PopoverController::returnFocus);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
+    connect(&m_outside, &qxkit::TransientWatch::left, this, [this] {
+        // The focus stays where the operator went.
+        m_opener = nullptr;
+        reject();
+    });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(content);
+    // The content chose its default button before it joined the dialog, which would otherwise
+    // make its own first button the default once shown.
+    if (QPushButton *preferred = defaultButton()) {
+        preferred->setDefault(false);
+        preferred->setDefault(true);
+    }
     adjustSize();
+}
+
+void PopoverController::setOpener(QWidget *opener)
+{
+    m_opener = opener && opener->focusPolicy() != Qt::NoFocus ? opener : QApplication::focusWidget();
+}
+
+void PopoverController::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (isTransient())
+        m_outside.start();
+    if (focusWidget())
+        return;
+    focusNextPrevChild(true);
+    if (qobject_cast<QPushButton *>(focusWidget())) {
+        if (QPushButton *preferred = defaultButton())
+            preferred->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void PopoverController::hideEvent(QHideEvent *event)
+{
+    m_outside.stop();
+    QDialog::hideEvent(event);
+}
+
+QPushButton *PopoverController::defaultButton() const
+{
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        if (button->isDefault() && button->isEnabled() && button->isVisibleTo(this))
+            return button;
+    }
+    return nullptr;
+}
+
+void PopoverController::returnFocus()
+{
+    if (!m_opener)
+        return;
+    m_opener->window()->activateWindow();
+    m_opener->setFocus(Qt::PopupFocusReason);
 }
 
 } // namespace Modalia

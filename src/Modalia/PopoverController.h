@@ -1,14 +1,23 @@
 #pragma once
 
 #include "Dialog.h"
+#include "TransientWatch.h"
 
 #include <QDialog>
+#include <QPointer>
+
+class QPushButton;
 
 namespace Modalia {
 
-// A small dialog beside an anchor that holds one content widget (a question, a picker). A
-// transient popover closes when the operator clicks elsewhere; Esc always closes it. It is named
-// for assistive technology after its content and deleted once closed.
+// A small frameless dialog beside an anchor that holds one content widget (a question, a
+// picker). It is a window of its own, so assistive technology finds it as a dialog named after
+// its content. Shown, it takes the focus (its first control, or its default button when the
+// first control is a button too) and keeps Tab inside; Enter presses the default button and Esc
+// closes it, the focus going back to the control that opened it. A transient popover also closes
+// when the operator turns elsewhere (a click outside, another window, another application) and
+// leaves its window usable meanwhile; an application-defined one stays until it is answered.
+// Deleted once closed.
 class PopoverController : public QDialog
 {
     Q_OBJECT
@@ -16,9 +25,23 @@ public:
     PopoverController(QWidget *content, PopoverBehavior behavior, QWidget *parent = nullptr);
 
     QWidget *content() const { return m_content; }
+    bool isTransient() const { return m_behavior != PopoverBehavior::applicationDefined; }
+    // The control the focus goes back to: `opener` when it takes the focus, else the widget that
+    // holds it now.
+    void setOpener(QWidget *opener);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    QPushButton *defaultButton() const;
+    void returnFocus();
+
     QWidget *m_content;
+    PopoverBehavior m_behavior;
+    QPointer<QWidget> m_opener;
+    qxkit::TransientWatch m_outside{this};
 };
 
 } // namespace Modalia

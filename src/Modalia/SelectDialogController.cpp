@@ -40,14 +40,11 @@ protected:
 } // namespace
 
 SelectDialogController::SelectDialogController(QSize size, const QStringList &items, Answer answer,
-                                               bool closesOnOutsideClick, QWidget *parent)
-    : QDialog(parent, closesOnOutsideClick ? Qt::Popup : Qt::Tool | Qt::FramelessWindowHint)
+                                               PopoverBehavior behavior, QWidget *parent)
+    : PopoverController(new QScrollArea, behavior, parent)
     , m_answer(std::move(answer))
 {
-    setPalette(qxkit::darkPalette());
-    setAutoFillBackground(true);
     setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_choices")));
-    connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     auto *list = new QWidget;
     auto *rows = new QVBoxLayout(list);
@@ -61,16 +58,12 @@ SelectDialogController::SelectDialogController(QSize size, const QStringList &it
     }
     rows->addStretch();
 
-    auto *scroll = new QScrollArea;
+    auto *scroll = static_cast<QScrollArea *>(content());
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(list);
-    // A thin frame keeps the list apart from the equally dark window beneath.
-    qxkit::setBorderColor(this, QColor(74, 78, 98));
-    qxkit::setBorderWidth(this, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(scroll);
+    // The rows take the focus, the first of them when the list opens; the area only scrolls.
+    scroll->setFocusPolicy(Qt::NoFocus);
 
     if (!size.isEmpty())
         setFixedSize(size);

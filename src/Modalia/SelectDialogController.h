@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "PopoverController.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -10,15 +11,16 @@ class QPushButton;
 
 namespace Modalia {
 
-// A list of choices, one button per row, 40 points high with no spacing. The answer is called
-// exactly once: with the pressed row, or with std::nullopt when the list closes without a pick.
-class SelectDialogController : public QDialog
+// A list of choices in a popover, one button per row, 40 points high with no spacing. The answer
+// is called exactly once: with the pressed row, or with std::nullopt when the list closes without
+// a pick.
+class SelectDialogController : public PopoverController
 {
     Q_OBJECT
 public:
     using Answer = std::function<void(std::optional<int> row)>;
 
-    SelectDialogController(QSize size, const QStringList &items, Answer answer, bool closesOnOutsideClick,
+    SelectDialogController(QSize size, const QStringList &items, Answer answer, PopoverBehavior behavior,
                            QWidget *parent = nullptr);
     ~SelectDialogController() override;
 

@@ -10,10 +10,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QThread>
 #include <QToolButton>
-#include <QWindow>
 
 namespace {
 
@@ -76,18 +74,14 @@ ComboBoxView::ComboBoxView(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_contentView);
 
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ComboBoxView::windowDidResignKey);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive)
-            hideDragWindow();
-    });
+    connect(&m_outside, &qxkit::TransientWatch::left, this, &ComboBoxView::hideDragWindow);
 }
 
 ComboBoxView::~ComboBoxView()
 {
     // Nothing may reach this control while its children, the list window among them, go away.
+    m_outside.stop();
     qApp->removeEventFilter(this);
-    disconnect(qApp, nullptr, this, nullptr);
     if (m_dragWC) {
         disconnect(m_dragWC, nullptr, this, nullptr);
         delete m_dragWC;
@@ -166,28 +160,18 @@ void ComboBoxView::windowWillClose()
     setDragWindowShown(false);
 }
 
-void ComboBoxView::windowDidResignKey(QWindow *newFocusWindow)
-{
-    if (!m_isDragWindowShow)
-        return;
-    // The list's own window and the control's window may pass activation between them (a
-    // platform that activates every shown window); anything else means the operator moved away.
-    const QWidget *top = window();
-    if (newFocusWindow && ((m_dragWC && newFocusWindow == m_dragWC->windowHandle())
-                           || (top && newFocusWindow == top->windowHandle())))
-        return;
-    hideDragWindow();
-}
-
 void ComboBoxView::setDragWindowShown(bool shown)
 {
     if (m_isDragWindowShow == shown)
         return;
     m_isDragWindowShow = shown;
-    if (shown)
+    if (shown) {
         qApp->installEventFilter(this);
-    else
+        m_outside.start();
+    } else {
         qApp->removeEventFilter(this);
+        m_outside.stop();
+    }
     QAccessible::State changed;
     changed.expanded = true;
     changed.collapsed = true;
@@ -268,11 +252,6 @@ bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
     // The list stays under the field when the operator moves or resizes the window.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_dragWC && watched == window())
         m_dragWC->move(getdragWindowRect(m_contentView, 0, 0).topLeft());
-    if (event->type() == QEvent::MouseButtonPress && m_isDragWindowShow) {
-        const auto *press = static_cast<QMouseEvent *>(event);
-        if (press->button() == Qt::LeftButton && !isPointInSubWindow(press->globalPosition().toPoint()))
-            hideDragWindow();
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -281,8 +260,8 @@ void ComboBoxView::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     const bool alt = event->modifiers().testFlag(Qt::AltModifier);
     if (!m_isDragWindowShow) {
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4
-            || (alt && key == Qt::Key_Down)) {
+        // Return is left to the dialog around the box, whose default button it presses.
+        if (key == Qt::Key_Space || key == Qt::Key_F4 || (alt && key == Qt::Key_Down)) {
             showDragWindow();
             return;
         }

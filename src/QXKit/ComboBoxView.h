@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TransientWatch.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -41,8 +43,8 @@ private:
 // list and its field, a change of active window, or the button close it without a pick.
 // The control does not keep the strings: it asks its delegate each time.
 //
-// Keyboard: Space, Return, F4 or Alt+Down open the list; Up and Down move through it, Return
-// or Space pick the highlighted row, Escape closes it.
+// Keyboard: Space, F4 or Alt+Down open the list; Up and Down move through it, Return or Space
+// pick the highlighted row, Escape closes it. Return on the closed box goes on to its dialog.
 class ComboBoxView : public QWidget
 {
     Q_OBJECT
@@ -107,7 +109,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void windowDidResignKey(QWindow *newFocusWindow);
     void windowWillClose();
     void setDragWindowShown(bool shown);
     void showChoice(const QString &text);
@@ -121,4 +122,9 @@ private:
     QPointer<dragWindowController> m_dragWC;
     QStringList m_contentArray;
     bool m_isDragWindowShow = false;
+    // A click outside the list and its field, another window taking the focus, or the
+    // application losing it closes the list.
+    qxkit::TransientWatch m_outside{this, [this](const QWidget *, const QPoint &point) {
+                                        return isPointInSubWindow(point);
+                                    }};
 };

@@ -6,6 +6,7 @@
 #include "EventLoop.h"
 #include "InputDialogViewController.h"
 #include "PopoverController.h"
+#include "PopoverSupport.h"
 #include "QXButton.h"
 #include "QXView.h"
 #include "SelectDialogController.h"
@@ -14,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <thread>
@@ -29,6 +32,7 @@ using Modalia::PopoverBehavior;
 using orvane::test::AnsweringPresenter;
 using orvane::test::press;
 using orvane::test::pressEscape;
+using orvane::test::waitUntil;
 
 int alertAnswer(const QStringList &buttons, int pressed)
 {
@@ -369,7 +373,6 @@ TEST(ContentPopover, HoldsItsContentBesideTheAnchorOrDropsItWhenItCannotBeShown)
     ASSERT_TRUE(popover);
     EXPECT_EQ(presenter.texts, QStringList{"Pick one"});
     EXPECT_EQ(qobject_cast<Modalia::PopoverController *>(popover.data())->content(), content);
-    EXPECT_TRUE(popover->windowFlags().testFlag(Qt::Popup));
     pressEscape(popover);
     EXPECT_FALSE(popover->isVisible());
 
@@ -423,6 +426,71 @@ TEST(ChoicePopover, PromiseRejectsWhenClosedWithoutAPickOrWithoutAWindow)
     EXPECT_EQ(rejection(Dialog::promiseSelectAsPopover({QStringLiteral("One")}, QSize(), QRect(), nullptr,
                                                        Qt::BottomEdge, PopoverBehavior::transient, nullptr)),
               Modalia::DialogError::noWindowToPresent);
+}
+
+// Beside the control that opened it, a popover holds the focus: Tab stays inside, Enter presses
+// its default button, a click outside closes a transient one only, and the opener gets the
+// focus back; the choice list alike.
+TEST(PopoverFocus, StaysInsideAnswersEnterAndClosesOnAClickOutsideWhenTransient)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto *elsewhere = new QPushButton(QStringLiteral("Elsewhere"), &window);
+    auto *opener = new QPushButton(QStringLiteral("Open"), &window);
+    opener->move(150, 200);
+    window.show();
+    window.activateWindow();
+    opener->setFocus();
+    int confirmed = 0;
+    QLineEdit *field = nullptr;
+    const auto open = [&](PopoverBehavior behavior) {
+        auto *content = new QWidget;
+        auto *layout = new QVBoxLayout(content);
+        layout->addWidget(field = new QLineEdit);
+        layout->addWidget(new QPushButton(QStringLiteral("Cancel")));
+        auto *ok = new QPushButton(QStringLiteral("OK"));
+        ok->setDefault(true);
+        layout->addWidget(ok);
+        QObject::connect(ok, &QPushButton::clicked, content, [&confirmed, content] {
+            ++confirmed;
+            qobject_cast<QDialog *>(content->window())->accept();
+        });
+        QPointer<QDialog> popover = Dialog::showPopover(content, opener->rect(), opener, Qt::TopEdge, behavior);
+        EXPECT_TRUE(waitUntil([&] { return field->hasFocus(); })) << "the first control takes the focus";
+        return popover;
+    };
+
+    QPointer<QDialog> popover = open(PopoverBehavior::applicationDefined);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == popover; }));
+    EXPECT_EQ(Modalia::DialogPresenter::defaultParent(), &window) << "other dialogs go over the window";
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(popover->isAncestorOf(QApplication::focusWidget()));
+    }
+    QTest::mouseClick(elsewhere, Qt::LeftButton);
+    ASSERT_TRUE(popover && popover->isVisible()) << "stays until answered";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(confirmed, 1) << "Enter in the field presses the default button";
+    EXPECT_TRUE(waitUntil([&] { return opener->hasFocus(); }));
+
+    popover = open(PopoverBehavior::transient);
+    QTest::mouseClick(field, Qt::LeftButton);
+    EXPECT_TRUE(popover && popover->isVisible()) << "a click inside is no click outside";
+    QTest::mouseClick(elsewhere, Qt::LeftButton);
+    EXPECT_TRUE(!popover || !popover->isVisible());
+
+    int answers = 0;
+    Dialog::showSelectAsPopover({QStringLiteral("One")}, QSize(), opener->rect(), opener, Qt::TopEdge,
+                                PopoverBehavior::transient, &window, [&](int) { ++answers; });
+    QPointer<Modalia::SelectDialogController> list = window.findChild<Modalia::SelectDialogController *>();
+    ASSERT_TRUE(list);
+    QAccessibleInterface *dialog = orvane::test::accessibleWindow(list);
+    ASSERT_NE(dialog, nullptr) << "a screen reader finds the list";
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_TRUE(waitUntil([&] { return list->rowButton(0)->hasFocus(); }));
+    QTest::mouseClick(elsewhere, Qt::LeftButton);
+    EXPECT_TRUE(!list || !list->isVisible());
+    EXPECT_EQ(confirmed + answers, 1);
 }
 
 } // namespace

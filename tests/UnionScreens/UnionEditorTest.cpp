@@ -3,12 +3,14 @@
 // a failed store, and the picker's answers.
 #include "ComboBoxView.h"
 #include "Dialog.h"
+#include "FocusMark.h"
 #include "Modules/Union/UnionContainer.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDeviceCell.h"
 #include "Modules/Union/UnionDeviceItemView.h"
 #include "Modules/Union/UnionEditViewController.h"
 #include "NetworkingDevice.h"
+#include "PopoverSupport.h"
 #include "QXUdpSocket.h"
 #include "QXUserDefaults.h"
 #include "Screenshots.h"
@@ -276,6 +278,44 @@ TEST_F(UnionEditorTest, ThePickerOffersTheGridsFansAndCanBeCancelled)
     EXPECT_EQ(offered, (QStringList{"FAN-A", "FAN-B", "FAN-F"}));
     EXPECT_TRUE(saved.isEmpty());
     EXPECT_EQ(storedBytes(), kStored);
+}
+
+TEST_F(UnionEditorTest, TheMasterIsChosenAndTheUnionSavedFromTheKeyboardAlone)
+{
+    writeStore(kStored);
+    open(1);
+    presenter.setShowing(true);
+    QPushButton *save = editor->saveBtn();
+    save->setFocus(Qt::TabFocusReason);
+    const auto openPicker = [&] {
+        return orvane::test::openByKeyboard<ComboBoxDialogController>(
+            save, navigation.get(), [](ComboBoxDialogController *picker) { return picker->comboBox(); });
+    };
+    ComboBoxDialogController *picker = openPicker();
+    ASSERT_NE(picker, nullptr) << "the picker takes the focus";
+    QAccessibleInterface *dialog = orvane::test::accessibleWindow(picker->window());
+    ASSERT_NE(dialog, nullptr) << "a screen reader finds the picker";
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), qtTrId("ov_master"));
+    EXPECT_EQ(qxkit::focusMarkedWidget(), picker->comboBox());
+    orvane::test::saveScreenshot(orvane::test::grabWithPopover(navigation.get(), picker->window()),
+                                 QStringLiteral("union-editor-master-picker-open"));
+    QTest::keyClick(picker->comboBox(), Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([save] { return save->hasFocus(); })) << "Esc gives the focus back to Save";
+    EXPECT_TRUE(saved.isEmpty());
+
+    picker = openPicker();
+    ASSERT_NE(picker, nullptr);
+    ComboBoxView *box = picker->comboBox();
+    QTest::keyClick(box, Qt::Key_Space);
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->selectString(), QStringLiteral("FAN-F"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([this] { return saved.size() == 1; })) << "Enter confirms the picker";
+    ASSERT_NE(saved[0]->masterDevice(), nullptr);
+    EXPECT_EQ(saved[0]->masterDevice()->name(), QStringLiteral("FAN-F"));
 }
 
 // The picker's four answers: nothing chosen, the second entry, an empty list, cancel.

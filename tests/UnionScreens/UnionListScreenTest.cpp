@@ -9,8 +9,10 @@
 #include "Modules/Union/UnionEditViewController.h"
 #include "Modules/Union/UnionListCell.h"
 #include "Modules/Union/UnionListViewController.h"
+#include "PopoverSupport.h"
 #include "Screenshots.h"
 #include "UnionScreenSupport.h"
+#include "Widget/Dialog/DialogEnsureViewController.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -207,6 +209,22 @@ TEST_F(UnionListScreenTest, TheListFollowsALoginAndStaysAfterLogOut)
     EXPECT_FALSE(orvane::User::isLoggedIn());
     settle();
     EXPECT_EQ(navigation->topViewController(), list);
+}
+
+TEST_F(UnionListScreenTest, TheDeleteConfirmationIsAnsweredFromTheKeyboard)
+{
+    open(kThreeUnions);
+    presenter.setShowing(true);
+    QToolButton *remove = screen->cell(1)->deleteButton();
+    remove->setFocus(Qt::TabFocusReason);
+    auto *ensure = orvane::test::openByKeyboard<DialogEnsureViewController>(
+        remove, navigation.get(), [](DialogEnsureViewController *ensure) { return ensure->btnOK(); });
+    ASSERT_NE(ensure, nullptr) << "the confirmation takes the focus on its default button";
+    orvane::test::saveScreenshot(orvane::test::grabWithPopover(navigation.get(), ensure->window()),
+                                 QStringLiteral("union-delete-confirmation-keyboard"));
+    QTest::keyClick(ensure->btnOK(), Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([this] { return screen->listData().size() == 2; }));
+    EXPECT_EQ(shownRows(), (QStringList{"1 alpha 1 x 2", "2 gamma 1 x 1"}));
 }
 
 } // namespace

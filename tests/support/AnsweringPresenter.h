@@ -33,10 +33,13 @@ public:
     void answerNext(Answer answer) { m_script.append(std::move(answer)); }
     // Refusing, every dialog is recorded but reported as one that cannot be shown.
     void setRefusing(bool refusing) { m_refusing = refusing; }
+    // Showing, a dialog without a script appears as the application shows it, for the operator's
+    // keys to answer.
+    void setShowing(bool showing) { m_showing = showing; }
     QList<QPointer<QDialog>> presented() const { return m_presented; }
     QDialog *last() const { return m_presented.isEmpty() ? nullptr : m_presented.last().data(); }
 
-    bool present(QDialog *dialog, QWidget *) override
+    bool present(QDialog *dialog, QWidget *parent) override
     {
         m_presented.append(dialog);
         texts.append(dialog->accessibleName());
@@ -44,6 +47,8 @@ public:
             return false;
         if (!m_script.isEmpty())
             m_script.takeFirst()(dialog);
+        else if (m_showing)
+            return Modalia::DialogPresenter::present(dialog, parent);
         return true;
     }
 
@@ -75,6 +80,7 @@ public:
 
 private:
     bool m_refusing = false;
+    bool m_showing = false;
     QList<Answer> m_script;
     QList<QPointer<QDialog>> m_presented;
 };
