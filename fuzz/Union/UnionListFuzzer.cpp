@@ -1,5 +1,6 @@
-// "unionList.txt" may be edited by hand or cut short: any text must read into unions whose
-// grids have exactly their counts, and what the writer would store reads back unchanged.
+// "unionList.txt" may be edited by hand, cut short or given CR LF line ends: any text must read
+// into unions whose grids have exactly their counts, CR LF lines must read as LF lines, and what
+// the writer would store reads back unchanged.
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDataUtil.h"
 #include "NetworkingDevice.h"
@@ -76,6 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qint64 previousIndex = -1;
     for (const auto &unionData : unions)
         check(*unionData, previousIndex);
+    if (!text->contains(u'\r')) {
+        const QString crlf = QString(*text).replace(u'\n', QStringLiteral("\r\n"));
+        if (storeText(UnionDataUtil::unionsFromText(crlf, QStringLiteral("unionList.txt"))) != storeText(unions))
+            __builtin_trap();
+    }
     if (storable(unions)) {
         const QString written = storeText(unions);
         if (storeText(UnionDataUtil::unionsFromText(written, QStringLiteral("unionList.txt"))) != written)

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDataUtil.h"
 #include "NetworkingDevice.h"
@@ -116,13 +117,15 @@ TEST_F(UnionStoreTest, ReaderIsStrictAndAlwaysGivesFullGrids)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"a,+2,1,1\nx,1\ny,2", "a 2x1 1 #0 - [x / y]"},
-        // A count that is not plain digits is 0: the union ends at once, without an index.
-        {"a, 2,1,0\nx,1\nb,1,1,0\ny,2", "b 1x1 0 #0 - [y]"},
-        {"a,2 ,1,0\nb,1,1,0\ny,2", "b 1x1 0 #0 - [y]"},
-        {"a,0x1,1,0\nb,1,1,0\ny,2", "b 1x1 0 #0 - [y]"},
-        {"a,99999999999999999999,1,0\nb,1,1,0\ny,2", "b 1x1 0 #0 - [y]"},
-        {"a,-1,1,0\nb,1,1,0\ny,2", "b 1x1 0 #0 - [y]"},
-        {"a,33,1,0\nb,1,2,0\ny,2", "b 1x2 0 #0 - [y -]"},
+        // A count that is not plain digits is 0: the union ends at once, unshown but in its place.
+        {"a, 2,1,0\nx,1\nb,1,1,0\ny,2", "b 1x1 0 #1 - [y]"},
+        {"a,2 ,1,0\nb,1,1,0\ny,2", "b 1x1 0 #1 - [y]"},
+        {"a,0x1,1,0\nb,1,1,0\ny,2", "b 1x1 0 #1 - [y]"},
+        {"a,99999999999999999999,1,0\nb,1,1,0\ny,2", "b 1x1 0 #1 - [y]"},
+        {"a,-1,1,0\nb,1,1,0\ny,2", "b 1x1 0 #1 - [y]"},
+        // A union too wide to show still owns its grid line.
+        {"a,1,33,0\nb,1,2,0\nc,1,1,0\ny,2", "c 1x1 0 #1 - [y]"},
+        {"a,1,2,1,M\r\nM,1\r\n\r\nb,1,1,0\r\nx,2\r\n", "a 1x2 1 #0 M@1 [M* -]; b 1x1 0 #1 - [x]"},
         // Only "1" is a set top flag.
         {"a,1,1,01\nx,1\nb,1,1,1 \nx,1\nc,1,1,true\nx,1", "a 1x1 0 #0 - [x]; b 1x1 0 #1 - [x]; c 1x1 0 #2 - [x]"},
         // Short headers are ignored, blank lines skipped, fields after the master ignored.
@@ -232,6 +235,51 @@ TEST_F(UnionStoreTest, NamesAndCountsTheFileCannotCarryAreRefused)
     }
     EXPECT_EQ(bytesOf(path()), QByteArray(kHallBlock));
     EXPECT_EQ(spy.urls.size(), 0);
+}
+
+// A file edited by hand: CR LF lines, lines that are no union, unions the screens cannot show and
+// a name the writer would refuse all outlive changes to the unions around them, byte for byte.
+TEST_F(UnionStoreTest, ChangingOneUnionKeepsEveryOtherLineAsStored)
+{
+    const QByteArray head = "short,1\r\nbad,x,1,0\nwide,1,33,0\r\n" + QByteArray("W,1#").repeated(32)
+        + "W,1\r\nha#ll,1,1,1,H\r\nH,10.0.0.1\r\n";
+    const QByteArray tail = "tall,40,1,1\nT,1\nT,2";
+    writeBytes(path(), head + "mill,1,1,0\nM,10.0.0.2\n" + tail);
+    const UnionList read = UnionDataUtil::fetchLocalDataList(path());
+    EXPECT_EQ(describe(read), "ha#ll 1x1 1 #2 H@10.0.0.1 [H*]; mill 1x1 0 #3 - [M]");
+    ASSERT_EQ(read.size(), 2u);
+    read.at(1)->setName("barn");
+    ASSERT_EQ(UnionDataUtil::save(read.at(1), path()), std::nullopt);
+    EXPECT_EQ(bytesOf(path()), head + "barn,1,1,0\nM,10.0.0.2\n" + tail);
+    const auto refused = UnionDataUtil::save(read.at(0), path());
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->kind, UnionStoreError::Kind::invalidName);
+
+    // The last union is cut short: a new one goes before it rather than into its grid.
+    ASSERT_EQ(UnionDataUtil::append(hall(), path()), std::nullopt);
+    ASSERT_EQ(UnionDataUtil::remove(read.at(1), path()), std::nullopt);
+    // Its index now names the new union, which stays.
+    ASSERT_EQ(UnionDataUtil::remove(read.at(1), path()), std::nullopt);
+    EXPECT_EQ(bytesOf(path()), head + kHallBlock + "\n" + tail);
+}
+
+TEST_F(UnionStoreTest, AWriteThatFailsMidwayLeavesTheOldFileWhole)
+{
+    writeBytes(path(), kHallBlock);
+    UpdateRecorder spy;
+    auto renamed = hall();
+    renamed->setIndex(0);
+    renamed->setName("renamed");
+    std::optional<UnionStoreError> failed;
+    {
+        const orvane::test::FileSizeLimit full(8);
+        failed = UnionDataUtil::save(renamed, path());
+    }
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->kind, UnionStoreError::Kind::unwritable);
+    EXPECT_EQ(bytesOf(path()), QByteArray(kHallBlock));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"unionList.txt"}) << "no half-written file";
+    EXPECT_TRUE(spy.urls.isEmpty());
 }
 
 } // namespace

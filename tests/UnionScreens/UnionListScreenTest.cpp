@@ -2,6 +2,7 @@
 // every write, stale rows, selection, the way to the editor and the operation screen, and the
 // screen reached after a login.
 #include "CoverBox.h"
+#include "FileSizeLimit.h"
 #include "Modules/Account/LoginViewController.h"
 #include "Modules/Account/User.h"
 #include "Modules/Union/UnionConfigViewController.h"
@@ -160,13 +161,25 @@ TEST_F(UnionListScreenTest, ARowFilledBeforeTheListChangedDoesNothing)
 
 TEST_F(UnionListScreenTest, AFailedWriteSaysSoAndKeepsTheRow)
 {
-    // The reader takes a "#" in a union's name, the writer refuses it: rewriting fails.
-    const QByteArray stored = "ha#ll,1,1,0\nH,10.0.0.1\nbeta,1,1,0\nB,10.0.0.2";
-    open(stored);
-    deleteRow(1, "btnOK");
+    open(kThreeUnions);
+    {
+        const orvane::test::FileSizeLimit full(8);
+        deleteRow(1, "btnOK");
+    }
     EXPECT_EQ(presenter.texts.value(1), qtTrId("ov_fail"));
-    EXPECT_EQ(storedBytes(), stored);
-    EXPECT_EQ(shownRows(), (QStringList{"1 ha#ll 1 x 1", "2 beta 1 x 1"}));
+    EXPECT_EQ(storedBytes(), kThreeUnions);
+    EXPECT_EQ(shownRows().size(), 3);
+}
+
+TEST_F(UnionListScreenTest, DeletingKeepsTheUnionsTheListCannotShow)
+{
+    // Too wide for the screens, and named in a way the writer would refuse.
+    const QByteArray kept = "wide,1,33,0\n" + QByteArray("W,1#").repeated(32) + "W,1\nha#ll,1,1,0\nH,10.0.0.1\n";
+    open(kept + "gamma,1,1,0\nG1,10.0.2.1");
+    ASSERT_EQ(shownRows(), (QStringList{"1 ha#ll 1 x 1", "2 gamma 1 x 1"}));
+    deleteRow(1, "btnOK");
+    EXPECT_EQ(storedBytes(), kept.chopped(1));
+    EXPECT_EQ(shownRows(), (QStringList{"1 ha#ll 1 x 1"}));
 }
 
 TEST_F(UnionListScreenTest, SelectionMovesAndSurvivesAReload)

@@ -1,4 +1,5 @@
 #include "Core/Utils.h"
+#include "FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,17 @@ TEST(Utils, PlayListFileIsWrittenWholeInTheDocumentsFolder)
     ASSERT_TRUE(utils->saveFileListToStorage("a.mp4,1\nb.mp4,2\n"));
     ASSERT_TRUE(utils->saveFileListToStorage("c.mp4,3\n"));
     QFile file(utils->fileListPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("c.mp4,3\n"));
+    file.close();
+
+    // A disk that fills up midway: the old list stays.
+    bool saved = true;
+    {
+        const orvane::test::FileSizeLimit full(4);
+        saved = utils->saveFileListToStorage("d.mp4,4\ne.mp4,5\n");
+    }
+    EXPECT_FALSE(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("c.mp4,3\n"));
 }

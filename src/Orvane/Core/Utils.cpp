@@ -4,6 +4,7 @@
 #include "DialogPresenter.h"
 #include "NetworkManagerWifiProvider.h"
 #include "QXLog.h"
+#include "QXSaveFile.h"
 #include "Widget/Dialog/DialogWindowController.h"
 
 #include <QAbstractButton>
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 #include <QtEndian>
 
@@ -202,8 +202,7 @@ bool Utils::saveFileListToStorage(const QByteArray &data)
     if (path.isEmpty())
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    if (qxSaveFile(path, data))
         return false;
     QXLOG(QStringLiteral("存储目录到本地"));
     return true;

@@ -3,12 +3,12 @@
 #include "Core/AppPaths.h"
 #include "NetworkingDevice.h"
 #include "QXNumber.h"
+#include "QXSaveFile.h"
 #include "QXUtf8.h"
 #include "UnionData.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -73,17 +73,28 @@ std::optional<UnionStoreError> refusal(const UnionList &unions)
 // Writes the whole file or nothing, then tells the screens.
 std::optional<UnionStoreError> writeText(const QString &url, const QString &text)
 {
-    QSaveFile file(url);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return storeError(UnionStoreError::Kind::unwritable, file.errorString());
+    if (const std::optional<QString> failure = qxSaveFile(url, text.toUtf8()))
+        return storeError(UnionStoreError::Kind::unwritable, *failure);
     emit UnionDataUtil::notifier()->localUnionDataUpdated(url);
     return std::nullopt;
 }
 
-// Reads the unions of a store text line by line. A union enters the list at its first grid line
-// and is complete after as many grid lines as its row count; its grid always ends up with exactly
-// row x colomn slots, however its lines were cut.
+// One union as the file holds it: its header line and its grid lines, blank lines among them.
+struct StoredUnion
+{
+    qsizetype firstLine = 0;
+    // One past its last line.
+    qsizetype endLine = 0;
+    // False when the file ends before all its grid lines.
+    bool complete = true;
+    // None for a union the screens do not show: counts beyond their limit, counts that are not
+    // numbers, or no grid line at all.
+    std::shared_ptr<UnionData> shown;
+};
+
+// Reads the unions of a store text line by line. Every header starts a stored union, whose index
+// is its place among them; a union is complete after as many grid lines as its row count. A
+// shown union's grid always ends up with exactly row x colomn slots, however its lines were cut.
 class UnionListReader
 {
 public:
@@ -94,47 +105,63 @@ public:
 
     void readLine(QStringView line)
     {
+        const qsizetype number = m_lines++;
+        // Files edited elsewhere may end their lines with CR LF.
+        if (line.endsWith(u'\r'))
+            line.chop(1);
         if (line.isEmpty())
             return;
-        if (m_current)
-            readGridLine(line);
+        if (m_rowsLeft > 0)
+            readGridLine(line, number);
         else
-            readHeader(line);
+            readHeader(line, number);
     }
 
-    UnionList finish()
+    std::vector<StoredUnion> finish()
     {
-        // A file cut short inside a union's grid: the missing rows are empty.
-        if (m_current && !m_grid.empty())
-            completeUnion();
+        if (m_rowsLeft > 0) {
+            m_unions.back().complete = false;
+            // A file cut short inside a union's grid: the missing rows are empty.
+            if (m_current && !m_grid.empty())
+                completeUnion();
+        }
         return std::move(m_unions);
     }
 
 private:
-    void readHeader(QStringView line)
+    void readHeader(QStringView line, qsizetype number)
     {
         const QList<QStringView> fields = line.split(u',');
         if (fields.size() < 4)
             return;
+        const qint64 index = qint64(m_unions.size());
+        m_unions.push_back(StoredUnion{number, number + 1, true, nullptr});
         const qint64 row = strictInteger(fields.at(1));
         const qint64 colomn = strictInteger(fields.at(2));
         // Without usable counts the union has no grid to read: it ends here and the following
         // lines are read as headers again.
+        if (row < 1 || colomn < 1)
+            return;
+        m_rowsLeft = row;
+        // Too large for the screens: its grid lines are kept with it, unread.
         if (!isStorableCount(row) || !isStorableCount(colomn))
             return;
         m_current = std::make_shared<UnionData>(fields.at(0).toString(), row, colomn, fields.at(3) == u"1", m_url,
                                                 UnionGrid());
-        m_current->setIndex(m_headers++);
-        m_master.reset();
+        m_current->setIndex(index);
         if (fields.size() > 4)
             m_master = std::make_shared<NetworkingDevice>(fields.at(4).toString(), QString());
-        m_grid.clear();
     }
 
-    void readGridLine(QStringView line)
+    void readGridLine(QStringView line, qsizetype number)
     {
+        StoredUnion &stored = m_unions.back();
+        stored.endLine = number + 1;
+        --m_rowsLeft;
+        if (!m_current)
+            return;
         if (m_grid.empty())
-            m_unions.push_back(m_current);
+            stored.shown = m_current;
         const QList<QStringView> cells = line.split(u'#');
         const qint64 colomn = m_current->colomn();
         std::vector<std::shared_ptr<NetworkingDevice>> row;
@@ -142,7 +169,7 @@ private:
         for (qint64 c = 0; c < colomn; ++c)
             row.push_back(c < cells.size() ? fanOf(cells.at(c)) : nullptr);
         m_grid.push_back(std::move(row));
-        if (qint64(m_grid.size()) == m_current->row())
+        if (m_rowsLeft == 0)
             completeUnion();
     }
 
@@ -173,12 +200,77 @@ private:
     }
 
     const QString m_url;
-    UnionList m_unions;
+    std::vector<StoredUnion> m_unions;
     std::shared_ptr<UnionData> m_current;
     std::shared_ptr<NetworkingDevice> m_master;
     UnionGrid m_grid;
-    qint64 m_headers = 0;
+    // Grid lines the last union still owns.
+    qint64 m_rowsLeft = 0;
+    qsizetype m_lines = 0;
 };
+
+std::vector<StoredUnion> storedUnions(const QList<QStringView> &lines, const QString &url)
+{
+    UnionListReader reader(url);
+    for (QStringView line : lines)
+        reader.readLine(line);
+    return reader.finish();
+}
+
+// Lines [first, end) of a store text replaced by a union's block, or removed when there is none.
+struct Change
+{
+    qsizetype first = 0;
+    qsizetype end = 0;
+    std::optional<QString> block;
+};
+
+// The block of a union as it is spliced into the file: without its final line feed.
+QString blockOf(const UnionData &unionData)
+{
+    QString text = unionData.fileText();
+    text.chop(1);
+    return text;
+}
+
+// A new union goes at the end of the file, but before a union the file ends inside of, which
+// would otherwise read the new lines as its own grid.
+Change appending(const std::vector<StoredUnion> &unions, qsizetype lineCount, const UnionData &unionData)
+{
+    const qsizetype at = !unions.empty() && !unions.back().complete ? unions.back().firstLine : lineCount;
+    return Change{at, at, blockOf(unionData)};
+}
+
+// Applies one change to the stored text and writes it. Every line outside the change keeps its
+// bytes, line ends included, whether or not the screens show it or the writer would refuse it.
+template <typename Decide>
+std::optional<UnionStoreError> rewrite(const QString &url, const Decide &decide)
+{
+    const std::optional<QString> text = storedText(url);
+    if (!text)
+        return storeError(UnionStoreError::Kind::unreadable, url);
+    const QList<QStringView> lines = QStringView(*text).split(u'\n');
+    const std::optional<Change> change = decide(storedUnions(lines, url), lines.size());
+    if (!change)
+        return std::nullopt;
+    QStringList kept;
+    for (qsizetype i = 0; i < change->first; ++i)
+        kept << lines.at(i).toString();
+    if (change->block)
+        kept << *change->block;
+    for (qsizetype i = change->end; i < lines.size(); ++i)
+        kept << lines.at(i).toString();
+    return writeText(url, kept.join(QLatin1Char('\n')));
+}
+
+// The stored union at the record's index, when the screens show it; none otherwise.
+const StoredUnion *shownAt(const std::vector<StoredUnion> &unions, const UnionData &unionData)
+{
+    const qint64 index = unionData.index();
+    if (index < 0 || index >= qint64(unions.size()) || !unions[std::size_t(index)].shown)
+        return nullptr;
+    return &unions[std::size_t(index)];
+}
 
 } // namespace
 
@@ -221,10 +313,12 @@ UnionList fetchLocalDataList(const QString &url)
 
 UnionList unionsFromText(QStringView text, const QString &url)
 {
-    UnionListReader reader(url);
-    for (QStringView line : text.split(u'\n'))
-        reader.readLine(line);
-    return reader.finish();
+    UnionList shown;
+    for (const StoredUnion &stored : storedUnions(text.split(u'\n'), url)) {
+        if (stored.shown)
+            shown.push_back(stored.shown);
+    }
+    return shown;
 }
 
 std::optional<UnionStoreError> saveList(const UnionList &unions, const QString &url)
@@ -242,22 +336,31 @@ std::optional<UnionStoreError> append(const std::shared_ptr<UnionData> &unionDat
 {
     if (auto refused = refusal(*unionData))
         return refused;
-    const std::optional<QString> current = storedText(url);
-    if (!current)
-        return storeError(UnionStoreError::Kind::unreadable, url);
-    QString text = *current + QLatin1Char('\n') + unionData->fileText();
-    text.chop(1);
-    return writeText(url, text);
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) {
+        return std::optional(appending(unions, lineCount, *unionData));
+    });
 }
 
 std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url)
 {
-    UnionList unions = fetchLocalDataList(url);
-    const qint64 index = unionData->index();
-    if (index < 0 || index >= qint64(unions.size()))
-        return append(unionData, url);
-    unions[std::size_t(index)] = unionData;
-    return saveList(unions, url);
+    if (auto refused = refusal(*unionData))
+        return refused;
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) {
+        if (const StoredUnion *stored = shownAt(unions, *unionData))
+            return std::optional(Change{stored->firstLine, stored->endLine, blockOf(*unionData)});
+        return std::optional(appending(unions, lineCount, *unionData));
+    });
+}
+
+std::optional<UnionStoreError> remove(const std::shared_ptr<UnionData> &unionData, const QString &url)
+{
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype) -> std::optional<Change> {
+        const StoredUnion *stored = shownAt(unions, *unionData);
+        // A list read before the file changed may name another union at that index.
+        if (!stored || stored->shown->name() != unionData->name())
+            return std::nullopt;
+        return Change{stored->firstLine, stored->endLine, std::nullopt};
+    });
 }
 
 } // namespace UnionDataUtil

@@ -21,8 +21,8 @@ struct UnionStoreError
         unreadable,
         // The file system refused the write (folder missing or not writable, disk full).
         unwritable,
-        // A union, fan or master name (or a fan address) holds "," "#" or a line break, which the
-        // file cannot carry.
+        // A name (union, fan or master) or a fan address of the union being stored holds "," "#"
+        // or a line break, which the file cannot carry.
         invalidName,
         // A row or column count below 1 or above UnionData::kMaxCount.
         invalidSize,
@@ -48,7 +48,11 @@ signals:
 };
 
 // The local store of unions: "unionList.txt" in the application's data folder. Every operation
-// reads or writes the file whole, on the calling thread; writes are atomic.
+// reads or writes the file whole, on the calling thread; writes are atomic. A change to one union
+// rewrites only that union's lines: every other line keeps its bytes, a union the screens cannot
+// show (larger than UnionData::kMaxCount, or with counts that are not numbers) or whose names the
+// writer would refuse included. A record's index is its place among every union stored, shown or
+// not.
 namespace UnionDataUtil {
 
 // The store file, fixed on first use for the life of the process.
@@ -59,17 +63,22 @@ UnionDataNotifier *notifier();
 // True when the text can be stored as a union, fan or master name, or a fan address.
 bool isStorableName(QStringView name);
 
-// The stored unions in file order; an empty list when the file is missing or unreadable.
+// The stored unions the screens can show, in file order; an empty list when the file is missing
+// or unreadable. Lines may end in LF or CR LF.
 UnionList fetchLocalDataList(const QString &url);
-// The reader without the file: the unions of a store text, each given `url`.
+// The reader without the file: the shown unions of a store text, each given `url`.
 UnionList unionsFromText(QStringView text, const QString &url);
 
-// Rewrites the whole file with the list.
+// Rewrites the whole file with the list, and nothing else.
 [[nodiscard]] std::optional<UnionStoreError> saveList(const UnionList &unions, const QString &url);
-// Adds the union's block at the end of the file; the record's index stays as it was.
+// Adds the union's block at the end of the file (before a union the file ends inside of); the
+// record's index stays as it was.
 [[nodiscard]] std::optional<UnionStoreError> append(const std::shared_ptr<UnionData> &unionData, const QString &url);
-// Replaces the stored union at the record's index, or appends the record when the index is not
-// that of a stored union.
+// Replaces the shown union stored at the record's index, or appends the record when there is
+// none; only the record's own names are checked.
 [[nodiscard]] std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url);
+// Takes the union stored at the record's index out of the file. When no shown union bearing the
+// record's name is stored there (the file changed since it was read), nothing is written.
+[[nodiscard]] std::optional<UnionStoreError> remove(const std::shared_ptr<UnionData> &unionData, const QString &url);
 
 } // namespace UnionDataUtil

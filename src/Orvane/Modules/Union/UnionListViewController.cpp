@@ -159,14 +159,12 @@ void UnionListViewController::deleteUnion(qint64 row, const std::shared_ptr<Unio
 {
     if (!unionAt(row, shown))
         return;
-    UnionList remaining = m_listData;
-    remaining.erase(remaining.begin() + row);
-    // A successful write is announced, and the announcement reads the list again.
-    if (UnionDataUtil::saveList(remaining, m_dataUrl)) {
-        // The file keeps what it had: show that rather than a list that was never stored.
+    // Only the union's own lines leave the file, so unions this list cannot show stay stored.
+    if (UnionDataUtil::remove(shown, m_dataUrl))
         Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, qtTrId("ov_fail"), {});
-        readFile();
-    }
+    // Show what the file holds now: after a failure the union is still there, and a file changed
+    // elsewhere may hold it at another place.
+    readFile();
 }
 
 void UnionListViewController::addAction()

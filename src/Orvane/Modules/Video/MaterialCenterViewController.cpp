@@ -1,6 +1,7 @@
 #include "MaterialCenterViewController.h"
 
 #include "QXColor.h"
+#include "QXSaveFile.h"
 #include "SupportedFileTypes.h"
 #include "Widget/Panel/FilePanel.h"
 #include "Widget/ScreenParts.h"
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QVBoxLayout>
@@ -98,8 +98,6 @@ void MaterialCenterViewController::saveSample(const QString &name, const QString
     if (!resource.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = resource.readAll();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        QTextStream(stdout) << "Saving the sample " << name << " to " << path << " failed: " << file.errorString()
-                            << Qt::endl;
+    if (const std::optional<QString> failure = qxSaveFile(path, bytes))
+        QTextStream(stdout) << "Saving the sample " << name << " to " << path << " failed: " << *failure << Qt::endl;
 }
