@@ -32,7 +32,10 @@ void TransientWatch::start()
 {
     if (std::exchange(m_watching, true) || !qApp)
         return;
-    m_focusInside = isOwnWindow(QGuiApplication::focusWindow());
+    // The platform's focus window may lag behind the window the application made active (a
+    // window manager that has not answered yet, or none at all): either counts as inside.
+    const QWidget *active = QApplication::activeWindow();
+    m_focusInside = isOwnWindow(QGuiApplication::focusWindow()) || (active && isOwnWindow(active->windowHandle()));
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TransientWatch::focusWindowChanged);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
