@@ -244,7 +244,7 @@ void QXFileSocket::setPasswordPort(qint64 port)
 
 QXOperationRef QXFileSocket::connectedWithSuccess(QXOperationBlock success, QXOperationBlock failure)
 {
-    QXLOG(QStringLiteral("尝试连接：%1,%2").arg(IP()).arg(port()));
+    QXLOG(QStringLiteral("尝试连接：%1,%2").arg(IP(), QString::number(port())));
     setPort(plainPort());
     return QXAsyncSocket::connectedWithSuccess(
         success, [this, success, failure](const QXOperationRef &, qint64, const QVariant &) {

@@ -50,6 +50,8 @@ TEST(TileName, FollowsTheFolderNameUpToItsLastUnderscore)
     EXPECT_EQ(UnionUploader::tileURL("/t/clip_3x3", 0, 0), "/t/clip_3x3/clip_result_1_1.mp4");
     EXPECT_EQ(UnionUploader::tileURL("/t/my_clip_2x3/", 1, 2), "/t/my_clip_2x3/my_clip_result_2_3.mp4");
     EXPECT_EQ(UnionUploader::tileURL("/t/tiles", 0, 0), std::nullopt);
+    // The operator's folder name is never read as a format.
+    EXPECT_EQ(UnionUploader::tileURL("/t/a%1%2_2x2", 0, 1), "/t/a%1%2_2x2/a%1%2_result_1_2.mp4");
 }
 
 TEST(UploadName, IsTheBaseNameWithoutWhatWouldSplitAListLine)

@@ -165,8 +165,9 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     const QFileInfo info(input);
     const QString name = info.completeBaseName();
     const QString extension = writableExtension(info.suffix());
+    // The operator's file name is joined, never formatted: a "%1" in it stays as it is.
     const QString folder =
-        QDir(transcodedDirectory()).filePath(QStringLiteral("%1_%2x%3").arg(name).arg(row).arg(colomn));
+        QDir(transcodedDirectory()).filePath(name + QStringLiteral("_%1x%2").arg(row).arg(colomn));
     QDir(folder).removeRecursively();
     if (!QDir().mkpath(folder))
         return fail(EditError(EditError::Kind::directoryError));

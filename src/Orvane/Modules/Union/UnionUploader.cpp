@@ -140,8 +140,9 @@ std::optional<QString> UnionUploader::tileURL(const QString &folder, qint64 row,
     if (parts.size() < 2)
         return std::nullopt;
     parts.removeLast();
-    return QDir(folder).filePath(
-        QStringLiteral("%1_result_%2_%3.mp4").arg(parts.join(QLatin1Char('_'))).arg(row + 1).arg(colomn + 1));
+    // The folder's name is the operator's: joined, never formatted, so a "%1" in it stays as it is.
+    return QDir(folder).filePath(parts.join(QLatin1Char('_'))
+                                 + QStringLiteral("_result_%1_%2.mp4").arg(row + 1).arg(colomn + 1));
 }
 
 QList<UploadPair> UnionUploader::cuttedPairs(const QString &folder) const
