@@ -43,6 +43,7 @@ protected:
         s_ffmpegFound = !realFfmpeg().isEmpty();
         if (s_ffmpegFound) {
             ASSERT_TRUE(generateMedia(clip(), "testsrc2=size=160x90:rate=25:duration=1", true));
+            ASSERT_TRUE(generateMedia(media("sound.mp4"), "sine=duration=1", false));
         }
     }
     static void TearDownTestSuite() { s_media.reset(); }
@@ -78,6 +79,8 @@ TEST_F(CutTest, RefusalsCompleteAtOnceAndWriteNothing)
         {unionOf(3, -1), clip(), EditError::wrongRowColomn(3, -1)},
         {unionOf(33, 1), clip(), EditError::wrongRowColomn(33, 1)},
         {fanless, media("missing.mp4"), EditError(EditError::Kind::resolutionFail)},
+        // Sound without a picture: no fan could show its tiles.
+        {fanless, media("sound.mp4"), EditError(EditError::Kind::resolutionFail)},
         {unionOf(1, 1, UnionGrid{{wideFan}}), clip(), EditError(EditError::Kind::resolutionFail)},
     };
     for (const auto &c : cases) {

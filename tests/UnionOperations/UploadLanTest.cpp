@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -130,20 +131,25 @@ TEST_F(Upload, AConversionThatFailsUploadsNothingAndLetsItsSheetClose)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a video");
     junk.close();
+    // Sound without a picture converts, but no fan could show it.
+    const QString sound = dir.filePath(QStringLiteral("sound.mp4"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", sound}), 0);
     uploader(unionOf(1, 1)).cutAndUploadAction(junk.fileName());
     uploader(unionOf(1, 1)).uploadSameAction(junk.fileName());
-    QList<MultyProgressDialogController *> sheets;
+    uploader(unionOf(1, 1)).uploadSameAction(sound);
+    // Guarded: a sheet dismissed as if its conversion had succeeded is gone.
+    QList<QPointer<MultyProgressDialogController>> sheets;
     for (const QPointer<QDialog> &shown : presenter.presented())
         sheets.append(qobject_cast<MultyProgressDialogController *>(shown.data()));
-    ASSERT_EQ(sheets.size(), 2);
-    for (MultyProgressDialogController *sheet : sheets) {
+    ASSERT_EQ(sheets.size(), 3);
+    for (const auto &sheet : sheets) {
         ASSERT_TRUE(sheet);
         EXPECT_FALSE(sheet->confirmBtn()->isEnabled()) << "locked while converting";
     }
-    for (MultyProgressDialogController *sheet : sheets)
-        EXPECT_TRUE(waitUntil([&] { return sheet->confirmBtn()->isEnabled(); }, 20000));
+    for (const auto &sheet : sheets)
+        EXPECT_TRUE(waitUntil([&] { return sheet && sheet->confirmBtn()->isEnabled(); }, 20000));
     spinFor(200);
-    EXPECT_EQ(presenter.presented().size(), 2) << "no upload sheet";
+    EXPECT_EQ(presenter.presented().size(), 3) << "no upload sheet";
     EXPECT_TRUE(fans.front()->files->transfers().isEmpty());
 }
 

@@ -271,7 +271,8 @@ QString TranscodeManager::transcodedDirectory()
 std::optional<QSize> TranscodeManager::fetchResolution(const QString &path)
 {
     const QSizeF size = QXMediaConversion::probeMediaSize(path);
-    if (size.width() == 0 && size.height() == 0)
+    // Unreadable, or read and holding no picture (sound only).
+    if (size.isEmpty())
         return std::nullopt;
     return QSize(int(std::abs(std::trunc(size.width()))), int(std::abs(std::trunc(size.height()))));
 }
@@ -328,6 +329,9 @@ TranscodeResult TranscodeManager::transcode(const QString &input, const UnionDat
 {
     const QString output =
         QDir(transcodedDirectory()).filePath(QFileInfo(input).completeBaseName() + QStringLiteral(".mp4"));
+    // A source without a picture would give every fan a file it cannot show.
+    if (QXMediaConversion::holdsNoPicture(QXMediaConversion::probeMediaSize(input)))
+        return EditError(EditError::Kind::transcodeFail);
     qint64 side = kDefaultSide;
     for (const auto &fan : unionData.allDevices()) {
         if (const std::optional<qint64> square = qxDecimalInteger(fan->resolution())) {

@@ -74,7 +74,8 @@ public:
     static bool transcode(const QString &input, const QString &output, QSize resolution,
                           const UnionData &unionData);
     // Converts the input into "Transcoded" at the size of the union's first fan that has a
-    // square size: the converted file, or transcodeFail.
+    // square size: the converted file, or transcodeFail (also, before converting, for a source
+    // that holds no picture).
     static TranscodeResult transcode(const QString &input, const UnionData &unionData);
 
     // The geometry of a cut of a picture of the given size for a union of row x colomn fans of
