@@ -232,7 +232,8 @@ private:
             m_owner->m_status.compare_exchange_strong(connecting, QXAsyncSocket::Connected);
         }
         if (logging())
-            QXLOG(QStringLiteral("成功连接到“%1， %2").arg(m_tcp->peerName()).arg(m_tcp->peerPort()));
+            QXLOG(QStringLiteral("成功连接到“%1， %2")
+                      .arg(m_tcp->peerName(), QString::number(m_tcp->peerPort())));
         drive();
     }
 

@@ -178,15 +178,7 @@ bool QXFile::update()
 
 QByteArray QXFile::fileHeaderData() const
 {
-    const QByteArray name = actualName().toUtf8();
-    const qint64 fileSize = size();
-    const QByteArray bytes = headWithName(name, fileSize);
-    QXLOG(QStringLiteral("\n\t文件大小:%1\n\t文件名大小:%2\n\t文件名:%3\n\t总大小:%4")
-              .arg(fileSize)
-              .arg(name.size())
-              .arg(QString::fromUtf8(name))
-              .arg(16 + name.size() + fileSize));
-    return bytes;
+    return headWithName(actualName().toUtf8(), size());
 }
 
 std::optional<QByteArray> QXFile::readSliceData()
@@ -263,17 +255,16 @@ QByteArray QXFile::listWithFileName(const QString &name, const QString &content)
     const QByteArray body = content.toUtf8();
     QByteArray bytes = headWithName(nameBytes, body.size());
     bytes.append(body);
-    QXLOG(QStringLiteral("\n\t文件大小:%1\n\t文件名大小:%2\n\t文件名:%3\n\t总大小:%4")
-              .arg(body.size())
-              .arg(nameBytes.size())
-              .arg(name)
-              .arg(16 + nameBytes.size() + body.size()));
     QXLOG(QStringLiteral("文件内容:%1").arg(content));
     return bytes;
 }
 
 QByteArray QXFile::headWithName(const QByteArray &name, qint64 bodySize)
 {
+    // One pass: the name is the operator's, and a "%1" in it must stay as it is.
+    QXLOG(QStringLiteral("\n\t文件大小:%1\n\t文件名大小:%2\n\t文件名:%3\n\t总大小:%4")
+              .arg(QString::number(bodySize), QString::number(name.size()), QString::fromUtf8(name),
+                   QString::number(16 + name.size() + bodySize)));
     QByteArray bytes;
     bytes.reserve(kHeaderSize + name.size());
     bytes.append(char(0x01));

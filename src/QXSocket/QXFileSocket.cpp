@@ -244,7 +244,7 @@ void QXFileSocket::setPasswordPort(qint64 port)
 
 QXOperationRef QXFileSocket::connectedWithSuccess(QXOperationBlock success, QXOperationBlock failure)
 {
-    QXLOG(QStringLiteral("尝试连接：%1,%2").arg(IP()).arg(port()));
+    QXLOG(QStringLiteral("尝试连接：%1,%2").arg(IP(), QString::number(port())));
     setPort(plainPort());
     return QXAsyncSocket::connectedWithSuccess(
         success, [this, success, failure](const QXOperationRef &, qint64, const QVariant &) {
@@ -631,9 +631,12 @@ int QXFileSocket::transcodeMacVideo(bool video)
     const QXFileRef source = file();
     if (!runner || !source)
         return -1;
+    const std::optional<QXMediaSizeProbe> measured = measuredSource(source->path());
+    if (!measured)
+        return -1;
     const QString output = source->translatePath();
     const QStringList arguments =
-        QXMediaConversion::argumentsFor(resolution(), rate(), source->path(), output, video, mediaSizeProbe());
+        QXMediaConversion::argumentsFor(resolution(), rate(), source->path(), output, video, *measured);
     if (arguments.isEmpty())
         return -1;
     QDir().mkpath(QFileInfo(output).absolutePath());
@@ -647,9 +650,12 @@ int QXFileSocket::transcodeVideo(bool video)
     if (!runner || !source)
         return -1;
     QXLOG(QStringLiteral("分辨率：%1").arg(QXMediaConversion::sizeText(resolution())));
+    const std::optional<QXMediaSizeProbe> measured = measuredSource(source->path());
+    if (!measured)
+        return -1;
     const QString output = source->translatePath();
     const QStringList arguments =
-        QXMediaConversion::olderArgumentsFor(resolution(), rate(), source->path(), output, video, mediaSizeProbe());
+        QXMediaConversion::olderArgumentsFor(resolution(), rate(), source->path(), output, video, *measured);
     if (arguments.isEmpty())
         return -1;
     QDir().mkpath(QFileInfo(output).absolutePath());
@@ -675,6 +681,14 @@ QSizeF QXFileSocket::getResolutionForFileUrl(const QString &path) const
 {
     const QXMediaSizeProbe probe = mediaSizeProbe();
     return probe ? probe(path) : QXMediaConversion::probeMediaSize(path);
+}
+
+std::optional<QXMediaSizeProbe> QXFileSocket::measuredSource(const QString &path) const
+{
+    const QSizeF size = getResolutionForFileUrl(path);
+    if (QXMediaConversion::holdsNoPicture(size))
+        return std::nullopt;
+    return [size](const QString &) { return size; };
 }
 
 void QXFileSocket::runOnWorker(std::function<void()> task)

@@ -16,6 +16,7 @@ namespace QXMediaConversion {
 namespace {
 
 const QSizeF kUnknownSize(0, 0);
+const QSizeF kNoPicture;
 
 const QString kSideBySideFilter =
     QStringLiteral("[0:v]scale=512:512,pad=1300:512:69:0[a];[1:v]scale=512:512[b];[a][b]overlay=719");
@@ -95,10 +96,11 @@ QSizeF ffprobeSize(const QString &path)
     const std::optional<QString> text = process.output();
     if (process.terminate() != 0 || !text)
         return kUnknownSize;
-    const QJsonArray streams =
-        QJsonDocument::fromJson(text->toUtf8()).object().value(QStringLiteral("streams")).toArray();
+    const QJsonValue listed = QJsonDocument::fromJson(text->toUtf8()).object().value(QStringLiteral("streams"));
+    const QJsonArray streams = listed.toArray();
+    // An empty list: ffprobe read the file and found no video stream in it.
     if (streams.isEmpty())
-        return kUnknownSize;
+        return listed.isArray() ? kNoPicture : kUnknownSize;
     const QJsonObject stream = streams.first().toObject();
     const QSizeF stored(stream.value(QStringLiteral("width")).toInt(), stream.value(QStringLiteral("height")).toInt());
     if (stored.isEmpty())
@@ -215,7 +217,15 @@ QSizeF displayedSize(const QSizeF &stored, double rotationDegrees)
 QSizeF probeMediaSize(const QString &path)
 {
     const QSizeF size = ffprobeSize(path);
-    return size.isEmpty() ? pictureSize(path) : size;
+    if (!size.isEmpty())
+        return size;
+    const QSizeF picture = pictureSize(path);
+    return picture.isEmpty() && holdsNoPicture(size) ? kNoPicture : picture;
+}
+
+bool holdsNoPicture(const QSizeF &probed)
+{
+    return !probed.isValid();
 }
 
 } // namespace QXMediaConversion

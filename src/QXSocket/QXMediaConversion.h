@@ -6,7 +6,8 @@
 
 #include <functional>
 
-// Gives the displayed size of a media file (width, height), or (0, 0) when it cannot be read.
+// Gives the displayed size of a media file (width, height), (0, 0) when it cannot be read, or
+// an invalid size (QSizeF()) when the file was read and holds no picture at all (sound only).
 using QXMediaSizeProbe = std::function<QSizeF(const QString &path)>;
 
 // Runs the converter with an argument list (without the program name) and gives its exit
@@ -55,7 +56,12 @@ QStringList olderArgumentsFor(const QString &resolution, const QString &rate, co
 QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);
 
 // The default probe: ffprobe's first video stream with its rotation applied (pictures are
-// streams too), or the picture reader when ffprobe cannot tell.
+// streams too), or the picture reader when ffprobe cannot tell. A file that ffprobe reads
+// without finding a video stream, and that is no picture either, holds no picture.
 QSizeF probeMediaSize(const QString &path);
+
+// What a probe gives for a source that holds no picture: a fan would get a file it cannot show,
+// so such a source is never converted.
+bool holdsNoPicture(const QSizeF &probed);
 
 } // namespace QXMediaConversion

@@ -80,9 +80,7 @@ QXUdpSocket::~QXUdpSocket()
 QByteArray QXUdpSocket::searchRequest(const QString &address, quint16 port)
 {
     return QStringLiteral("M-SEARCH * HTTP/1.1\r\nHOST: %1:%2\r\nMAN: \"ssdp:discover\"\r\nMX: 4\r\nST: ssdp:%3\r\n\r\n")
-        .arg(address)
-        .arg(port)
-        .arg(QLatin1String(searchTarget))
+        .arg(address, QString::number(port), QLatin1String(searchTarget))
         .toUtf8();
 }
 

@@ -171,8 +171,12 @@ TEST(QXMediaConversionTest, ProbeReadsRealFilesWithRotation)
     const QString clip = dir.filePath("clip.mp4");
     const QString turned = dir.filePath("turned.mp4");
     const QString picture = dir.filePath("p.png");
+    const QString gif = dir.filePath("a.gif");
+    const QString sound = dir.filePath("sound.mp4");
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=192x108:rate=10", "-t", "0.3", clip}),
               0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-i", clip, gif}), 0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", sound}), 0);
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata:s:v:0", "rotate=90", turned}), 0);
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=100x50", "-frames:v", "1", picture}),
               0);
@@ -180,12 +184,15 @@ TEST(QXMediaConversionTest, ProbeReadsRealFilesWithRotation)
     EXPECT_EQ(probeMediaSize(clip), QSizeF(192, 108));
     EXPECT_EQ(probeMediaSize(turned), QSizeF(108, 192));
     EXPECT_EQ(probeMediaSize(picture), QSizeF(100, 50));
+    EXPECT_EQ(probeMediaSize(gif), QSizeF(192, 108));
     EXPECT_EQ(probeMediaSize(dir.filePath("none.mp4")), QSizeF(0, 0));
+    EXPECT_TRUE(holdsNoPicture(probeMediaSize(sound)));
 
-    // Without ffprobe a picture is still measured.
+    // Without ffprobe a picture is still measured; what it cannot tell is never taken for sound.
     qputenv("ORVANE_FFPROBE", "/nonexistent/ffprobe");
     EXPECT_EQ(probeMediaSize(picture), QSizeF(100, 50));
     EXPECT_EQ(probeMediaSize(clip), QSizeF(0, 0));
+    EXPECT_EQ(probeMediaSize(sound), QSizeF(0, 0));
     qunsetenv("ORVANE_FFPROBE");
 }
 
@@ -225,6 +232,20 @@ TEST_F(ConverterUpload, PictureIsConvertedByTheRealConverterAndSent)
     EXPECT_EQ(transfer.name, "pic.mp4");
     EXPECT_EQ(transfer.body.mid(4, 4), "ftyp");
     EXPECT_EQ(firstVideoStream(writeFile(dir.filePath("received.mp4"), transfer.body)).value("width").toInt(), 64);
+}
+
+TEST_F(ConverterUpload, SourceWithoutAPictureIsRefusedBeforeConverting)
+{
+    const QString sound = dir.filePath("sound.mp4");
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", sound}), 0);
+    socket.setFfmpeg_mac(ffmpegRunner());
+    socket.sendFiles({std::make_shared<QXFile>(sound, "sound")}, nullptr, record.progress(), record.success(),
+                     record.failure());
+    ASSERT_TRUE(record.waitForOutcomes(1, 20000));
+    ASSERT_EQ(record.outcomes().size(), 1);
+    EXPECT_EQ(record.outcomes()[0].code, QXSocketCode::checkFailed);
+    EXPECT_EQ(record.outcomes()[0].payload.toString(), QStringLiteral("转码文件不存在"));
+    EXPECT_TRUE(fan.transfers().isEmpty());
 }
 
 TEST_F(ConverterUpload, StandInFfmpegThatFailsSendsNothing)

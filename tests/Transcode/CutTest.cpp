@@ -43,6 +43,7 @@ protected:
         s_ffmpegFound = !realFfmpeg().isEmpty();
         if (s_ffmpegFound) {
             ASSERT_TRUE(generateMedia(clip(), "testsrc2=size=160x90:rate=25:duration=1", true));
+            ASSERT_TRUE(generateMedia(media("sound.mp4"), "sine=duration=1", false));
         }
     }
     static void TearDownTestSuite() { s_media.reset(); }
@@ -78,6 +79,8 @@ TEST_F(CutTest, RefusalsCompleteAtOnceAndWriteNothing)
         {unionOf(3, -1), clip(), EditError::wrongRowColomn(3, -1)},
         {unionOf(33, 1), clip(), EditError::wrongRowColomn(33, 1)},
         {fanless, media("missing.mp4"), EditError(EditError::Kind::resolutionFail)},
+        // Sound without a picture: no fan could show its tiles.
+        {fanless, media("sound.mp4"), EditError(EditError::Kind::resolutionFail)},
         {unionOf(1, 1, UnionGrid{{wideFan}}), clip(), EditError(EditError::Kind::resolutionFail)},
     };
     for (const auto &c : cases) {
@@ -180,8 +183,6 @@ TEST_F(CutTest, OneFailedStepFailsTheCutOnceWithoutFullProgress)
     } cases[] = {
         // The other tiles go on; the cut is not complete.
         {"_2_1.mp4", EditError::Kind::transcodeFail, tileProgress(4, 3)},
-        // Every tile was made, but the padded input was not.
-        {"_pad.mp4", EditError::Kind::padFail, tileProgress(4, 4)},
     };
     for (const auto &c : cases) {
         StandInFfmpeg failing(QStringLiteral("case \"$*\" in *%1*) exit 1;; esac\nexec \"%2\" \"$@\"")
@@ -192,6 +193,27 @@ TEST_F(CutTest, OneFailedStepFailsTheCutOnceWithoutFullProgress)
         EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), c.error) << c.failingOutput;
         EXPECT_EQ(outcome.progress, c.progress) << c.failingOutput;
     }
+}
+
+TEST_F(CutTest, FailedPadEndsTheCutAtOnceAndNoWaitingTileRuns)
+{
+    // The pad run fails at once; a tile's run waits for the gate, so only an early end completes.
+    StandInFfmpeg standIn(QStringLiteral("%1\ncase \"$*\" in *_pad.*) exit 1;; esac\n%2")
+                              .arg(QLatin1String(StandInFfmpeg::kRecorder), QLatin1String(StandInFfmpeg::kGated)));
+    // Room for the pad run and one tile: the other three wait in the queue.
+    TranscodeManager manager(2);
+    bool early = false;
+    const CutOutcome outcome = cutAndWait(manager, clip(), unionOf(2, 2), true, [&](const auto &completed) {
+        early = waitUntil(completed, 10000);
+        standIn.openGate();
+    });
+    EXPECT_TRUE(early) << "the cut waited for its tiles";
+    ASSERT_EQ(outcome.completions.size(), 1u);
+    ASSERT_TRUE(std::holds_alternative<EditError>(outcome.completions.front()));
+    EXPECT_EQ(std::get<EditError>(outcome.completions.front()).kind(), EditError::Kind::padFail);
+    EXPECT_EQ(outcome.progress, (std::vector<float>{0.05f, 0.25f}));
+    // The pad run, and at most the crop of the one tile that had begun: no conversion.
+    EXPECT_LE(standIn.recordedCalls().size(), 2) << standIn.recordedCalls().join('\n').toStdString();
 }
 
 TEST_F(CutTest, PromiseFormHoldsTheFolderOrTheError)

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -57,6 +58,9 @@ public:
 
     // Succeeds and records each call's arguments as one line, for recordedCalls().
     static constexpr const char *kRecorder = "echo \"$@\" >> \"$(dirname \"$0\")/calls\"";
+    // Waits until openGate().
+    static constexpr const char *kGated = "while [ ! -e \"$(dirname \"$0\")/open\" ]; do sleep 0.05; done";
+    void openGate() const { QFile(m_dir.filePath(QStringLiteral("open"))).open(QIODevice::WriteOnly); }
 
     QStringList recordedCalls() const
     {
@@ -77,9 +81,11 @@ struct CutOutcome
     std::vector<TranscodeResult> completions;
 };
 
-// Runs a cut to its end: the completion, then every step the pool still runs.
+// Runs a cut to its end: the completion, then every step the pool still runs. `whileRunning`
+// gets, once the cut is queued, a test of whether it has completed.
 inline CutOutcome cutAndWait(TranscodeManager &manager, const QString &input,
-                             const std::shared_ptr<UnionData> &unionData, bool transcode = true)
+                             const std::shared_ptr<UnionData> &unionData, bool transcode = true,
+                             const std::function<void(const std::function<bool()> &completed)> &whileRunning = {})
 {
     struct Shared
     {
@@ -98,6 +104,12 @@ inline CutOutcome cutAndWait(TranscodeManager &manager, const QString &input,
             QMutexLocker lock(&shared->mutex);
             shared->outcome.completions.push_back(result);
         });
+    if (whileRunning) {
+        whileRunning([shared] {
+            QMutexLocker lock(&shared->mutex);
+            return !shared->outcome.completions.empty();
+        });
+    }
     pool->waitForDone();
     QMutexLocker lock(&shared->mutex);
     return shared->outcome;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -50,6 +51,8 @@ TEST(TileName, FollowsTheFolderNameUpToItsLastUnderscore)
     EXPECT_EQ(UnionUploader::tileURL("/t/clip_3x3", 0, 0), "/t/clip_3x3/clip_result_1_1.mp4");
     EXPECT_EQ(UnionUploader::tileURL("/t/my_clip_2x3/", 1, 2), "/t/my_clip_2x3/my_clip_result_2_3.mp4");
     EXPECT_EQ(UnionUploader::tileURL("/t/tiles", 0, 0), std::nullopt);
+    // The operator's folder name is never read as a format.
+    EXPECT_EQ(UnionUploader::tileURL("/t/a%1%2_2x2", 0, 1), "/t/a%1%2_2x2/a%1%2_result_1_2.mp4");
 }
 
 TEST(UploadName, IsTheBaseNameWithoutWhatWouldSplitAListLine)
@@ -128,20 +131,25 @@ TEST_F(Upload, AConversionThatFailsUploadsNothingAndLetsItsSheetClose)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a video");
     junk.close();
+    // Sound without a picture converts, but no fan could show it.
+    const QString sound = dir.filePath(QStringLiteral("sound.mp4"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", sound}), 0);
     uploader(unionOf(1, 1)).cutAndUploadAction(junk.fileName());
     uploader(unionOf(1, 1)).uploadSameAction(junk.fileName());
-    QList<MultyProgressDialogController *> sheets;
+    uploader(unionOf(1, 1)).uploadSameAction(sound);
+    // Guarded: a sheet dismissed as if its conversion had succeeded is gone.
+    QList<QPointer<MultyProgressDialogController>> sheets;
     for (const QPointer<QDialog> &shown : presenter.presented())
         sheets.append(qobject_cast<MultyProgressDialogController *>(shown.data()));
-    ASSERT_EQ(sheets.size(), 2);
-    for (MultyProgressDialogController *sheet : sheets) {
+    ASSERT_EQ(sheets.size(), 3);
+    for (const auto &sheet : sheets) {
         ASSERT_TRUE(sheet);
         EXPECT_FALSE(sheet->confirmBtn()->isEnabled()) << "locked while converting";
     }
-    for (MultyProgressDialogController *sheet : sheets)
-        EXPECT_TRUE(waitUntil([&] { return sheet->confirmBtn()->isEnabled(); }, 20000));
+    for (const auto &sheet : sheets)
+        EXPECT_TRUE(waitUntil([&] { return sheet && sheet->confirmBtn()->isEnabled(); }, 20000));
     spinFor(200);
-    EXPECT_EQ(presenter.presented().size(), 2) << "no upload sheet";
+    EXPECT_EQ(presenter.presented().size(), 3) << "no upload sheet";
     EXPECT_TRUE(fans.front()->files->transfers().isEmpty());
 }
 

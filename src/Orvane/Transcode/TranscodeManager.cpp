@@ -15,6 +15,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <mutex>
 
@@ -135,7 +136,9 @@ struct TranscodeManager::Core::Run
     qint64 done = 0;
     qint64 steps = 0;
     qint64 finished = 0;
-    bool padFailed = false;
+    // Set, under the lock, with the completion: a failed pad ends the cut at once, and the tile
+    // steps still to come do nothing.
+    std::atomic<bool> ended = false;
 };
 
 void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode,
@@ -165,8 +168,9 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     const QFileInfo info(input);
     const QString name = info.completeBaseName();
     const QString extension = writableExtension(info.suffix());
+    // The operator's file name is joined, never formatted: a "%1" in it stays as it is.
     const QString folder =
-        QDir(transcodedDirectory()).filePath(QStringLiteral("%1_%2x%3").arg(name).arg(row).arg(colomn));
+        QDir(transcodedDirectory()).filePath(name + QStringLiteral("_%1x%2").arg(row).arg(colomn));
     QDir(folder).removeRecursively();
     if (!QDir().mkpath(folder))
         return fail(EditError(EditError::Kind::directoryError));
@@ -208,39 +212,41 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
 
 void TranscodeManager::Core::runTile(const std::shared_ptr<Run> &run, const Tile &tile)
 {
-    const bool made = runFfmpeg({"-y", "-i", tile.source, "-vf", tile.filter, tile.tile}) == 0
-        && (!run->transcode || convert(tile.tile, tile.result, run->resolution, run->rate));
+    const auto going = [&run] { return !run->ended.load(); };
+    const bool made = going() && runFfmpeg({"-y", "-i", tile.source, "-vf", tile.filter, tile.tile}) == 0
+        && (!run->transcode || (going() && convert(tile.tile, tile.result, run->resolution, run->rate)));
     finishStep(run, made ? Step::tileMade : Step::tileFailed);
 }
 
 void TranscodeManager::Core::finishStep(const std::shared_ptr<Run> &run, Step step)
 {
-    bool last = false;
+    std::optional<TranscodeResult> outcome;
     {
         QMutexLocker lock(&run->core->m_lock);
+        const bool last = ++run->finished == run->steps;
+        if (run->ended.load())
+            return;
         if (step == Step::tileMade) {
             ++run->done;
             if (run->progress)
                 run->progress(float(run->done) * 0.75f / float(run->total) + 0.24f);
         }
         if (step == Step::padFailed)
-            run->padFailed = true;
-        last = ++run->finished == run->steps;
+            outcome = EditError(EditError::Kind::padFail);
+        else if (last && run->done == run->total)
+            outcome = run->folder;
+        else if (last)
+            outcome = EditError(EditError::Kind::transcodeFail);
+        if (outcome)
+            run->ended.store(true);
     }
-    if (!last)
+    // This step ended the run; the steps still to end leave it as it is.
+    if (!outcome)
         return;
-    // Every step has ended: nothing changes the run any more.
-    if (run->padFailed) {
-        if (run->completion)
-            run->completion(EditError(EditError::Kind::padFail));
-    } else if (run->done == run->total) {
-        if (run->progress)
-            run->progress(1.0f);
-        if (run->completion)
-            run->completion(run->folder);
-    } else if (run->completion) {
-        run->completion(EditError(EditError::Kind::transcodeFail));
-    }
+    if (std::holds_alternative<QString>(*outcome) && run->progress)
+        run->progress(1.0f);
+    if (run->completion)
+        run->completion(*outcome);
 }
 
 TranscodeManager::TranscodeManager(qint64 concurrentCount)
@@ -270,7 +276,8 @@ QString TranscodeManager::transcodedDirectory()
 std::optional<QSize> TranscodeManager::fetchResolution(const QString &path)
 {
     const QSizeF size = QXMediaConversion::probeMediaSize(path);
-    if (size.width() == 0 && size.height() == 0)
+    // Unreadable, or read and holding no picture (sound only).
+    if (size.isEmpty())
         return std::nullopt;
     return QSize(int(std::abs(std::trunc(size.width()))), int(std::abs(std::trunc(size.height()))));
 }
@@ -327,6 +334,9 @@ TranscodeResult TranscodeManager::transcode(const QString &input, const UnionDat
 {
     const QString output =
         QDir(transcodedDirectory()).filePath(QFileInfo(input).completeBaseName() + QStringLiteral(".mp4"));
+    // A source without a picture would give every fan a file it cannot show.
+    if (QXMediaConversion::holdsNoPicture(QXMediaConversion::probeMediaSize(input)))
+        return EditError(EditError::Kind::transcodeFail);
     qint64 side = kDefaultSide;
     for (const auto &fan : unionData.allDevices()) {
         if (const std::optional<qint64> square = qxDecimalInteger(fan->resolution())) {

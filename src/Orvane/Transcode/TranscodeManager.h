@@ -74,7 +74,8 @@ public:
     static bool transcode(const QString &input, const QString &output, QSize resolution,
                           const UnionData &unionData);
     // Converts the input into "Transcoded" at the size of the union's first fan that has a
-    // square size: the converted file, or transcodeFail.
+    // square size: the converted file, or transcodeFail (also, before converting, for a source
+    // that holds no picture).
     static TranscodeResult transcode(const QString &input, const UnionData &unionData);
 
     // The geometry of a cut of a picture of the given size for a union of row x colomn fans of
@@ -85,9 +86,11 @@ public:
     // the union's shape beside them), converting every tile to the fans' size when `transcode` is
     // set. Returns once the steps are queued. Progress goes 0.05, 0.25, one value per finished
     // tile, then 1.0 on success. The completion is called exactly once: on the calling thread for
-    // wrongRowColomn, resolutionFail and directoryError, otherwise on a pool thread after the last
-    // step (padFail when the pad run failed, transcodeFail when a tile is missing). Callers move
-    // to the GUI thread themselves.
+    // wrongRowColomn, resolutionFail and directoryError; on a pool thread with padFail as soon as
+    // the pad run fails (tile steps that have not begun then do nothing, and running ones make no
+    // more progress), otherwise after the last step (transcodeFail when a tile is missing). A
+    // source that holds no picture is refused with resolutionFail. Callers move to the GUI thread
+    // themselves.
     void cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode, Progress progress,
              Completion completion);
     // The same cut started on `on` (the manager's own pool when none); the future holds the

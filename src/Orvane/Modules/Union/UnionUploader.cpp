@@ -60,20 +60,27 @@ UnionUploader::ConversionSheet UnionUploader::presentConversionSheet() const
     return conversion;
 }
 
+void UnionUploader::whenConverted(QFuture<QString> converted, const ConversionSheet &conversion,
+                                  std::function<void(const QString &)> done)
+{
+    QObject *const gui = QCoreApplication::instance();
+    converted.then(gui, std::move(done))
+        .onFailed(gui, [conversion] { conversion.failed(); })
+        .onCanceled(gui, [conversion] { conversion.failed(); });
+}
+
 void UnionUploader::cutAndUploadAction(const QString &path) const
 {
     const ConversionSheet conversion = presentConversionSheet();
     const std::shared_ptr<QXProgress> row = conversion.row();
     const UnionUploader self = *this;
-    m_transcoder
-        ->cut(path, nullptr, m_unionData, true,
-              [row](float fraction) { row->setCompletedUnitCount(qint64(fraction * float(kUnionRowUnits))); })
-        .then(QCoreApplication::instance(),
-              [self, conversion](const QString &folder) {
-                  conversion.dismiss();
-                  self.uploadCuttedAction(folder);
-              })
-        .onFailed(QCoreApplication::instance(), [conversion] { conversion.failed(); });
+    const QFuture<QString> cut = m_transcoder->cut(path, nullptr, m_unionData, true, [row](float fraction) {
+        row->setCompletedUnitCount(qint64(fraction * float(kUnionRowUnits)));
+    });
+    whenConverted(cut, conversion, [self, conversion](const QString &folder) {
+        conversion.dismiss();
+        self.uploadCuttedAction(folder);
+    });
 }
 
 void UnionUploader::uploadCuttedAction(const QString &folder) const
@@ -87,19 +94,21 @@ void UnionUploader::uploadSameAction(const QString &path) const
     conversion.row()->setCompletedUnitCount(kConversionStarted);
     const UnionUploader self = *this;
     const std::shared_ptr<UnionData> unionData = m_unionData;
-    QtConcurrent::run(m_transcoder->operationQueue(),
-                      [path, unionData] { return TranscodeManager::transcode(path, *unionData); })
-        .then(QCoreApplication::instance(), [self, conversion](const TranscodeResult &result) {
-            const QString *converted = std::get_if<QString>(&result);
-            if (!converted)
-                return conversion.failed();
-            conversion.row()->setCompletedUnitCount(kUnionRowUnits);
-            conversion.dismiss();
-            QList<UploadPair> files;
-            for (const std::shared_ptr<NetworkingDevice> &member : self.m_unionData->allDevices())
-                files.append({member, *converted});
-            self.upload(files);
-        });
+    // A failed conversion fails the future, as a failed cut does.
+    const QFuture<QString> converted = QtConcurrent::run(m_transcoder->operationQueue(), [path, unionData] {
+        const TranscodeResult result = TranscodeManager::transcode(path, *unionData);
+        if (const EditError *error = std::get_if<EditError>(&result))
+            error->raise();
+        return std::get<QString>(result);
+    });
+    whenConverted(converted, conversion, [self, conversion](const QString &file) {
+        conversion.row()->setCompletedUnitCount(kUnionRowUnits);
+        conversion.dismiss();
+        QList<UploadPair> files;
+        for (const std::shared_ptr<NetworkingDevice> &member : self.m_unionData->allDevices())
+            files.append({member, file});
+        self.upload(files);
+    });
 }
 
 void UnionUploader::upload(const QList<UploadPair> &files) const
@@ -140,8 +149,9 @@ std::optional<QString> UnionUploader::tileURL(const QString &folder, qint64 row,
     if (parts.size() < 2)
         return std::nullopt;
     parts.removeLast();
-    return QDir(folder).filePath(
-        QStringLiteral("%1_result_%2_%3.mp4").arg(parts.join(QLatin1Char('_'))).arg(row + 1).arg(colomn + 1));
+    // The folder's name is the operator's: joined, never formatted, so a "%1" in it stays as it is.
+    return QDir(folder).filePath(parts.join(QLatin1Char('_'))
+                                 + QStringLiteral("_result_%1_%2.mp4").arg(row + 1).arg(colomn + 1));
 }
 
 QList<UploadPair> UnionUploader::cuttedPairs(const QString &folder) const

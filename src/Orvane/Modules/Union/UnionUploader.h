@@ -2,9 +2,11 @@
 
 #include "UnionMemberConnector.h"
 
+#include <QFuture>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -48,6 +50,10 @@ private:
     // A single-row sheet for the conversion step, its confirm button locked until it fails.
     struct ConversionSheet;
     ConversionSheet presentConversionSheet() const;
+    // Goes on with the converted file or folder on the GUI thread; a conversion that fails or is
+    // cancelled, or a step of `done` that throws, unlocks the sheet so the operator can close it.
+    static void whenConverted(QFuture<QString> converted, const ConversionSheet &conversion,
+                              std::function<void(const QString &)> done);
 
     std::shared_ptr<UnionData> m_unionData;
     std::shared_ptr<TranscodeManager> m_transcoder;
