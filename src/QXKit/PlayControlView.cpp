@@ -2,6 +2,7 @@
 
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -16,7 +17,7 @@ QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name, con
 {
     auto *button = new QPushButton;
     button->setObjectName(name);
-    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setIcon(qxkit::standardIcon(icon));
     button->setIconSize(QSize(20, 20));
     button->setFlat(true);
     button->setFocusPolicy(Qt::StrongFocus);

@@ -4,6 +4,7 @@
 #include "PlayListCellAccessible.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 #include "Widget/ScreenParts.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 #include <QToolButton>
 
 using orvane::screen::iconButton;
-using orvane::screen::standardIcon;
+using qxkit::standardIcon;
 
 namespace {
 

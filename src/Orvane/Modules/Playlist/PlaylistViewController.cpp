@@ -17,6 +17,7 @@
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
@@ -37,7 +38,7 @@
 using orvane::screen::barButton;
 using orvane::screen::localized;
 using orvane::screen::Poster;
-using orvane::screen::standardIcon;
+using qxkit::standardIcon;
 
 namespace {
 
