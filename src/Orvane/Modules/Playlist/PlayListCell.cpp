@@ -126,7 +126,10 @@ void PlayListCell::prepareForReuse()
 void PlayListCell::setIsPlaying(bool playing)
 {
     m_isPlaying = playing;
-    m_itemTypeIcon->setPixmap(standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize));
+    // A list fills its shown rows again at every reload: the same picture is not set again.
+    const QPixmap icon = standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize);
+    if (m_itemTypeIcon->pixmap().cacheKey() != icon.cacheKey())
+        m_itemTypeIcon->setPixmap(icon);
     m_itemTypeIcon->setAccessibleName(playing ? qxkit::localizedString(QStringLiteral("ov_play")) : QString());
 }
 
