@@ -5,6 +5,7 @@
 // shown and painted; "CPU" is the GUI thread's share of it. Memory is the heap the shown screen
 // holds, per row. The ratios to the QListWidget are printed at the end.
 #include "BenchSupport.h"
+#include "LanBench.h"
 #include "Core/Language.h"
 #include "Core/Utils.h"
 #include "FakeFan.h"
@@ -21,8 +22,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QLoggingCategory>
-#include <QNetworkInterface>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -150,16 +149,20 @@ void timeBuild(benchmark::State &state, const std::string &name, const std::func
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
-// Times refreshes of one shown window whose entries stay the same.
-template <typename Window>
-void timeRefresh(benchmark::State &state, const std::string &name, Window *window,
-                 const std::function<void(Window *)> &refresh)
+// Shows the window and times refreshes of it whose entries stay the same.
+void timeRefresh(benchmark::State &state, const std::string &name, QWidget &window, const std::function<bool()> &filled,
+                 const std::function<void()> &refresh)
 {
     const int rows = int(state.range(0));
+    window.resize(kWidth, kHeight);
+    window.show();
+    if (!waitFor(filled))
+        state.SkipWithError("the rows never came");
+    settle(&window);
     for (auto _ : state) {
         const auto start = Clock::now();
-        refresh(window);
-        settle(window);
+        refresh();
+        settle(&window);
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         state.SetIterationTime(seconds);
         noteTime(name + "/" + std::to_string(rows), seconds);
@@ -187,17 +190,14 @@ void BM_PlayListRefresh(benchmark::State &state)
     const int rows = int(state.range(0));
     feedPlayList(rows);
     PlaylistViewController screen;
-    screen.resize(kWidth, kHeight);
-    screen.show();
-    if (!waitFor([&] { return playListShown(&screen, rows); }))
-        state.SkipWithError("the rows never came");
-    settle(&screen);
-    timeRefresh<PlaylistViewController>(state, "play list refresh", &screen, [](PlaylistViewController *shown) {
-        const int masks = int(fan->fan.codes().count(46));
-        shown->btnRefreshItem()->click();
-        fanAnswered(masks);
-        waitFor([shown] { return shown->btnRefreshItem()->isEnabled(); });
-    });
+    timeRefresh(
+        state, "play list refresh", screen, [&] { return playListShown(&screen, rows); },
+        [&] {
+            const int masks = int(fan->fan.codes().count(46));
+            screen.btnRefreshItem()->click();
+            fanAnswered(masks);
+            waitFor([&] { return screen.btnRefreshItem()->isEnabled(); });
+        });
 }
 
 bool videosShown(VideoListViewController *screen, int rows)
@@ -219,15 +219,12 @@ void BM_VideoListRefresh(benchmark::State &state)
     const int rows = int(state.range(0));
     feedVideos(rows);
     VideoListViewController screen;
-    screen.resize(kWidth, kHeight);
-    screen.show();
-    if (!waitFor([&] { return videosShown(&screen, rows); }))
-        state.SkipWithError("the rows never came");
-    settle(&screen);
-    timeRefresh<VideoListViewController>(state, "video list refresh", &screen, [rows](VideoListViewController *shown) {
-        shown->refreshBtn()->click();
-        waitFor([shown, rows] { return videosShown(shown, rows); });
-    });
+    timeRefresh(
+        state, "video list refresh", screen, [&] { return videosShown(&screen, rows); },
+        [&] {
+            screen.refreshBtn()->click();
+            waitFor([&] { return videosShown(&screen, rows); });
+        });
 }
 
 // The same texts in Qt's own list: position, name, size and play count on one line.
@@ -256,11 +253,8 @@ void BM_ListWidgetRefresh(benchmark::State &state)
     const int rows = int(state.range(0));
     QListWidget list;
     fillListWidget(&list, rows);
-    list.resize(kWidth, kHeight);
-    list.show();
-    settle(&list);
-    timeRefresh<QListWidget>(state, "list widget refresh", &list,
-                             [rows](QListWidget *shown) { fillListWidget(shown, rows); });
+    timeRefresh(
+        state, "list widget refresh", list, [] { return true; }, [&] { fillListWidget(&list, rows); });
 }
 
 void registerAll()
@@ -295,14 +289,6 @@ void printRatios()
     }
 }
 
-bool onlyLoopback()
-{
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    return std::all_of(interfaces.cbegin(), interfaces.cend(), [](const QNetworkInterface &iface) {
-        return iface.flags().testFlag(QNetworkInterface::IsLoopBack);
-    });
-}
-
 // Points the default connection at the fake fan and connects it.
 bool connectToFan()
 {
@@ -324,17 +310,10 @@ bool connectToFan()
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    // The documents folder and the stored settings go to a private home, never the real one.
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/.config");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/.local/share");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    orvane::bench::prepareProcess(home);
     QApplication app(argc, argv);
-    if (!onlyLoopback()) {
-        std::fprintf(stderr, "refusing to run: start it inside scripts/in-test-lan\n");
+    if (!orvane::bench::insideTestLan())
         return 2;
-    }
-    QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=false"));
     orvane::language::setLanguage(QStringLiteral("en"));
     Utils::shareInstance()->setFilePath();
     Fan theFan;

@@ -35,6 +35,15 @@ QList<QPointer<QWidget>> tabStopsOf(QWidget *item)
     return stops;
 }
 
+// Deleted later: a reload may have been started from inside the widget.
+void discardLater(QWidget *widget)
+{
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+}
+
 } // namespace
 
 CollectionContainerView::CollectionContainerView(QWidget *parent)
@@ -94,12 +103,8 @@ void CollectionContainerView::reloadData()
 {
     if (!m_reusesItems)
         discardWidgets();
-    for (const auto &entry : m_supplementaryViews) {
-        if (entry.second) {
-            entry.second->hide();
-            entry.second->deleteLater();
-        }
-    }
+    for (const auto &entry : m_supplementaryViews)
+        discardLater(entry.second);
     m_supplementaryViews.clear();
     m_itemCounts.clear();
     if (m_dataSource) {
@@ -125,13 +130,8 @@ void CollectionContainerView::reloadData()
 
 void CollectionContainerView::discardWidgets()
 {
-    // Deleted later: the reload may have been started from inside one of these widgets.
-    for (const auto &entry : m_items) {
-        if (entry.second) {
-            entry.second->hide();
-            entry.second->deleteLater();
-        }
-    }
+    for (const auto &entry : m_items)
+        discardLater(entry.second);
     m_items.clear();
     m_itemOfWidget.clear();
 }
