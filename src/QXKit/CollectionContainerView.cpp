@@ -60,7 +60,8 @@ CollectionContainerView::CollectionContainerView(QWidget *parent)
         if (m_reusesItems && m_layout && m_layoutValid)
             placeElements();
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { focusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { focusChanged(now); });
 }
 
 CollectionContainerView::~CollectionContainerView()
@@ -68,6 +69,8 @@ CollectionContainerView::~CollectionContainerView()
     // The layout may still ask its view during its own destruction.
     if (m_layout)
         m_layout->setCollectionView(nullptr);
+    // The base class still moves the focus away while it goes; the records of the items go first.
+    disconnect(m_focusWatch);
     // The item widgets go while the records of them still exist.
     delete takeWidget();
 }
@@ -159,8 +162,9 @@ void CollectionContainerView::makeItem(const CollectionIndexPath &indexPath)
 void CollectionContainerView::adoptItem(QWidget *widget, const CollectionIndexPath &indexPath)
 {
     m_freeWidgets.removeIf([widget](const FreeWidget &free) { return free.widget == widget; });
-    if (widget->parentWidget() != m_content) {
+    if (widget->parentWidget() != m_content)
         widget->setParent(m_content);
+    if (!m_tabStops.contains(widget)) {
         m_tabStops.insert(widget, tabStopsOf(widget));
         connect(widget, &QObject::destroyed, this, [this, widget] {
             m_tabStops.remove(widget);
@@ -400,6 +404,14 @@ void CollectionContainerView::resizeEvent(QResizeEvent *event)
     if (m_layout && m_layout->shouldInvalidateLayoutForBoundsChange(bounds()))
         m_layoutValid = false;
     layoutIfNeeded();
+}
+
+bool CollectionContainerView::focusNextPrevChild(bool next)
+{
+    // The scroll area would bring whatever it moved the focus to into view, and for the list
+    // itself (passed on the way out of it) that means scrolling to its middle. Items scroll
+    // themselves into view when they take the focus.
+    return m_reusesItems ? QWidget::focusNextPrevChild(next) : QScrollArea::focusNextPrevChild(next);
 }
 
 void CollectionContainerView::layoutIfNeeded()

@@ -90,6 +90,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class CollectionContentView;
@@ -111,6 +112,7 @@ private:
     std::optional<CollectionIndexPath> firstShownItem() const;
 
     CollectionContentView *m_content;
+    QMetaObject::Connection m_focusWatch;
     CollectionViewLayout *m_layout = nullptr;
     CollectionDataSource *m_dataSource = nullptr;
     CollectionViewDelegate *m_delegate = nullptr;

@@ -4,7 +4,6 @@
 #include "QXView.h"
 #include "StandardIcon.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>

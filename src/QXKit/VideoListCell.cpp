@@ -5,7 +5,6 @@
 #include "QXView.h"
 #include "StandardIcon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -501,6 +501,12 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     EXPECT_EQ(focusedRow(), 0);
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    // Shift+Tab from the first row leaves the list the way Tab came in.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    ASSERT_TRUE(screen->cellAt(0));
+    screen->cellAt(0)->setFocus(Qt::OtherFocusReason);
     for (int row = 1; row <= 40; ++row)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(focusedRow(), 40);

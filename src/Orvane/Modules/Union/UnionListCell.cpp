@@ -5,7 +5,6 @@
 #include "StandardIcon.h"
 #include "UnionData.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
