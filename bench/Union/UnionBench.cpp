@@ -4,6 +4,7 @@
 #include "DialogPresenter.h"
 #include "FakeFan.h"
 #include "FakeFanFileServer.h"
+#include "LanBench.h"
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionMemberConnector.h"
 #include "Modules/Union/UnionSender.h"
@@ -18,8 +19,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
-#include <QLoggingCategory>
-#include <QNetworkInterface>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -244,30 +243,15 @@ void printRatio(const char *what, const std::string &numerator, const std::strin
         std::printf("%s: %.2f\n", what, bestSeconds.at(numerator) / bestSeconds.at(denominator));
 }
 
-bool onlyLoopback()
-{
-    const auto interfaces = QNetworkInterface::allInterfaces();
-    return std::all_of(interfaces.cbegin(), interfaces.cend(), [](const QNetworkInterface &iface) {
-        return iface.flags().testFlag(QNetworkInterface::IsLoopBack);
-    });
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    // The password store and the conversion folder go to a private home, never the real one.
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/.config");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/.local/share");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    orvane::bench::prepareProcess(home);
     QApplication app(argc, argv);
-    if (!onlyLoopback()) {
-        std::fprintf(stderr, "refusing to run: start it inside scripts/in-test-lan\n");
+    if (!orvane::bench::insideTestLan())
         return 2;
-    }
-    QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=false"));
     QTemporaryDir dir;
     workDir = &dir;
     Lan network;

@@ -1,13 +1,54 @@
 #include "CollectionContainerView.h"
 
-#include <QCoreApplication>
+#include "CollectionContentView.h"
+
+#include <QApplication>
 #include <QEvent>
 #include <QScrollBar>
 #include <QtMath>
 
+#include <algorithm>
+
+namespace {
+
+// Beyond the visible area, items keep widgets for half a view's height above and below (at
+// least this much), so a short scroll shows rows that are ready.
+constexpr int kMinimumMargin = 120;
+
+bool takesTabFocus(const QWidget *widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+}
+
+// The widget and the controls inside it that take the focus by Tab, in focus-chain order. A
+// widget just put into its parent holds its own controls together in the chain.
+QList<QPointer<QWidget>> tabStopsOf(QWidget *item)
+{
+    QList<QPointer<QWidget>> stops;
+    if (takesTabFocus(item))
+        stops.append(item);
+    for (QWidget *next = item->nextInFocusChain(); next != item && item->isAncestorOf(next);
+         next = next->nextInFocusChain()) {
+        if (takesTabFocus(next))
+            stops.append(next);
+    }
+    return stops;
+}
+
+// Deleted later: a reload may have been started from inside the widget.
+void discardLater(QWidget *widget)
+{
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();
+    }
+}
+
+} // namespace
+
 CollectionContainerView::CollectionContainerView(QWidget *parent)
     : QScrollArea(parent)
-    , m_content(new QWidget)
+    , m_content(new CollectionContentView(this))
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -15,6 +56,12 @@ CollectionContainerView::CollectionContainerView(QWidget *parent)
     m_content->setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
     setWidget(m_content);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (m_reusesItems && m_layout && m_layoutValid)
+            placeElements();
+    });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { focusChanged(now); });
 }
 
 CollectionContainerView::~CollectionContainerView()
@@ -22,6 +69,10 @@ CollectionContainerView::~CollectionContainerView()
     // The layout may still ask its view during its own destruction.
     if (m_layout)
         m_layout->setCollectionView(nullptr);
+    // The base class still moves the focus away while it goes; the records of the items go first.
+    disconnect(m_focusWatch);
+    // The item widgets go while the records of them still exist.
+    delete takeWidget();
 }
 
 void CollectionContainerView::setCollectionViewLayout(CollectionViewLayout *layout)
@@ -43,20 +94,38 @@ void CollectionContainerView::setDelegate(CollectionViewDelegate *delegate)
     collectionViewLayoutInvalidated();
 }
 
+void CollectionContainerView::setReusesItems(bool reuses)
+{
+    m_reusesItems = reuses;
+    // The list itself is the Tab stop that leads into the items; the frame around it is none.
+    m_content->setFocusPolicy(reuses ? Qt::TabFocus : Qt::NoFocus);
+    setFocusPolicy(reuses ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void CollectionContainerView::reloadData()
 {
-    discardWidgets();
+    if (!m_reusesItems)
+        discardWidgets();
+    for (const auto &entry : m_supplementaryViews)
+        discardLater(entry.second);
+    m_supplementaryViews.clear();
+    m_itemCounts.clear();
     if (m_dataSource) {
-        for (int section = 0; section < m_dataSource->numberOfSections(); ++section) {
-            m_items.append(QList<QPointer<QWidget>>());
-            for (int item = 0; item < m_dataSource->numberOfItemsInSection(section); ++item) {
-                QWidget *widget = m_dataSource->itemForIndexPath({section, item});
-                if (widget) {
-                    widget->setParent(m_content);
-                    widget->show();
-                }
-                m_items.last().append(widget);
-            }
+        for (int section = 0; section < m_dataSource->numberOfSections(); ++section)
+            m_itemCounts.append(std::max(0, m_dataSource->numberOfItemsInSection(section)));
+    }
+    if (m_reusesItems) {
+        // The shown items are filled again now, in the widgets they have.
+        m_refillPending = true;
+        m_layoutValid = false;
+        layoutIfNeeded();
+        return;
+    }
+    for (int section = 0; section < m_itemCounts.size(); ++section) {
+        for (int item = 0; item < m_itemCounts.at(section); ++item) {
+            makeItem({section, item});
+            if (QWidget *widget = itemAtIndexPath({section, item}))
+                widget->show();
         }
     }
     collectionViewLayoutInvalidated();
@@ -64,31 +133,230 @@ void CollectionContainerView::reloadData()
 
 void CollectionContainerView::discardWidgets()
 {
-    // Deleted later: the reload may have been started from inside one of these widgets.
-    for (const auto &section : std::as_const(m_items)) {
-        for (const QPointer<QWidget> &widget : section) {
-            if (widget) {
-                widget->hide();
-                widget->deleteLater();
+    for (const auto &entry : m_items)
+        discardLater(entry.second);
+    m_items.clear();
+    m_itemOfWidget.clear();
+}
+
+QWidget *CollectionContainerView::dequeueReusableItem(const CollectionIndexPath &indexPath)
+{
+    m_freeWidgets.removeIf([](const FreeWidget &free) { return free.widget.isNull(); });
+    if (m_freeWidgets.isEmpty())
+        return nullptr;
+    auto found = std::find_if(m_freeWidgets.begin(), m_freeWidgets.end(),
+                              [&indexPath](const FreeWidget &free) { return free.lastShown == indexPath; });
+    if (found == m_freeWidgets.end())
+        found = m_freeWidgets.end() - 1;
+    QWidget *widget = found->widget;
+    m_freeWidgets.erase(found);
+    return widget;
+}
+
+void CollectionContainerView::makeItem(const CollectionIndexPath &indexPath)
+{
+    if (QWidget *widget = m_dataSource ? m_dataSource->itemForIndexPath(indexPath) : nullptr)
+        adoptItem(widget, indexPath);
+}
+
+void CollectionContainerView::adoptItem(QWidget *widget, const CollectionIndexPath &indexPath)
+{
+    m_freeWidgets.removeIf([widget](const FreeWidget &free) { return free.widget == widget; });
+    if (widget->parentWidget() != m_content)
+        widget->setParent(m_content);
+    if (!m_tabStops.contains(widget)) {
+        m_tabStops.insert(widget, tabStopsOf(widget));
+        connect(widget, &QObject::destroyed, this, [this, widget] {
+            m_tabStops.remove(widget);
+            m_itemOfWidget.remove(widget);
+        });
+    }
+    m_items[indexPath] = widget;
+    m_itemOfWidget.insert(widget, indexPath);
+    m_tabOrderStale = true;
+}
+
+void CollectionContainerView::freeItem(std::map<CollectionIndexPath, QPointer<QWidget>>::iterator item)
+{
+    if (item->second) {
+        m_freeWidgets.append({item->second, item->first});
+        m_itemOfWidget.remove(item->second);
+    }
+    m_items.erase(item);
+    m_tabOrderStale = true;
+}
+
+void CollectionContainerView::realizeItems()
+{
+    const qreal margin = std::max(viewport()->height() / 2, kMinimumMargin);
+    std::vector<CollectionIndexPath> wanted;
+    for (const CollectionViewLayoutAttributes &attributes :
+         m_layout->layoutAttributesForElementsInRect(bounds().adjusted(0, -margin, 0, margin))) {
+        if (attributes.representedElementCategory == CollectionElementCategory::Item)
+            wanted.push_back(attributes.indexPath);
+    }
+    // The item with the focus keeps its widget wherever it is scrolled, and its neighbours get
+    // theirs, so Tab always finds the next item.
+    if (const auto focused = focusedItem()) {
+        const int position = positionOfIndexPath(*focused);
+        for (int near = position - 1; near <= position + 1; ++near) {
+            if (const auto indexPath = indexPathAtPosition(near))
+                wanted.push_back(*indexPath);
+        }
+    }
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    const auto isWanted = [&wanted](const CollectionIndexPath &indexPath) {
+        return std::binary_search(wanted.cbegin(), wanted.cend(), indexPath);
+    };
+
+    for (auto item = m_items.begin(); item != m_items.end();) {
+        const auto next = std::next(item);
+        if (!item->second || !isWanted(item->first))
+            freeItem(item);
+        item = next;
+    }
+    if (m_refillPending) {
+        // Each shown item asks for its widget again and gets back the one it has.
+        m_refillPending = false;
+        std::vector<CollectionIndexPath> shown;
+        for (const auto &item : m_items)
+            shown.push_back(item.first);
+        for (const CollectionIndexPath &indexPath : shown) {
+            freeItem(m_items.find(indexPath));
+            makeItem(indexPath);
+        }
+    }
+    // Widgets that showed an item before go back to it first.
+    for (const CollectionIndexPath &indexPath : wanted) {
+        const bool hadOne = std::any_of(m_freeWidgets.cbegin(), m_freeWidgets.cend(),
+                                        [&indexPath](const FreeWidget &free) { return free.lastShown == indexPath; });
+        if (hadOne && !m_items.count(indexPath))
+            makeItem(indexPath);
+    }
+    for (const CollectionIndexPath &indexPath : wanted) {
+        if (!m_items.count(indexPath))
+            makeItem(indexPath);
+    }
+    for (const FreeWidget &free : std::as_const(m_freeWidgets)) {
+        if (free.widget && !free.widget->isHidden())
+            free.widget->hide();
+    }
+    if (m_tabOrderStale)
+        chainTabStops();
+}
+
+void CollectionContainerView::chainTabStops()
+{
+    m_tabOrderStale = false;
+    QWidget *previous = m_content;
+    for (const auto &item : m_items) {
+        if (!item.second)
+            continue;
+        for (const QPointer<QWidget> &stop : m_tabStops.value(item.second)) {
+            if (stop) {
+                QWidget::setTabOrder(previous, stop);
+                previous = stop;
             }
         }
     }
-    for (const auto &entry : m_supplementaryViews) {
-        if (entry.second) {
-            entry.second->hide();
-            entry.second->deleteLater();
-        }
-    }
-    m_items.clear();
-    m_supplementaryViews.clear();
 }
 
 QWidget *CollectionContainerView::itemAtIndexPath(const CollectionIndexPath &indexPath) const
 {
-    if (indexPath.section < 0 || indexPath.section >= m_items.size())
+    const auto found = m_items.find(indexPath);
+    return found == m_items.end() ? nullptr : found->second.data();
+}
+
+std::optional<CollectionIndexPath> CollectionContainerView::indexPathForItemWidget(const QWidget *widget) const
+{
+    while (widget && widget->parentWidget() != m_content)
+        widget = widget->parentWidget();
+    const auto found = widget ? m_itemOfWidget.constFind(widget) : m_itemOfWidget.constEnd();
+    if (found == m_itemOfWidget.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+QWidget *CollectionContainerView::scrollToItem(const CollectionIndexPath &indexPath)
+{
+    layoutIfNeeded();
+    const auto attributes = m_layout ? m_layout->layoutAttributesForItemAtIndexPath(indexPath) : std::nullopt;
+    if (!attributes)
         return nullptr;
-    const auto &items = m_items.at(indexPath.section);
-    return indexPath.item >= 0 && indexPath.item < items.size() ? items.at(indexPath.item).data() : nullptr;
+    const QRect frame = attributes->frame.toRect();
+    ensureVisible(frame.center().x(), frame.center().y(), frame.width() / 2 + 1, frame.height() / 2 + 1);
+    placeElements();
+    return itemAtIndexPath(indexPath);
+}
+
+bool CollectionContainerView::focusItem(const CollectionIndexPath &indexPath, Qt::FocusReason reason, bool lastControl)
+{
+    QWidget *item = scrollToItem(indexPath);
+    if (!item)
+        return false;
+    QList<QWidget *> stops;
+    for (const QPointer<QWidget> &stop : m_tabStops.value(item)) {
+        if (stop && stop->isEnabled() && (stop == item || stop->isVisibleTo(item)))
+            stops.append(stop);
+    }
+    if (stops.isEmpty())
+        return false;
+    (lastControl ? stops.last() : stops.first())->setFocus(reason);
+    return true;
+}
+
+void CollectionContainerView::focusChanged(QWidget *now)
+{
+    const auto item = now && m_content->isAncestorOf(now) ? indexPathForItemWidget(now) : std::nullopt;
+    m_focusInItems = item.has_value();
+    // The keyboard brings the item it reaches into view, and the items next to it get widgets.
+    if (item && m_reusesItems)
+        scrollToItem(*item);
+}
+
+std::optional<CollectionIndexPath> CollectionContainerView::focusedItem() const
+{
+    return indexPathForItemWidget(QApplication::focusWidget());
+}
+
+std::optional<CollectionIndexPath> CollectionContainerView::firstShownItem() const
+{
+    if (!m_layout)
+        return std::nullopt;
+    for (const CollectionViewLayoutAttributes &attributes : m_layout->layoutAttributesForElementsInRect(bounds())) {
+        if (attributes.representedElementCategory == CollectionElementCategory::Item)
+            return attributes.indexPath;
+    }
+    return std::nullopt;
+}
+
+int CollectionContainerView::totalItemCount() const
+{
+    int total = 0;
+    for (const int count : m_itemCounts)
+        total += count;
+    return total;
+}
+
+std::optional<CollectionIndexPath> CollectionContainerView::indexPathAtPosition(int position) const
+{
+    if (position < 0)
+        return std::nullopt;
+    for (int section = 0; section < m_itemCounts.size(); ++section) {
+        if (position < m_itemCounts.at(section))
+            return CollectionIndexPath{section, position};
+        position -= m_itemCounts.at(section);
+    }
+    return std::nullopt;
+}
+
+int CollectionContainerView::positionOfIndexPath(const CollectionIndexPath &indexPath) const
+{
+    int position = 0;
+    for (int section = 0; section < indexPath.section && section < m_itemCounts.size(); ++section)
+        position += m_itemCounts.at(section);
+    return position + indexPath.item;
 }
 
 QWidget *CollectionContainerView::supplementaryViewForKind(const QString &kind, int section) const
@@ -104,7 +372,7 @@ QRectF CollectionContainerView::bounds() const
 
 int CollectionContainerView::numberOfItemsInSection(int section) const
 {
-    return section >= 0 && section < m_items.size() ? static_cast<int>(m_items.at(section).size()) : 0;
+    return section >= 0 && section < m_itemCounts.size() ? m_itemCounts.at(section) : 0;
 }
 
 void CollectionContainerView::collectionViewLayoutInvalidated()
@@ -138,6 +406,14 @@ void CollectionContainerView::resizeEvent(QResizeEvent *event)
     layoutIfNeeded();
 }
 
+bool CollectionContainerView::focusNextPrevChild(bool next)
+{
+    // The scroll area would bring whatever it moved the focus to into view, and for the list
+    // itself (passed on the way out of it) that means scrolling to its middle. Items scroll
+    // themselves into view when they take the focus.
+    return m_reusesItems ? QWidget::focusNextPrevChild(next) : QScrollArea::focusNextPrevChild(next);
+}
+
 void CollectionContainerView::layoutIfNeeded()
 {
     m_layoutRequested = false;
@@ -152,18 +428,33 @@ void CollectionContainerView::layoutIfNeeded()
 
 void CollectionContainerView::placeElements()
 {
-    const QSizeF contentSize = m_layout->collectionViewContentSize();
-    m_content->resize(viewport()->width(), qCeil(contentSize.height()));
-    for (int section = 0; section < m_items.size(); ++section) {
-        const auto &items = m_items.at(section);
-        for (int item = 0; item < items.size(); ++item) {
-            const auto attributes = m_layout->layoutAttributesForItemAtIndexPath({section, item});
-            if (items.at(item) && attributes)
-                items.at(item)->setGeometry(attributes->frame.toRect());
-        }
-        placeSupplementary(CollectionElementKind::SectionHeader, section);
-        placeSupplementary(CollectionElementKind::SectionFooter, section);
+    // Placing can scroll (the content shrinks) or move the focus (a widget is freed), which asks
+    // for another placement: it runs once more after this one rather than inside it.
+    if (m_placing) {
+        m_placeAgain = true;
+        return;
     }
+    m_placing = true;
+    do {
+        m_placeAgain = false;
+        const QSizeF contentSize = m_layout->collectionViewContentSize();
+        m_content->resize(viewport()->width(), qCeil(contentSize.height()));
+        if (m_reusesItems)
+            realizeItems();
+        for (const auto &item : m_items) {
+            const auto attributes = m_layout->layoutAttributesForItemAtIndexPath(item.first);
+            if (!item.second || !attributes)
+                continue;
+            item.second->setGeometry(attributes->frame.toRect());
+            if (m_reusesItems && item.second->isHidden())
+                item.second->show();
+        }
+        for (int section = 0; section < m_itemCounts.size(); ++section) {
+            placeSupplementary(CollectionElementKind::SectionHeader, section);
+            placeSupplementary(CollectionElementKind::SectionFooter, section);
+        }
+    } while (m_placeAgain);
+    m_placing = false;
 }
 
 void CollectionContainerView::placeSupplementary(const QString &kind, int section)

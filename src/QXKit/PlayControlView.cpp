@@ -2,8 +2,8 @@
 
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -16,7 +16,7 @@ QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name, con
 {
     auto *button = new QPushButton;
     button->setObjectName(name);
-    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setIcon(qxkit::standardIcon(icon));
     button->setIconSize(QSize(20, 20));
     button->setFlat(true);
     button->setFocusPolicy(Qt::StrongFocus);

@@ -3,8 +3,8 @@
 #include "CoverBox.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +23,7 @@ VideoListCell::VideoListCell(QWidget *parent)
     m_coverView->hide();
     m_indexLabel->setMinimumWidth(36);
     m_sizeLabel->setMinimumWidth(90);
-    m_deleteButton->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
+    m_deleteButton->setIcon(qxkit::standardIcon(QStyle::SP_TrashIcon));
     m_deleteButton->setAutoRaise(true);
     m_deleteButton->setFocusPolicy(Qt::StrongFocus);
     qxkit::setToolTipKey(m_deleteButton, QStringLiteral("ov_confirm_delete"));

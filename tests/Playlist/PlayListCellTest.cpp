@@ -69,6 +69,10 @@ TEST_F(PlayListCellTest, ShowsTheEntryAtItsPosition)
     EXPECT_FALSE(controlsShown());
     EXPECT_FALSE(cell.coverView()->isVisible());
     EXPECT_FALSE(cell.btnDeleteItem()->accessibleName().isEmpty());
+    // Every row holds the same icons, read and decoded once, not a copy of its own.
+    const PlayListCell other;
+    EXPECT_EQ(other.btnDeleteItem()->icon().cacheKey(), cell.btnDeleteItem()->icon().cacheKey());
+    EXPECT_EQ(other.itemTypeIcon()->pixmap().cacheKey(), cell.itemTypeIcon()->pixmap().cacheKey());
 
     // Screen readers see a selectable list item that plays on its press action.
     QAccessibleInterface *row = QAccessible::queryAccessibleInterface(&cell);

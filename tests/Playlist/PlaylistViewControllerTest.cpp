@@ -7,6 +7,7 @@
 #include "Core/Utils.h"
 #include "FanScreenFixture.h"
 #include "FilePanelAnswers.h"
+#include "ListAccessibility.h"
 #include "Modules/Playlist/MultyListViewController.h"
 #include "Modules/Playlist/PlayListCell.h"
 #include "Modules/Playlist/PlaylistViewController.h"
@@ -25,6 +26,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -452,6 +455,144 @@ TEST_F(PlaylistScreenTest, NameFollowsTheCurrentRecordAndSeveralListsPushTheirSc
     manager().device()->setWifiName(QStringLiteral("other-renamed"));
     ASSERT_TRUE(waitUntil([&] { return root->nameLabel()->text() == QStringLiteral("other-renamed"); }));
     delete navigation;
+}
+
+// A fan with hundreds of clips: the list makes widgets only for the rows in and near view,
+// and the keyboard, a screen reader and a drag still reach every row.
+class LongPlaylistTest : public PlaylistScreenTest
+{
+protected:
+    static constexpr int kRows = 150;
+
+    void SetUp() override
+    {
+        PlaylistScreenTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        QByteArray text;
+        for (int i = 0; i < kRows; ++i)
+            text += clip(i).toUtf8() + ",1.0M,1,\r\n";
+        model.setListText(text);
+        open(kRows);
+        ASSERT_FALSE(HasFatalFailure());
+        list = screen->playList();
+        list->layoutIfNeeded();
+    }
+
+    static QString clip(int i) { return QStringLiteral("clip%1.mp4").arg(i, 3, 10, QLatin1Char('0')); }
+    QList<PlayListCell *> rowWidgets() const
+    {
+        return list->widget()->findChildren<PlayListCell *>(Qt::FindDirectChildrenOnly);
+    }
+    int focusedRow() const { return list->rowOf(QApplication::focusWidget()); }
+
+    RowColumnView *list = nullptr;
+};
+
+TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
+{
+    EXPECT_LT(rowWidgets().size(), 40);
+    EXPECT_EQ(screen->cellAt(kRows - 1), nullptr);
+
+    // Tab from the control before the list lands on its first row, then goes through each row's
+    // controls in turn.
+    QWidget *before = list->widget()->previousInFocusChain();
+    while (before->focusPolicy() == Qt::NoFocus || !before->isEnabled() || !before->isVisible())
+        before = before->previousInFocusChain();
+    before->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(focusedRow(), 0);
+    QList<int> visited{0};
+    for (int press = 0; press < kRows * 8 && focusedRow() >= 0; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (focusedRow() >= 0 && focusedRow() != visited.last())
+            visited.append(focusedRow());
+    }
+    ASSERT_EQ(visited.size(), kRows);
+    for (int row = 0; row < kRows; ++row)
+        EXPECT_EQ(visited.at(row), row);
+    // Past the last row the focus leaves the list; Shift+Tab comes back to the last row.
+    EXPECT_FALSE(list->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focusedRow(), kRows - 1);
+    PlayListCell *last = screen->cellAt(kRows - 1);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->itemName()->text(), clip(kRows - 1));
+    EXPECT_TRUE(list->viewport()->rect().contains(last->mapTo(list->viewport(), last->rect().center())));
+
+    // Home, End, Up and Down move between rows, the row they reach in view.
+    screen->cellAt(kRows - 1)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    // Shift+Tab from the first row leaves the list the way Tab came in.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    ASSERT_TRUE(screen->cellAt(0));
+    screen->cellAt(0)->setFocus(Qt::OtherFocusReason);
+    for (int row = 1; row <= 40; ++row)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(focusedRow(), 40);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(focusedRow(), 39);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    EXPECT_EQ(focusedRow(), kRows - 1);
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    EXPECT_LT(rowWidgets().size(), 40) << "rows that scrolled away gave their widgets to the others";
+
+    // The middle of the list, for a person to look at.
+    list->scrollToRow(kRows / 2);
+    screen->selectRow(kRows / 2);
+    orvane::test::spinFor(20);
+    EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("playlist-long-middle")).isNull());
+}
+
+TEST_F(LongPlaylistTest, AScreenReaderCountsEveryRowAndCanMoveToOneFarAway)
+{
+    orvane::test::expectAccessibleList(list, text("ov_playlist"), kRows);
+    QAccessibleInterface *far = orvane::test::accessibleList(list)->child(kRows - 1);
+    ASSERT_TRUE(far && !far->object());
+    EXPECT_EQ(far->text(QAccessible::Name), QStringLiteral("%1 %2").arg(kRows).arg(clip(kRows - 1)));
+    EXPECT_TRUE(far->state().offscreen);
+    ASSERT_TRUE(far->actionInterface());
+    far->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(focusedRow(), kRows - 1);
+    ASSERT_TRUE(screen->cellAt(kRows - 1));
+    EXPECT_EQ(orvane::test::accessibleList(list)->child(kRows - 1)->object(), screen->cellAt(kRows - 1));
+}
+
+TEST_F(LongPlaylistTest, ADragWaitingAtTheBottomScrollsToTheEndWhereTheDropMovesTheRow)
+{
+    QMimeData mime;
+    mime.setData(QString::fromLatin1(RowColumnView::kRowMimeType), RowColumnView::writeRow(1));
+    QDragEnterEvent atBottom(QPoint(20, list->viewport()->height() - 3), Qt::MoveAction, &mime, Qt::LeftButton,
+                             Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &atBottom);
+    QScrollBar *bar = list->verticalScrollBar();
+    ASSERT_TRUE(waitUntil([&] { return bar->value() == bar->maximum(); }));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(list->viewport(), &leave);
+    const int end = list->dropRowAt(QPoint(20, list->widget()->height() - 2));
+    EXPECT_EQ(end, kRows);
+    EXPECT_TRUE(list->acceptDrop(RowColumnView::writeRow(1), end));
+    ASSERT_EQ(names().size(), kRows);
+    EXPECT_EQ(names().last(), clip(1));
+    EXPECT_EQ(names().at(1), clip(2));
+    EXPECT_TRUE(screen->btnSave()->isEnabled());
+    ASSERT_TRUE(screen->cellAt(kRows - 1));
+    EXPECT_EQ(screen->cellAt(kRows - 1)->itemName()->text(), clip(1));
+}
+
+TEST_F(LongPlaylistTest, ARefreshOfTheSameEntriesKeepsEveryRowWidgetAndTheFocus)
+{
+    screen->cellAt(3)->btnDeleteItem()->setFocus(Qt::TabFocusReason);
+    const QList<PlayListCell *> before = rowWidgets();
+    fan.clearRecords();
+    screen->btnRefreshItem()->click();
+    ASSERT_TRUE(waitForRows(kRows));
+    orvane::test::spinFor(30);
+    EXPECT_EQ(rowWidgets(), before);
+    EXPECT_EQ(QApplication::focusWidget(), screen->cellAt(3)->btnDeleteItem());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,6 +92,85 @@ TEST_F(CollectionContainerViewTest, ChangingALayoutSizeOrTheDataReplacesThePlace
     EXPECT_EQ(view.itemAtIndexPath({0, 0})->geometry(), QRect(10, 40, 180, 50));
     EXPECT_TRUE(QTest::qWaitFor([&] { return old.isNull(); }));
     EXPECT_EQ(settings.itemsMade, 4);
+}
+
+// A long list of 40-pixel rows, a button each, in a view that reuses them.
+struct LongList : CollectionDataSource, LinearCollectionLayoutDelegate
+{
+    CollectionContainerView *view = nullptr;
+    int count = 500;
+    int made = 0;
+
+    int numberOfItemsInSection(int) override { return count; }
+    QWidget *itemForIndexPath(const CollectionIndexPath &indexPath) override
+    {
+        auto *row = qobject_cast<QPushButton *>(view->dequeueReusableItem(indexPath));
+        if (!row) {
+            row = new QPushButton;
+            ++made;
+        }
+        row->setText(QString::number(indexPath.item));
+        return row;
+    }
+    QSizeF sizeForItem(CollectionView *, const LinearCollectionLayout *, const CollectionIndexPath &) override
+    {
+        return QSizeF(0, 40);
+    }
+    std::optional<qreal> rowSpacingForSection(CollectionView *, const LinearCollectionLayout *, int) override
+    {
+        return 0.0;
+    }
+};
+
+QString rowText(const CollectionContainerView &view, int item)
+{
+    const auto *row = qobject_cast<QPushButton *>(view.itemAtIndexPath({0, item}));
+    return row ? row->text() : QString();
+}
+
+TEST(ReusingCollectionView, MakesWidgetsForTheRowsInViewAndGivesThemToOthersAsItScrolls)
+{
+    LongList rows;
+    CollectionContainerView view;
+    rows.view = &view;
+    view.setReusesItems(true);
+    view.setCollectionViewLayout(new LinearCollectionLayout(380));
+    view.setDataSource(&rows);
+    view.setDelegate(&rows);
+    view.resize(400, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.reloadData();
+
+    // The view and half a view above and below: 600 pixels of 40-pixel rows.
+    EXPECT_EQ(view.numberOfItemsInSection(0), 500);
+    EXPECT_EQ(view.totalItemCount(), 500);
+    EXPECT_GE(rows.made, 8);
+    EXPECT_LE(rows.made, 16);
+    EXPECT_EQ(rowText(view, 0), QStringLiteral("0"));
+    EXPECT_EQ(view.itemAtIndexPath({0, 100}), nullptr);
+    EXPECT_EQ(view.widget()->height(), 500 * 40);
+
+    // Scrolling to the end shows the last rows in the widgets of the first.
+    const int made = rows.made;
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    EXPECT_EQ(rowText(view, 499), QStringLiteral("499"));
+    EXPECT_EQ(view.itemAtIndexPath({0, 499})->geometry(), QRect(0, 499 * 40, 380, 40));
+    EXPECT_EQ(view.itemAtIndexPath({0, 0}), nullptr);
+    EXPECT_EQ(rows.made, made);
+
+    // A reload keeps each shown row in its widget; a shorter list frees the rest.
+    QWidget *last = view.itemAtIndexPath({0, 499});
+    view.reloadData();
+    EXPECT_EQ(view.itemAtIndexPath({0, 499}), last);
+    EXPECT_EQ(rows.made, made);
+    rows.count = 3;
+    view.reloadData();
+    EXPECT_EQ(view.widget()->height(), 120);
+    EXPECT_EQ(rowText(view, 2), QStringLiteral("2"));
+    EXPECT_EQ(view.itemAtIndexPath({0, 3}), nullptr);
+    EXPECT_EQ(view.indexPathForItemWidget(view.itemAtIndexPath({0, 1})), (CollectionIndexPath{0, 1}));
+    EXPECT_EQ(rows.made, made);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "CoverBox.h"
 #include "Core/HomeViewController.h"
+#include "ListAccessibility.h"
 #include "Modules/Playlist/MultyListCell.h"
 #include "Modules/Playlist/MultyListViewController.h"
 #include "Modules/Playlist/PlayListEditViewController.h"
@@ -69,6 +70,7 @@ TEST_F(MultyListTest, RowsShowNamesNumbersAndWhatCanBeDone)
     EXPECT_TRUE(current->deleteBtn()->isHidden());
     EXPECT_EQ(current->detailLeading(), 10.0);
     EXPECT_LT(current->detailBtn()->x(), other->detailBtn()->x());
+    expectAccessibleList(screen->listTable(), text("ov_multi_list"), 3);
     screen->listTable()->layoutIfNeeded();
     grabScreenshot(navigation.get(), QStringLiteral("multy-list"));
 }

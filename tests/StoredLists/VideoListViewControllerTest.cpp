@@ -3,6 +3,7 @@
 #include "StoredListsFixture.h"
 
 #include "FilePanelAnswers.h"
+#include "ListAccessibility.h"
 #include "Modules/Playlist/PlayListEditViewController.h"
 #include "Modules/Video/VideoListViewController.h"
 #include "QXButton.h"
@@ -58,6 +59,7 @@ TEST_F(VideoListTest, ShowsTheStoredFilesInTheFansOrder)
     EXPECT_EQ(screen->cellAt(1)->nameLabel()->text(), QStringLiteral("bc.mp4"));
     EXPECT_EQ(screen->cellAt(1)->sizeLabel()->text(), QStringLiteral("3M"));
     EXPECT_TRUE(screen->sureBtn()->isHidden());
+    expectAccessibleList(screen->listTable(), text("ov_video_list"), 2);
     screen->listTable()->layoutIfNeeded();
     grabScreenshot(navigation.get(), QStringLiteral("video-list"));
 
@@ -159,6 +161,8 @@ TEST_F(VideoListTest, RowsPastTheOneByteIndexAreRefusedNotMistaken)
     setVideos(258);
     open(258);
     presenter.answerNext(press("btnOK"));
+    // A row that far down gets its widget once it is scrolled to.
+    ASSERT_TRUE(screen->listTable()->scrollToRow(256));
     screen->cellAt(256)->deleteButton()->click();
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.size() == 1; }));
     EXPECT_EQ(presenter.texts.first(), text("ov_delete_row_out_of_range"));

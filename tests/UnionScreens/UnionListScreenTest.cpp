@@ -9,11 +9,13 @@
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionEditViewController.h"
 #include "Modules/Union/UnionListCell.h"
+#include "ListAccessibility.h"
 #include "Modules/Union/UnionListViewController.h"
 #include "PopoverSupport.h"
 #include "Screenshots.h"
 #include "UnionScreenSupport.h"
 #include "Widget/Dialog/DialogEnsureViewController.h"
+#include "Widget/Rows/RowColumnView.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -77,6 +79,7 @@ TEST_F(UnionListScreenTest, RowsShowPositionNameAndSize)
     EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("2 beta 2 x 3"));
     EXPECT_TRUE(cell->deleteButton()->accessibleName().endsWith(QStringLiteral("beta")));
     EXPECT_TRUE(cell->focusPolicy() & Qt::TabFocus);
+    orvane::test::expectAccessibleList(screen->listTable(), qtTrId("ov_union"), 3);
     EXPECT_FALSE(orvane::test::grabScreenshot(navigation.get(), QStringLiteral("union-list")).isNull());
 }
 
@@ -110,6 +113,9 @@ TEST_F(UnionListScreenTest, DeletingTheLastUnionLeavesAnEmptyFile)
     EXPECT_EQ(storedBytes(), QByteArray());
     EXPECT_TRUE(screen->listData().empty());
     EXPECT_EQ(screen->cell(0), nullptr);
+    // An empty list is still a list, of no items, and the keyboard can stop on it.
+    orvane::test::expectAccessibleList(screen->listTable(), qtTrId("ov_union"), 0);
+    EXPECT_TRUE(screen->listTable()->widget()->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(UnionListScreenTest, CancellingOrAnUnshownConfirmationChangesNothing)

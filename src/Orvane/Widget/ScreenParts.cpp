@@ -3,6 +3,7 @@
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -30,15 +31,10 @@ QXButton *barButton(const char *key, const char *toolTipKey)
     return button;
 }
 
-QIcon standardIcon(QStyle::StandardPixmap pixmap)
-{
-    return QApplication::style()->standardIcon(pixmap);
-}
-
 QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon)
 {
     auto *button = new QToolButton;
-    button->setIcon(standardIcon(icon));
+    button->setIcon(qxkit::standardIcon(icon));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
     qxkit::setToolTipKey(button, QString::fromLatin1(toolTipKey));

@@ -23,8 +23,6 @@ QString localized(const char *key);
 // A bar button showing the key's text, reachable by keyboard, named for screen readers; with a
 // tool-tip key, the tip is its accessible description too.
 QXButton *barButton(const char *key, const char *toolTipKey = nullptr);
-// One of the style's own icons.
-QIcon standardIcon(QStyle::StandardPixmap pixmap);
 // A flat icon button of a row, reachable by keyboard, its tool tip (the key's text) its name
 // for screen readers.
 QToolButton *iconButton(const char *toolTipKey, QStyle::StandardPixmap icon);

@@ -63,7 +63,9 @@ void MultyListViewController::buildLayout()
     m_listTable->setObjectName(QStringLiteral("listTable"));
     m_listTable->setAccessibleName(localized("ov_multi_list"));
     m_listTable->setRowCount([this] { return int(m_lists.size()); });
-    m_listTable->setRowMaker([this](int row) { return makeRow(row); });
+    m_listTable->setRows<MultyListCell>([] { return new MultyListCell; },
+                                        [this](MultyListCell *cell, int row) { fillRow(cell, row); });
+    m_listTable->setRowName([this](int row) { return m_lists.value(row); });
 
     layout->addLayout(heading);
     layout->addWidget(m_listTable, 1);
@@ -118,9 +120,8 @@ MultyListCell *MultyListViewController::cellAt(int row) const
     return qobject_cast<MultyListCell *>(m_listTable->rowAt(row));
 }
 
-QWidget *MultyListViewController::makeRow(int row)
+void MultyListViewController::fillRow(MultyListCell *cell, int row)
 {
-    auto *cell = new MultyListCell;
     cell->setDevice(m_device);
     const bool isCurrent = currentDeviceStatus().listIndex() == row;
     const QString name = m_lists.at(row);
@@ -143,7 +144,6 @@ QWidget *MultyListViewController::makeRow(int row)
                           {QStringLiteral("isAdd"), false},
                           {QStringLiteral("existingNames"), self->m_lists}});
     });
-    return cell;
 }
 
 void MultyListViewController::listDeleted(qint64 index)

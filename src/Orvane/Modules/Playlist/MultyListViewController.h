@@ -56,7 +56,7 @@ protected:
 
 private:
     void buildLayout();
-    QWidget *makeRow(int row);
+    void fillRow(MultyListCell *cell, int row);
     void listDeleted(qint64 index);
     void openEditor(const QVariantMap &data);
     void setListIndex(qint64 index);

@@ -4,6 +4,7 @@
 #include "PlayListCellAccessible.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 #include "Widget/ScreenParts.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 #include <QToolButton>
 
 using orvane::screen::iconButton;
-using orvane::screen::standardIcon;
+using qxkit::standardIcon;
 
 namespace {
 
@@ -125,7 +126,10 @@ void PlayListCell::prepareForReuse()
 void PlayListCell::setIsPlaying(bool playing)
 {
     m_isPlaying = playing;
-    m_itemTypeIcon->setPixmap(standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize));
+    // A list fills its shown rows again at every reload: the same picture is not set again.
+    const QPixmap icon = standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize);
+    if (m_itemTypeIcon->pixmap().cacheKey() != icon.cacheKey())
+        m_itemTypeIcon->setPixmap(icon);
     m_itemTypeIcon->setAccessibleName(playing ? qxkit::localizedString(QStringLiteral("ov_play")) : QString());
 }
 

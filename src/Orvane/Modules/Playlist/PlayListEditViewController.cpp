@@ -72,7 +72,11 @@ void PlayListEditViewController::buildLayout()
     m_listTable->setObjectName(QStringLiteral("listTable"));
     m_listTable->setAccessibleName(localized("ov_playlist"));
     m_listTable->setRowCount([this] { return int(m_list.size()); });
-    m_listTable->setRowMaker([this](int row) { return makeRow(row); });
+    m_listTable->setRows<PlayListCell>([this] { return makeRow(); },
+                                       [this](PlayListCell *cell, int row) { fillRow(cell, row); });
+    m_listTable->setRowName([this](int row) {
+        return QStringLiteral("%1 %2").arg(row + 1).arg(m_list.value(row) ? m_list.at(row)->fileName() : QString());
+    });
     m_listTable->setMoveAction([this](int from, int to) { moveRow(from, to); });
 
     QVBoxLayout *layout = orvane::screen::screenColumn(this, m_backBtn, m_infoLabel,
@@ -176,12 +180,17 @@ PlayListCell *PlayListEditViewController::cellAt(int row) const
     return qobject_cast<PlayListCell *>(m_listTable->rowAt(row));
 }
 
-QWidget *PlayListEditViewController::makeRow(int row)
+PlayListCell *PlayListEditViewController::makeRow()
 {
     auto *cell = new PlayListCell;
     cell->setForbidPlay(true);
+    return cell;
+}
+
+void PlayListEditViewController::fillRow(PlayListCell *cell, int row)
+{
     cell->configData(m_list.at(row), row);
-    // Each action acts on the entry the row shows; moves and deletes make the rows again, so
+    // Each action acts on the entry the row shows; moves and deletes fill the rows again, so
     // they run from the event loop, after the row's own click is over.
     const QXQFileInfoRef entry = m_list.at(row);
     cell->setChangeTimesAction([entry](qint64 times) { entry->setFileTimes(QString::number(times)); });
@@ -205,7 +214,6 @@ QWidget *PlayListEditViewController::makeRow(int row)
             },
             Qt::QueuedConnection);
     });
-    return cell;
 }
 
 void PlayListEditViewController::moveRow(int from, int to)

@@ -88,7 +88,8 @@ protected:
 private:
     void buildLayout();
     void reloadData();
-    QWidget *makeRow(int row);
+    PlayListCell *makeRow();
+    void fillRow(PlayListCell *cell, int row);
     void moveRow(int from, int to);
     void upload(const QString &name, bool renamed);
     void alert(const char *key);

@@ -17,6 +17,7 @@
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
@@ -37,7 +38,7 @@
 using orvane::screen::barButton;
 using orvane::screen::localized;
 using orvane::screen::Poster;
-using orvane::screen::standardIcon;
+using qxkit::standardIcon;
 
 namespace {
 
@@ -110,7 +111,12 @@ void PlaylistViewController::buildLayout()
     m_playList->setObjectName(QStringLiteral("playList"));
     m_playList->setAccessibleName(localized("ov_playlist"));
     m_playList->setRowCount([this] { return int(m_contentArray.size()); });
-    m_playList->setRowMaker([this](int row) { return makeRow(row); });
+    m_playList->setRows<PlayListCell>([this] { return makeRow(); },
+                                      [this](PlayListCell *cell, int row) { fillRow(cell, row); });
+    m_playList->setRowName([this](int row) {
+        return QStringLiteral("%1 %2").arg(row + 1).arg(m_contentArray.value(row) ? m_contentArray.at(row)->fileName()
+                                                                                  : QString());
+    });
     m_playList->setMoveAction([this](int from, int to) {
         QXLOG(QStringLiteral("Moving row: %1, to: %2").arg(from).arg(to));
         moveItemAtIndex(from, to);
@@ -320,33 +326,28 @@ void PlaylistViewController::refreshTableWithContent(const std::optional<QString
 
 void PlaylistViewController::reloadData()
 {
-    // The rows are made anew: the keyboard focus stays at the same position.
-    int focusedRow = -1;
-    if (const QWidget *focus = QApplication::focusWidget()) {
-        for (int row = 0; row < m_playList->numberOfItemsInSection(0) && focusedRow < 0; ++row) {
-            const QWidget *cell = m_playList->rowAt(row);
-            if (cell && (cell == focus || cell->isAncestorOf(focus)))
-                focusedRow = row;
-        }
-    }
+    // The shown rows are filled again in their own widgets, so the keyboard focus stays on its
+    // row; when that row is gone, it goes to the new last row.
+    const int focusedRow = m_playList->rowOf(QApplication::focusWidget());
     if (m_selectedRow >= m_contentArray.size())
         m_selectedRow = -1;
     m_playList->reloadData();
-    if (PlayListCell *cell = cellAt(std::min(focusedRow, int(m_contentArray.size()) - 1)))
-        cell->setFocus(Qt::OtherFocusReason);
+    const int last = int(m_contentArray.size()) - 1;
+    if (focusedRow > last) {
+        if (QWidget *cell = m_playList->scrollToRow(last))
+            cell->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // --- Rows ---
 
-QWidget *PlaylistViewController::makeRow(int row)
+PlayListCell *PlaylistViewController::makeRow()
 {
     auto *cell = new PlayListCell;
     cell->setObjectName(QStringLiteral("PlayListCell"));
-    cell->configData(m_contentArray.at(row), row);
-    cell->setIsPlaying(currentDeviceStatus().playingIndex() == row);
-    cell->setSelected(m_selectedRow == row);
     cell->installEventFilter(this);
-    // The actions run from the event loop: a row may be rebuilt (and deleted) by what they do.
+    // The actions run from the event loop, since what they do fills the rows again, and act on
+    // the row the widget shows by then (none when it was freed in between).
     QPointer<PlayListCell> weakCell(cell);
     cell->setChangeTimesAction([this, weakCell](qint64 times) {
         if (weakCell)
@@ -372,18 +373,26 @@ QWidget *PlaylistViewController::makeRow(int row)
             },
             Qt::QueuedConnection);
     });
-    cell->setPlayAction([this, weakCell, row] {
+    cell->setPlayAction([this, weakCell] {
         QMetaObject::invokeMethod(
-            this, [this, weakCell, row] {
-                selectRow(row);
+            this, [this, weakCell] {
                 const int current = rowOfCell(weakCell);
                 QXLOG(QStringLiteral("WillPlayIndex:%1").arg(current));
-                if (current >= 0)
-                    playItemAtIndex(current);
+                if (current < 0)
+                    return;
+                selectRow(current);
+                playItemAtIndex(current);
             },
             Qt::QueuedConnection);
     });
     return cell;
+}
+
+void PlaylistViewController::fillRow(PlayListCell *cell, int row)
+{
+    cell->configData(m_contentArray.at(row), row);
+    cell->setIsPlaying(currentDeviceStatus().playingIndex() == row);
+    cell->setSelected(m_selectedRow == row);
 }
 
 PlayListCell *PlaylistViewController::cellAt(int row) const
@@ -393,13 +402,7 @@ PlayListCell *PlaylistViewController::cellAt(int row) const
 
 int PlaylistViewController::rowOfCell(const PlayListCell *cell) const
 {
-    if (!cell)
-        return -1;
-    for (int row = 0; row < m_playList->numberOfItemsInSection(0); ++row) {
-        if (m_playList->rowAt(row) == cell)
-            return row;
-    }
-    return -1;
+    return m_playList->rowOf(cell);
 }
 
 void PlaylistViewController::selectRow(int row)

@@ -57,7 +57,7 @@ public:
     QList<QXQFileInfoRef> contentArray() const { return m_contentArray; }
     qint64 selectedRow() const { return m_selectedRow; }
     qint64 deleteRow() const { return m_deleteRow; }
-    // The row widget at the index; nullptr when out of range.
+    // The row widget at the index; nullptr when out of range or far from view.
     PlayListCell *cellAt(int row) const;
 
     QLabel *nameLabel() const { return m_nameLabel; }
@@ -113,7 +113,8 @@ private:
     void connectThenRefresh();
     void refreshTableWithContent(const std::optional<QString> &content);
     void reloadData();
-    QWidget *makeRow(int row);
+    PlayListCell *makeRow();
+    void fillRow(PlayListCell *cell, int row);
     void enableSaveBtn(bool enabled);
     void enableListButtons(bool enabled);
     void showPlaying(bool playing);

@@ -12,8 +12,8 @@
 #include "UnionDataUtil.h"
 #include "UnionDeviceCell.h"
 #include "UnionDeviceItemView.h"
-#include "UnionRowList.h"
 #include "Widget/Dialog/ComboBoxDialogController.h"
+#include "Widget/Rows/RowColumnView.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -153,8 +153,13 @@ void UnionEditViewController::setupUI()
     fansBar->addWidget(m_indicator);
     fansBar->addWidget(m_searchBtn);
 
-    m_table = new UnionRowList(UnionDeviceCell::kHeight, [this] { return int(m_searchedDevices.size()); },
-                               [this](int row) { return makeCell(row); });
+    m_table = new RowColumnView(UnionDeviceCell::kHeight);
+    m_table->setRowCount([this] { return int(m_searchedDevices.size()); });
+    m_table->setRows<UnionDeviceCell>([this] { return makeCell(); },
+                                      [this](UnionDeviceCell *cell, int row) { fillCell(cell, row); });
+    m_table->setRowName([this](int row) {
+        return row < m_searchedDevices.size() ? m_searchedDevices.at(row)->name() : QString();
+    });
     m_table->setAccessibleName(fansTitle->text());
 
     auto *formColumn = new QVBoxLayout;
@@ -219,17 +224,24 @@ std::shared_ptr<NetworkingDevice> UnionEditViewController::selectedDevice() cons
 
 UnionDeviceCell *UnionEditViewController::cell(qint64 row) const
 {
-    return qobject_cast<UnionDeviceCell *>(m_table->rowWidget(int(row)));
+    return qobject_cast<UnionDeviceCell *>(m_table->rowAt(int(row)));
 }
 
-QWidget *UnionEditViewController::makeCell(int row)
+UnionDeviceCell *UnionEditViewController::makeCell()
 {
     auto *cell = new UnionDeviceCell;
+    connect(cell, &UnionDeviceCell::activated, this, [this, cell] {
+        if (const int row = m_table->rowOf(cell); row >= 0)
+            selectRow(row);
+    });
+    return cell;
+}
+
+void UnionEditViewController::fillCell(UnionDeviceCell *cell, int row)
+{
     const auto &fan = m_searchedDevices.at(row);
     cell->configure(fan->name(), fan->ip());
     cell->setIsSelected(row == m_selectedRow);
-    connect(cell, &UnionDeviceCell::activated, this, [this, row] { selectRow(row); });
-    return cell;
 }
 
 void UnionEditViewController::selectRow(qint64 row)

@@ -17,9 +17,9 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
+class RowColumnView;
 class UnionContainer;
 class UnionDeviceCell;
-class UnionRowList;
 
 // Creates a union or changes a stored one: its name, rows and columns, top flag, and which found
 // fan sits in which slot (select a fan in the list, then click a slot). The grid works on a copy
@@ -44,7 +44,7 @@ public:
     // The store file written into the saved union.
     QString url() const { return m_url; }
     std::shared_ptr<UnionData> data() const { return m_data; }
-    UnionRowList *table() const { return m_table; }
+    RowColumnView *table() const { return m_table; }
     QProgressBar *indicator() const { return m_indicator; }
     QPushButton *searchBtn() const { return m_searchBtn; }
     QLineEdit *nameTF() const { return m_nameTF; }
@@ -80,7 +80,8 @@ public slots:
 
 private:
     void setupUI();
-    QWidget *makeCell(int row);
+    UnionDeviceCell *makeCell();
+    void fillCell(UnionDeviceCell *cell, int row);
     void selectRow(qint64 row);
     void reloadTable();
     void showSearchIndicator();
@@ -97,7 +98,7 @@ private:
     std::shared_ptr<UnionData> m_data;
     SaveCompletion m_saveCompletion;
     qint64 m_selectedRow = -1;
-    UnionRowList *m_table = nullptr;
+    RowColumnView *m_table = nullptr;
     QProgressBar *m_indicator = nullptr;
     QPushButton *m_searchBtn = nullptr;
     QLineEdit *m_nameTF = nullptr;

@@ -2,9 +2,9 @@
 
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 #include "UnionData.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -15,7 +15,7 @@ namespace {
 QToolButton *rowButton(QStyle::StandardPixmap icon, const QString &toolTipKey)
 {
     auto *button = new QToolButton;
-    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setIcon(qxkit::standardIcon(icon));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
     qxkit::setToolTipKey(button, toolTipKey);

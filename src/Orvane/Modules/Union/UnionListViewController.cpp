@@ -11,8 +11,8 @@
 #include "UnionData.h"
 #include "UnionEditViewController.h"
 #include "UnionListCell.h"
-#include "UnionRowList.h"
 #include "Widget/Dialog/DialogEnsureViewController.h"
+#include "Widget/Rows/RowColumnView.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -36,8 +36,7 @@ void push(QWidget *owner, QWidget *screen)
 UnionListViewController::UnionListViewController(QWidget *parent)
     : QWidget(parent)
     , m_dataUrl(UnionDataUtil::localURL())
-    , m_listTable(new UnionRowList(UnionListCell::kHeight, [this] { return int(m_listData.size()); },
-                                   [this](int row) { return makeCell(row); }))
+    , m_listTable(new RowColumnView(UnionListCell::kHeight))
     , m_logOutBtn(new QXButton)
     , m_addBtn(new QXButton)
     , m_listData(UnionDataUtil::fetchLocalDataList(m_dataUrl))
@@ -54,6 +53,14 @@ UnionListViewController::UnionListViewController(QWidget *parent)
     qxkit::setInternationalKey(m_addBtn, QStringLiteral("ov_add"));
     qxkit::setInternationalKey(m_logOutBtn, QStringLiteral("ov_logout"));
     m_listTable->setAccessibleName(title->text());
+    m_listTable->setRowCount([this] { return int(m_listData.size()); });
+    m_listTable->setRows<UnionListCell>([this] { return makeCell(); },
+                                        [this](UnionListCell *cell, int row) { fillCell(cell, row); });
+    m_listTable->setRowName([this](int row) {
+        return row < qint64(m_listData.size())
+            ? QStringLiteral("%1 %2").arg(row + 1).arg(m_listData.at(std::size_t(row))->name())
+            : QString();
+    });
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(title);
@@ -76,12 +83,21 @@ UnionListViewController::UnionListViewController(QWidget *parent)
 
 UnionListCell *UnionListViewController::cell(qint64 row) const
 {
-    return qobject_cast<UnionListCell *>(m_listTable->rowWidget(int(row)));
+    return qobject_cast<UnionListCell *>(m_listTable->rowAt(int(row)));
 }
 
-QWidget *UnionListViewController::makeCell(int row)
+UnionListCell *UnionListViewController::makeCell()
 {
     auto *cell = new UnionListCell;
+    connect(cell, &UnionListCell::activated, this, [this, cell] {
+        if (const int row = m_listTable->rowOf(cell); row >= 0)
+            selectRow(row);
+    });
+    return cell;
+}
+
+void UnionListViewController::fillCell(UnionListCell *cell, int row)
+{
     const std::shared_ptr<UnionData> shown = m_listData.at(std::size_t(row));
     cell->configure(*shown, row);
     cell->setIsSelected(row == m_selectedRow);
@@ -94,8 +110,6 @@ QWidget *UnionListViewController::makeCell(int row)
         if (self)
             self->confirmDelete(row, shown, button);
     });
-    connect(cell, &UnionListCell::activated, this, [this, row] { selectRow(row); });
-    return cell;
 }
 
 void UnionListViewController::reloadData()

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 class QPushButton;
+class RowColumnView;
 class UnionListCell;
-class UnionRowList;
 
 // The entry screen of the union section: one row per union stored in the union list file, with
 // the way to the editor (add), to a union's operation screen (a row's detail button) and to the
@@ -20,13 +20,13 @@ public:
     explicit UnionListViewController(QWidget *parent = nullptr);
 
     QString dataUrl() const { return m_dataUrl; }
-    UnionRowList *listTable() const { return m_listTable; }
+    RowColumnView *listTable() const { return m_listTable; }
     QPushButton *logOutBtn() const { return m_logOutBtn; }
     QPushButton *addBtn() const { return m_addBtn; }
     UnionList listData() const { return m_listData; }
     // The highlighted row; -1 for none.
     qint64 selectedRow() const { return m_selectedRow; }
-    // The row's widget as shown; nullptr for a row that does not exist.
+    // The row's widget as shown; nullptr for a row that does not exist or is far from view.
     UnionListCell *cell(qint64 row) const;
 
 public slots:
@@ -37,7 +37,8 @@ public slots:
     void reloadData();
 
 private:
-    QWidget *makeCell(int row);
+    UnionListCell *makeCell();
+    void fillCell(UnionListCell *cell, int row);
     void selectRow(qint64 row);
     // The union shown in the row, when the row still shows that union.
     std::shared_ptr<UnionData> unionAt(qint64 row, const std::shared_ptr<UnionData> &expected) const;
@@ -47,7 +48,7 @@ private:
     void readFile();
 
     QString m_dataUrl;
-    UnionRowList *m_listTable;
+    RowColumnView *m_listTable;
     QPushButton *m_logOutBtn;
     QPushButton *m_addBtn;
     UnionList m_listData;

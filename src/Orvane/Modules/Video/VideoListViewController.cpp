@@ -76,7 +76,10 @@ void VideoListViewController::buildLayout()
     m_listTable->setObjectName(QStringLiteral("listTable"));
     m_listTable->setAccessibleName(localized("ov_video_list"));
     m_listTable->setRowCount([this] { return int(m_videoLists.size()); });
-    m_listTable->setRowMaker([this](int row) { return makeRow(row); });
+    m_listTable->setRows<VideoListCell>([this] { return makeRow(); },
+                                        [this](VideoListCell *cell, int row) { fillRow(cell, row); });
+    m_listTable->setRowName(
+        [this](int row) { return m_videoLists.value(row) ? m_videoLists.at(row)->fileName() : QString(); });
 
     m_uploadProgress = new UploadBar;
 
@@ -151,11 +154,9 @@ VideoListCell *VideoListViewController::cellAt(int row) const
     return qobject_cast<VideoListCell *>(m_listTable->rowAt(row));
 }
 
-QWidget *VideoListViewController::makeRow(int row)
+VideoListCell *VideoListViewController::makeRow()
 {
-    const QXQFileInfoRef &entry = m_videoLists.at(row);
     auto *cell = new VideoListCell;
-    cell->config(entry->fileName(), entry->fileSize(), row, m_selectedList.contains(entry));
     cell->setItemCheckAction([this](int index, bool checked) { itemCheck(index, checked); });
     // The confirmation runs a modal wait, and the rows are made again after a delete: the
     // question is asked from the event loop, never from inside the row's own click.
@@ -163,6 +164,12 @@ QWidget *VideoListViewController::makeRow(int row)
         QMetaObject::invokeMethod(this, [this, index] { askToDelete(index); }, Qt::QueuedConnection);
     });
     return cell;
+}
+
+void VideoListViewController::fillRow(VideoListCell *cell, int row)
+{
+    const QXQFileInfoRef &entry = m_videoLists.at(row);
+    cell->config(entry->fileName(), entry->fileSize(), row, m_selectedList.contains(entry));
 }
 
 void VideoListViewController::itemCheck(int row, bool checked)

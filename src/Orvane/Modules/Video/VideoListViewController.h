@@ -86,7 +86,8 @@ protected:
 private:
     void buildLayout();
     void reloadData();
-    QWidget *makeRow(int row);
+    VideoListCell *makeRow();
+    void fillRow(VideoListCell *cell, int row);
     void itemCheck(int row, bool checked);
     void askToDelete(int row);
     void deleteItem();

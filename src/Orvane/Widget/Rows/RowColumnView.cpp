@@ -9,8 +9,20 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
+
+namespace {
+
+// A drag this close to the top or bottom edge (in parts of a row) scrolls the list: a third of
+// a row at the first tick, a third more at each further tick, up to a page, so a short wait
+// moves a few rows and a long one crosses a list of hundreds.
+constexpr qreal kDragEdge = 0.5;
+constexpr qreal kDragStep = 1.0 / 3.0;
+constexpr int kDragTickMs = 40;
+
+} // namespace
 
 class RowColumnView::Rows : public CollectionDataSource, public LinearCollectionLayoutDelegate
 {
@@ -20,11 +32,20 @@ public:
     int numberOfItemsInSection(int) override { return count ? std::max(0, count()) : 0; }
     QWidget *itemForIndexPath(const CollectionIndexPath &indexPath) override
     {
-        QWidget *row = maker ? maker(indexPath.item) : nullptr;
-        if (!row)
-            row = new QWidget;
-        row->installEventFilter(m_view);
+        QWidget *row = m_view->dequeueReusableItem(indexPath);
+        if (!row) {
+            row = make ? make() : nullptr;
+            if (!row)
+                row = new QWidget;
+            row->installEventFilter(m_view);
+        }
+        if (fill)
+            fill(row, indexPath.item);
         return row;
+    }
+    QString accessibleNameForItem(const CollectionIndexPath &indexPath) override
+    {
+        return name ? name(indexPath.item) : QString();
     }
     QSizeF sizeForItem(CollectionView *, const LinearCollectionLayout *layout, const CollectionIndexPath &) override
     {
@@ -36,7 +57,9 @@ public:
     }
 
     std::function<int()> count;
-    std::function<QWidget *(int)> maker;
+    std::function<QWidget *()> make;
+    std::function<void(QWidget *, int)> fill;
+    std::function<QString(int)> name;
 
 private:
     RowColumnView *m_view;
@@ -47,6 +70,7 @@ RowColumnView::RowColumnView(qreal rowHeight, QWidget *parent)
     , m_rowHeight(rowHeight)
     , m_rows(std::make_unique<Rows>(this))
 {
+    setReusesItems(true);
     auto *layout = new LinearCollectionLayout(1);
     layout->setRowSpacing(0);
     layout->setColumnSpacing(0);
@@ -55,6 +79,14 @@ RowColumnView::RowColumnView(qreal rowHeight, QWidget *parent)
     setDelegate(m_rows.get());
     setFrameShape(QFrame::NoFrame);
     viewport()->installEventFilter(this);
+    m_dragScroll.setInterval(kDragTickMs);
+    connect(&m_dragScroll, &QTimer::timeout, this, [this] {
+        ++m_dragScrollTicks;
+        const int step =
+            std::min(viewport()->height(), std::max(1, int(m_rowHeight * kDragStep * m_dragScrollTicks)));
+        QScrollBar *bar = verticalScrollBar();
+        bar->setValue(bar->value() + m_dragScrollDirection * step);
+    });
 }
 
 RowColumnView::~RowColumnView()
@@ -68,14 +100,31 @@ void RowColumnView::setRowCount(std::function<int()> count)
     m_rows->count = std::move(count);
 }
 
-void RowColumnView::setRowMaker(std::function<QWidget *(int)> maker)
+void RowColumnView::setRowWidgets(std::function<QWidget *()> make, std::function<void(QWidget *, int)> fill)
 {
-    m_rows->maker = std::move(maker);
+    m_rows->make = std::move(make);
+    m_rows->fill = std::move(fill);
+}
+
+void RowColumnView::setRowName(std::function<QString(int)> name)
+{
+    m_rows->name = std::move(name);
 }
 
 QWidget *RowColumnView::rowAt(int row) const
 {
     return row >= 0 ? itemAtIndexPath({0, row}) : nullptr;
+}
+
+int RowColumnView::rowOf(const QWidget *widget) const
+{
+    const auto indexPath = indexPathForItemWidget(widget);
+    return indexPath ? indexPath->item : -1;
+}
+
+QWidget *RowColumnView::scrollToRow(int row)
+{
+    return row >= 0 ? scrollToItem({0, row}) : nullptr;
 }
 
 void RowColumnView::setMoveAction(std::function<void(int, int)> move)
@@ -123,18 +172,38 @@ bool RowColumnView::isOwnRow(const QObject *object) const
 
 void RowColumnView::startDrag(QWidget *rowWidget)
 {
-    const int count = m_rows->numberOfItemsInSection(0);
-    for (int row = 0; row < count; ++row) {
-        if (rowAt(row) != rowWidget)
-            continue;
-        auto *mime = new QMimeData;
-        mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
-        auto *drag = new QDrag(rowWidget);
-        drag->setMimeData(mime);
-        drag->setPixmap(rowWidget->grab().scaledToHeight(int(m_rowHeight / 2)));
-        drag->exec(Qt::MoveAction);
+    const int row = rowOf(rowWidget);
+    if (row < 0)
         return;
-    }
+    auto *mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
+    auto *drag = new QDrag(rowWidget);
+    drag->setMimeData(mime);
+    drag->setPixmap(rowWidget->grab().scaledToHeight(int(m_rowHeight / 2)));
+    drag->exec(Qt::MoveAction);
+    stopFollowingDrag();
+}
+
+void RowColumnView::followDrag(const QPoint &viewportPosition)
+{
+    const qreal edge = m_rowHeight * kDragEdge;
+    int direction = 0;
+    if (viewportPosition.y() < edge)
+        direction = -1;
+    else if (viewportPosition.y() > viewport()->height() - edge)
+        direction = 1;
+    if (direction != m_dragScrollDirection)
+        stopFollowingDrag();
+    m_dragScrollDirection = direction;
+    if (direction != 0 && !m_dragScroll.isActive())
+        m_dragScroll.start();
+}
+
+void RowColumnView::stopFollowingDrag()
+{
+    m_dragScroll.stop();
+    m_dragScrollDirection = 0;
+    m_dragScrollTicks = 0;
 }
 
 bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
@@ -152,13 +221,21 @@ bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto *drag = static_cast<QDragMoveEvent *>(event);
-            if (validateDrop(drag->source(), drag->mimeData()->data(QString::fromLatin1(kRowMimeType))))
+            const QString type = QString::fromLatin1(kRowMimeType);
+            // Any row on its way may need rows out of view: the list follows it to the edges.
+            if (m_move && drag->mimeData()->hasFormat(type))
+                followDrag(drag->position().toPoint());
+            if (validateDrop(drag->source(), drag->mimeData()->data(type)))
                 drag->acceptProposedAction();
             else
                 drag->ignore();
             return true;
         }
+        case QEvent::DragLeave:
+            stopFollowingDrag();
+            break;
         case QEvent::Drop: {
+            stopFollowingDrag();
             auto *drop = static_cast<QDropEvent *>(event);
             const QPoint position = widget()->mapFrom(viewport(), drop->position().toPoint());
             const QByteArray payload = drop->mimeData()->data(QString::fromLatin1(kRowMimeType));
