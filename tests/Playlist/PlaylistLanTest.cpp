@@ -83,7 +83,10 @@ TEST(PlaylistLan, ConnectedOperatorUploadsAClipReordersAndSavesTheList)
 
     screen->playList()->layoutIfNeeded();
     screen->cellAt(2)->btnUpItem()->click();
-    ASSERT_TRUE(waitUntil([&] { return screen->contentArray().at(1)->fileName() == QStringLiteral("myclip.mp4"); }));
+    ASSERT_TRUE(waitUntil([&] {
+        const auto entries = screen->contentArray();
+        return entries.size() == 3 && entries.at(1)->fileName() == QStringLiteral("myclip.mp4");
+    }));
     ASSERT_TRUE(screen->btnSave()->isEnabled());
     screen->btnSave()->click();
     ASSERT_TRUE(waitUntil([&] { return model.storedFile("playlist.txt").has_value(); }));

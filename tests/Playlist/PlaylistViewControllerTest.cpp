@@ -209,18 +209,19 @@ TEST_F(PlaylistScreenTest, SaveFollowsWhetherTheRowsDifferFromTheDevice)
     screen->cellAt(0)->btnUpItem()->click();
     screen->cellAt(2)->btnDownItem()->click();
     orvane::test::spinFor(20);
-    EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
+    ASSERT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
     EXPECT_FALSE(screen->btnSave()->isEnabled());
 
     screen->cellAt(1)->btnDownItem()->click();
-    ASSERT_TRUE(waitUntil([&] { return names().at(2) == QStringLiteral("b.mp4"); }));
+    ASSERT_TRUE(waitUntil([&] { return names().value(2) == QStringLiteral("b.mp4"); }));
     EXPECT_TRUE(screen->btnSave()->isEnabled());
     screen->cellAt(2)->btnUpItem()->click();
-    ASSERT_TRUE(waitUntil([&] { return names().at(1) == QStringLiteral("b.mp4"); }));
+    ASSERT_TRUE(waitUntil([&] { return names().value(1) == QStringLiteral("b.mp4"); }));
     EXPECT_FALSE(screen->btnSave()->isEnabled());
 
     screen->cellAt(0)->stepper()->setValue(5);
     EXPECT_TRUE(screen->btnSave()->isEnabled());
+    ASSERT_EQ(screen->contentArray().size(), 3);
     EXPECT_EQ(screen->contentArray().at(0)->fileTimes(), QStringLiteral("5"));
     screen->cellAt(0)->stepper()->setValue(1);
     EXPECT_FALSE(screen->btnSave()->isEnabled());
@@ -268,6 +269,7 @@ TEST_F(PlaylistScreenTest, SystemFileEndsTheSelectionAndSendsTheOperatorBack)
     screen->btnAddFile()->click();
     ASSERT_TRUE(waitUntil([&] { return !delegate.destinations.isEmpty(); }));
     EXPECT_EQ(delegate.destinations, QList<int>{100});
+    ASSERT_FALSE(presenter.texts.isEmpty());
     EXPECT_EQ(presenter.texts.last(), text("ov_update_success"));
     // A device program gets no answer byte: it is done once the system took its last bytes, and
     // the fan reads them on its own thread, maybe a little later.
@@ -294,6 +296,7 @@ TEST_F(PlaylistScreenTest, LastFailureOfABatchHidesTheBarAndABusySocketAsksToWai
     // While the upload runs: a second selection waits, a refresh reads nothing, and a failed
     // delete puts its row back itself.
     screen->btnAddFile()->click();
+    ASSERT_FALSE(presenter.texts.isEmpty());
     EXPECT_EQ(presenter.texts.last(), text("ov_wait_for_upload"));
     fan.clearRecords();
     screen->btnRefreshItem()->click();

@@ -177,6 +177,7 @@ TEST_F(EditorTest, RowsMoveChangeAndClear)
     EXPECT_EQ(editor->listTable()->dropRowAt(QPoint(5, 80)), 1);
 
     editor->cellAt(2)->stepper()->setValue(5);
+    ASSERT_EQ(editor->list().size(), 3);
     EXPECT_EQ(editor->list().at(2)->fileTimes(), QStringLiteral("5"));
 
     presenter.answerNext(press("btnCancel"));

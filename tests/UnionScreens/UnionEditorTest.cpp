@@ -76,10 +76,7 @@ protected:
         spinFor(20);
     }
 
-    UnionDeviceItemView *tile(int r, int c) const
-    {
-        return editor->container()->items().at(r * int(editor->container()->colomn()) + c);
-    }
+    UnionDeviceItemView *tile(int r, int c) const { return orvane::test::tileAt(*editor->container(), r, c); }
 
     void setCount(QLineEdit *field, const QString &text)
     {
@@ -116,7 +113,7 @@ TEST_F(UnionEditorTest, AStoredUnionFillsTheFieldsAndTheGrid)
     EXPECT_TRUE(tile(0, 0)->masterLabel()->isHidden());
     EXPECT_EQ(tile(1, 2)->toolTip(), QStringLiteral(" 2-3 192.168.1.25"));
     // The grid holds fans of its own: the union shown elsewhere is not edited in place.
-    EXPECT_NE(editor->container()->devices()[0][1], edited->devices()[0][1]);
+    EXPECT_NE(editor->container()->devices().at(0).at(1), edited->devices().at(0).at(1));
     EXPECT_FALSE(orvane::test::grabScreenshot(navigation.get(), QStringLiteral("union-editor")).isNull());
 }
 
@@ -134,25 +131,26 @@ TEST_F(UnionEditorTest, SelectingAFanThenASlotPlacesAndMovesIt)
 {
     writeStore(kStored);
     open(1);
+    ASSERT_EQ(editor->searchedDevices().size(), 2);
     const auto fanC = editor->searchedDevices().at(1);
     emit editor->cell(1)->activated();
     EXPECT_TRUE(editor->cell(1)->isSelected());
     tile(1, 0)->bottomBtn()->click();
-    EXPECT_EQ(editor->container()->devices()[1][0], fanC);
+    EXPECT_EQ(editor->container()->devices().at(1).at(0), fanC);
     EXPECT_EQ(editor->selectedRow(), -1);
     spinFor(10);
     EXPECT_FALSE(editor->cell(1)->isSelected());
 
     emit editor->cell(1)->activated();
     tile(1, 1)->bottomBtn()->click();
-    EXPECT_EQ(editor->container()->devices()[1][0], nullptr);
-    EXPECT_EQ(editor->container()->devices()[1][1], fanC);
+    EXPECT_EQ(editor->container()->devices().at(1).at(0), nullptr);
+    EXPECT_EQ(editor->container()->devices().at(1).at(1), fanC);
 
     // With nothing selected a listed fan's slot selects its row; a stored fan's selects nothing.
     tile(1, 1)->bottomBtn()->click();
     EXPECT_EQ(editor->selectedRow(), 1);
     editor->unionContainerDidClick(editor->container(), tile(1, 1));
-    EXPECT_EQ(editor->container()->devices()[1][1], fanC) << "placing it on its own slot keeps it";
+    EXPECT_EQ(editor->container()->devices().at(1).at(1), fanC) << "placing it on its own slot keeps it";
     tile(0, 0)->bottomBtn()->click();
     EXPECT_EQ(editor->selectedRow(), -1);
 }
@@ -168,10 +166,14 @@ TEST_F(UnionEditorTest, SavingWithAMasterReplacesTheUnionInItsPlace)
                                         "hall,2,3,1,FAN-A\nFAN-A,192.168.1.20#FAN-B,192.168.1.21#,\n"
                                         ",#,#FAN-F,192.168.1.25"));
     const auto reread = UnionDataUtil::fetchLocalDataList(UnionDataUtil::localURL()).at(1);
+    ASSERT_NE(reread->masterDevice(), nullptr);
     EXPECT_EQ(reread->masterDevice()->name(), QStringLiteral("FAN-A"));
-    EXPECT_FALSE(reread->devices()[0][1]->isMaster());
-    EXPECT_FALSE(saved.at(0)->devices()[0][1]->isMaster()) << "the previous master is no longer marked";
-    EXPECT_TRUE(edited->devices()[0][1]->isMaster()) << "the union that was opened is left alone";
+    ASSERT_NE(reread->devices().at(0).at(1), nullptr);
+    ASSERT_NE(saved.at(0)->devices().at(0).at(1), nullptr);
+    ASSERT_NE(edited->devices().at(0).at(1), nullptr);
+    EXPECT_FALSE(reread->devices().at(0).at(1)->isMaster());
+    EXPECT_FALSE(saved.at(0)->devices().at(0).at(1)->isMaster()) << "the previous master is no longer marked";
+    EXPECT_TRUE(edited->devices().at(0).at(1)->isMaster()) << "the union that was opened is left alone";
     settle();
     EXPECT_EQ(navigation->viewControllers().size(), 1);
 }

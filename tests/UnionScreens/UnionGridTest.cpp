@@ -11,6 +11,7 @@
 #include "QXColor.h"
 #include "QXView.h"
 #include "Screenshots.h"
+#include "UnionScreenSupport.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -70,7 +71,7 @@ struct TwoByThree
     std::shared_ptr<NetworkingDevice> last = fan(QStringLiteral("FAN-F"), QStringLiteral("192.168.1.25"));
     UnionContainer grid{2, 3, 100, false, true, true, UnionGrid{{master, nullptr, nullptr}, {nullptr, nullptr, last}}};
 
-    UnionDeviceItemView *tile(int r, int c) const { return grid.items().at(r * int(grid.colomn()) + c); }
+    UnionDeviceItemView *tile(int r, int c) const { return orvane::test::tileAt(grid, r, c); }
 };
 
 TEST(UnionGrid, TilesOverlapByTenPointsAndCoverTheGrid)
@@ -117,7 +118,7 @@ TEST(UnionGrid, NamesTakeTheSynchronisationColours)
     TwoByThree union23;
     auto second = fan(QStringLiteral("FAN-B"));
     auto devices = union23.grid.devices();
-    devices[0][1] = second;
+    devices.at(0).at(1) = second;
     union23.grid.setDevices(devices);
 
     struct Case
@@ -164,6 +165,7 @@ TEST(UnionGrid, TilesShowNameMasterMarkButtonsAndToolTips)
     EXPECT_EQ(union23.tile(1, 2)->bottomBtn()->accessibleDescription(), QStringLiteral("10.0.0.7"));
 
     UnionContainer plain(1, 1, 100, false, false, false, UnionGrid{{fan(QStringLiteral("X"))}});
+    ASSERT_EQ(plain.items().size(), 1);
     EXPECT_TRUE(plain.items().at(0)->settingBtn()->isHidden());
     EXPECT_TRUE(plain.items().at(0)->nameBtn()->isHidden());
 }
@@ -196,7 +198,7 @@ TEST(UnionGrid, RowsAndColumnsGrowEmptyAndShrinkFromTheEnd)
     union23.grid.setColomn(2);
     for (const auto &line : union23.grid.devices())
         EXPECT_EQ(line.size(), 2u);
-    EXPECT_EQ(union23.grid.devices()[1][1], nullptr) << "FAN-F sat in the dropped column";
+    EXPECT_EQ(union23.grid.devices().at(1).at(1), nullptr) << "FAN-F sat in the dropped column";
     EXPECT_EQ(union23.grid.size(), QSize(190, 280));
 
     // Counts outside what a union can hold never reach the grid's memory.
@@ -212,16 +214,16 @@ TEST(UnionGrid, PlacingMovesAFanByNameAndKeepsItsMasterFlag)
     // Another object with the master's name, as found by a search.
     auto found = fan(QStringLiteral("FAN-A"), QStringLiteral("192.168.1.30"));
     union23.grid.place(found, union23.tile(1, 1));
-    EXPECT_EQ(union23.grid.devices()[0][0], nullptr);
+    EXPECT_EQ(union23.grid.devices().at(0).at(0), nullptr);
     EXPECT_EQ(union23.tile(0, 0)->nameLabel()->text(), QString());
-    EXPECT_EQ(union23.grid.devices()[1][1], found);
+    EXPECT_EQ(union23.grid.devices().at(1).at(1), found);
     EXPECT_TRUE(found->isMaster());
     EXPECT_FALSE(union23.tile(1, 1)->masterLabel()->isHidden());
 
     // An occupied slot: the fan there leaves the grid.
     union23.grid.place(found, union23.tile(1, 2));
-    EXPECT_EQ(union23.grid.devices()[1][2], found);
-    EXPECT_EQ(union23.grid.devices()[1][1], nullptr);
+    EXPECT_EQ(union23.grid.devices().at(1).at(2), found);
+    EXPECT_EQ(union23.grid.devices().at(1).at(1), nullptr);
     int fans = 0;
     for (const auto &line : union23.grid.devices())
         fans += int(std::count_if(line.begin(), line.end(), [](const auto &f) { return f != nullptr; }));
@@ -229,8 +231,9 @@ TEST(UnionGrid, PlacingMovesAFanByNameAndKeepsItsMasterFlag)
 
     // A tile of another grid, outside this one, changes nothing.
     UnionContainer wide(1, 5, 100, false, false, false);
+    ASSERT_EQ(wide.items().size(), 5);
     union23.grid.place(fan(QStringLiteral("Z")), wide.items().at(4));
-    EXPECT_EQ(union23.grid.devices()[0].size(), 3u);
+    EXPECT_EQ(union23.grid.devices().at(0).size(), 3u);
 }
 
 TEST(UnionGrid, UpdateShowsAStoredUnion)

@@ -3,6 +3,7 @@
 #include "AnsweringPresenter.h"
 #include "Core/NSNavigationController.h"
 #include "EventLoop.h"
+#include "Modules/Union/UnionContainer.h"
 #include "Modules/Union/UnionDataUtil.h"
 
 #include <QFile>
@@ -11,8 +12,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace orvane::test {
+
+// The grid's tile at a place; a grid without that place throws, which fails the test instead of
+// crashing it.
+inline UnionDeviceItemView *tileAt(const UnionContainer &grid, int row, int colomn)
+{
+    const QList<UnionDeviceItemView *> items = grid.items();
+    const qsizetype index = qsizetype(row) * grid.colomn() + colomn;
+    if (row < 0 || colomn < 0 || colomn >= grid.colomn() || index >= items.size())
+        throw std::out_of_range("the grid has no tile at that place");
+    return items.at(index);
+}
 
 inline QByteArray storedBytes()
 {
