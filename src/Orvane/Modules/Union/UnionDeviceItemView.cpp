@@ -3,6 +3,7 @@
 #include "NetworkingDevice.h"
 #include "QXColor.h"
 #include "QXView.h"
+#include "StandardIcon.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -102,12 +103,6 @@ QString withoutTrailingBlanks(QString text)
     return text;
 }
 
-QIcon settingIcon()
-{
-    static const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
-    return icon;
-}
-
 } // namespace
 
 // The fan's name inside its disc: wrapped to the room it is given, at a blank where the name has
@@ -204,7 +199,7 @@ void UnionDeviceItemView::setupUI()
     m_nameLabel->setPalette(namePalette);
     m_nameBtn->hide();
 
-    m_settingBtn->setIcon(settingIcon());
+    m_settingBtn->setIcon(qxkit::standardIcon(QStyle::SP_FileDialogDetailedView));
     m_settingBtn->setAutoRaise(true);
     m_settingBtn->setFocusPolicy(Qt::StrongFocus);
     m_settingBtn->setCursor(Qt::PointingHandCursor);
