@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QScrollBar>
 #include <QtMath>
 
@@ -33,6 +34,22 @@ QList<QPointer<QWidget>> tabStopsOf(QWidget *item)
             stops.append(next);
     }
     return stops;
+}
+
+// The focus moves that bring an item into view: the keyboard's and a program's. A mouse press
+// gives the focus to what is under the pointer, and the view must not move it away before the
+// release; a window or popup handing the focus back leaves the view where the operator put it.
+bool bringsIntoView(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Deleted later: a reload may have been started from inside the widget.
@@ -166,6 +183,8 @@ void CollectionContainerView::adoptItem(QWidget *widget, const CollectionIndexPa
         widget->setParent(m_content);
     if (!m_tabStops.contains(widget)) {
         m_tabStops.insert(widget, tabStopsOf(widget));
+        for (const QPointer<QWidget> &stop : m_tabStops.value(widget))
+            stop->installEventFilter(this);
         connect(widget, &QObject::destroyed, this, [this, widget] {
             m_tabStops.remove(widget);
             m_itemOfWidget.remove(widget);
@@ -308,11 +327,19 @@ bool CollectionContainerView::focusItem(const CollectionIndexPath &indexPath, Qt
 
 void CollectionContainerView::focusChanged(QWidget *now)
 {
-    const auto item = now && m_content->isAncestorOf(now) ? indexPathForItemWidget(now) : std::nullopt;
-    m_focusInItems = item.has_value();
-    // The keyboard brings the item it reaches into view, and the items next to it get widgets.
-    if (item && m_reusesItems)
-        scrollToItem(*item);
+    m_focusInItems = now && m_content->isAncestorOf(now) && indexPathForItemWidget(now).has_value();
+}
+
+bool CollectionContainerView::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the items' Tab stops are watched: the keyboard reaches an item through them. The item
+    // comes into view and the items next to it get widgets.
+    if (event->type() == QEvent::FocusIn && m_reusesItems && watched->isWidgetType()
+        && bringsIntoView(static_cast<QFocusEvent *>(event)->reason())) {
+        if (const auto item = indexPathForItemWidget(static_cast<QWidget *>(watched)))
+            scrollToItem(*item);
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 std::optional<CollectionIndexPath> CollectionContainerView::focusedItem() const
@@ -329,6 +356,20 @@ std::optional<CollectionIndexPath> CollectionContainerView::firstShownItem() con
             return attributes.indexPath;
     }
     return std::nullopt;
+}
+
+int CollectionContainerView::itemsPerPage() const
+{
+    if (!m_layout)
+        return 1;
+    const QRectF visible = bounds();
+    int whole = 0;
+    for (const CollectionViewLayoutAttributes &attributes : m_layout->layoutAttributesForElementsInRect(visible)) {
+        if (attributes.representedElementCategory == CollectionElementCategory::Item
+            && visible.contains(attributes.frame))
+            ++whole;
+    }
+    return std::max(1, whole);
 }
 
 int CollectionContainerView::totalItemCount() const

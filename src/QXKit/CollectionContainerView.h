@@ -26,8 +26,10 @@ class CollectionContentView;
 // source takes it again (dequeueReusableItem) to show another item; a reload hands every shown
 // widget back to the item it showed, so a reload of unchanged items makes nothing new and the
 // focus stays where it was. The keyboard still reaches every item in order: Tab moves through
-// the items' controls, the item that takes the focus is scrolled into view with its neighbours
-// made, Up and Down move to the item before and after, Home and End to the first and the last.
+// the items' controls, Up and Down move to the item before and after, Page Up and Page Down by a
+// page of items, Home and End to the first and the last; from the list itself these keys enter
+// its items. An item the keyboard or assistive technology moves the focus to is scrolled into
+// view with its neighbours made; a click never scrolls, so it acts on what it was pressed on.
 // Such a view reads as a list to assistive technology, named by the view's accessible name, with
 // one child per item: the item's own widget where it is made, otherwise a stand-in named by the
 // data source (accessibleNameForItem) whose focus action brings the item into view.
@@ -89,6 +91,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -110,6 +113,8 @@ private:
     // The item holding the keyboard focus.
     std::optional<CollectionIndexPath> focusedItem() const;
     std::optional<CollectionIndexPath> firstShownItem() const;
+    // How many items the visible area holds whole; at least 1.
+    int itemsPerPage() const;
 
     CollectionContentView *m_content;
     QMetaObject::Connection m_focusWatch;

@@ -6,6 +6,29 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+
+namespace {
+
+// How far a key moves the focus through the items; none for a key that does not move it by items.
+std::optional<int> stepOf(int key, int page)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return -1;
+    case Qt::Key_Down:
+        return 1;
+    case Qt::Key_PageUp:
+        return -page;
+    case Qt::Key_PageDown:
+        return page;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 CollectionContentView::CollectionContentView(CollectionContainerView *view)
     : m_view(view)
 {
@@ -29,32 +52,26 @@ void CollectionContentView::focusInEvent(QFocusEvent *event)
 
 void CollectionContentView::keyPressEvent(QKeyEvent *event)
 {
+    const int key = event->key();
     const auto focused = m_view && m_view->reusesItems() ? m_view->focusedItem() : std::nullopt;
-    const int count = m_view ? m_view->totalItemCount() : 0;
-    if (!focused || event->modifiers() & ~Qt::KeypadModifier) {
+    // Keys move through the items from an item or from the list itself, never from a header.
+    const bool navigates = (focused || (m_view && m_view->reusesItems() && hasFocus()))
+        && !(event->modifiers() & ~Qt::KeypadModifier);
+    const std::optional<int> step = navigates ? stepOf(key, m_view->itemsPerPage()) : std::nullopt;
+    if (!step && !(navigates && (key == Qt::Key_Home || key == Qt::Key_End))) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const int position = m_view->positionOfIndexPath(*focused);
-    int target = -1;
-    switch (event->key()) {
-    case Qt::Key_Up:
-        target = position - 1;
-        break;
-    case Qt::Key_Down:
-        target = position + 1;
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = count - 1;
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (const auto indexPath = m_view->indexPathAtPosition(target))
-        m_view->focusItem(*indexPath, Qt::OtherFocusReason);
     event->accept();
+    const int last = m_view->totalItemCount() - 1;
+    if (last < 0)
+        return;
+    std::optional<CollectionIndexPath> target = m_view->indexPathAtPosition(key == Qt::Key_Home ? 0 : last);
+    if (step) {
+        // From the list itself, these keys enter it at the first item in view.
+        const auto moved = [&] { return std::clamp(m_view->positionOfIndexPath(*focused) + *step, 0, last); };
+        target = focused ? m_view->indexPathAtPosition(moved()) : m_view->firstShownItem();
+    }
+    if (target)
+        m_view->focusItem(*target, Qt::OtherFocusReason);
 }

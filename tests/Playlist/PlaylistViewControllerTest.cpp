@@ -23,6 +23,7 @@
 #include "Widget/UploadBar.h"
 
 #include <QAccessible>
+#include <QDrag>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -33,7 +34,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -487,6 +491,10 @@ protected:
         return list->widget()->findChildren<PlayListCell *>(Qt::FindDirectChildrenOnly);
     }
     int focusedRow() const { return list->rowOf(QApplication::focusWidget()); }
+    bool inView(const QWidget *widget) const
+    {
+        return list->viewport()->rect().contains(widget->mapTo(list->viewport(), widget->rect().center()));
+    }
 
     RowColumnView *list = nullptr;
 };
@@ -520,7 +528,7 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     PlayListCell *last = screen->cellAt(kRows - 1);
     ASSERT_TRUE(last);
     EXPECT_EQ(last->itemName()->text(), clip(kRows - 1));
-    EXPECT_TRUE(list->viewport()->rect().contains(last->mapTo(list->viewport(), last->rect().center())));
+    EXPECT_TRUE(inView(last));
 
     // Home, End, Up and Down move between rows, the row they reach in view.
     screen->cellAt(kRows - 1)->setFocus(Qt::OtherFocusReason);
@@ -542,6 +550,21 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     EXPECT_EQ(focusedRow(), kRows - 1);
     EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     EXPECT_LT(rowWidgets().size(), 40) << "rows that scrolled away gave their widgets to the others";
+
+    // Page Up and Page Down move the focus by the rows a page shows whole, and show where it went.
+    const int page = int(list->viewport()->height() / PlaylistViewController::kRowHeight);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(focusedRow(), kRows - 1 - page);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(focusedRow(), kRows - 1 - 2 * page);
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(focusedRow(), kRows - 1 - page);
+    // On the list itself, as a screen reader may leave the focus, Down enters the first row in view.
+    list->widget()->setFocus(Qt::OtherFocusReason);
+    const int firstInView = int(list->verticalScrollBar()->value() / PlaylistViewController::kRowHeight);
+    QTest::keyClick(list->widget(), Qt::Key_Down);
+    EXPECT_EQ(focusedRow(), firstInView);
 
     // The middle of the list, for a person to look at.
     list->scrollToRow(kRows / 2);
@@ -584,6 +607,75 @@ TEST_F(LongPlaylistTest, ADragWaitingAtTheBottomScrollsToTheEndWhereTheDropMoves
     EXPECT_TRUE(screen->btnSave()->isEnabled());
     ASSERT_TRUE(screen->cellAt(kRows - 1));
     EXPECT_EQ(screen->cellAt(kRows - 1)->itemName()->text(), clip(1));
+}
+
+// As a person clicks: the pointer moves there, the button goes down and, a moment later, up.
+TEST_F(LongPlaylistTest, AClickOnARowTheListEdgeCutsActsOnceAndMovesNothing)
+{
+    // The row under the bottom edge shows its upper two thirds, its delete button partly.
+    const int rowHeight = int(PlaylistViewController::kRowHeight);
+    const int row = 12;
+    QScrollBar *bar = list->verticalScrollBar();
+    bar->setValue((row + 1) * rowHeight - rowHeight / 3 - list->viewport()->height());
+    orvane::test::spinFor(50);
+    QToolButton *button = screen->cellAt(row)->btnDeleteItem();
+    const int edge = list->viewport()->height();
+    ASSERT_GT(button->mapTo(list->viewport(), button->rect().bottomLeft()).y(), edge) << "the edge cuts the button";
+    // Just above the edge: where the button would no longer be, had the list moved the row up.
+    const QPoint inViewport(button->mapTo(list->viewport(), button->rect().center()).x(), edge - 2);
+    const QPoint at = list->viewport()->mapTo(screen->window(), inViewport);
+    ASSERT_EQ(screen->window()->childAt(at), button);
+    const int scrolled = bar->value();
+
+    AnsweringPresenter presenter;
+    presenter.answerNext(press("btnCancel"));
+    QWindow *window = screen->window()->windowHandle();
+    QTest::mouseMove(window, at);
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    orvane::test::spinFor(100);
+    EXPECT_EQ(bar->value(), scrolled) << "the rows stay where they were pressed";
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    ASSERT_TRUE(waitUntil([&] { return !presenter.texts.isEmpty(); }));
+    orvane::test::spinFor(50);
+    EXPECT_EQ(presenter.texts, QStringList{text("ov_delete_file_ensure")});
+    EXPECT_EQ(bar->value(), scrolled);
+}
+
+// A scroll between the press and the drag gives the pressed row's widget to another row.
+TEST_F(LongPlaylistTest, ADragCarriesTheRowThatWasPressed)
+{
+    PlayListCell *pressed = screen->cellAt(1);
+    QWindow *window = screen->window()->windowHandle();
+    const QPoint at = pressed->itemName()->mapTo(screen->window(), pressed->itemName()->rect().center());
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    QWheelEvent wheel(QPointF(10, 10), list->viewport()->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, -120 * 20),
+                      Qt::LeftButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list->viewport(), &wheel);
+    ASSERT_NE(list->rowOf(pressed), 1) << "the pressed widget shows another row now";
+    // The drag is read while it exists: offscreen it has ended by the time the move returns and
+    // goes at the next turn of the event loop; a windowing system runs it in a loop of its own,
+    // where it is read and ended.
+    QByteArray carried;
+    const auto readDrag = [&] {
+        if (const QDrag *drag = list->findChild<QDrag *>())
+            carried = drag->mimeData()->data(QString::fromLatin1(RowColumnView::kRowMimeType));
+    };
+    bool moveReturned = false;
+    QTimer::singleShot(0, list, [&] {
+        if (!moveReturned) {
+            readDrag();
+            QDrag::cancel();
+        }
+    });
+    const QPoint moved = pressed->itemName()->rect().center() + QPoint(0, 20);
+    QMouseEvent move(QEvent::MouseMove, moved, pressed->itemName()->mapToGlobal(moved), Qt::NoButton, Qt::LeftButton,
+                     {});
+    QApplication::sendEvent(pressed->itemName(), &move);
+    moveReturned = true;
+    if (carried.isEmpty())
+        readDrag();
+    EXPECT_EQ(carried, RowColumnView::writeRow(1));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
 }
 
 TEST_F(LongPlaylistTest, ARefreshOfTheSameEntriesKeepsEveryRowWidgetAndTheFocus)

@@ -170,16 +170,15 @@ bool RowColumnView::isOwnRow(const QObject *object) const
     return widget && widget->parentWidget() == this->widget();
 }
 
-void RowColumnView::startDrag(QWidget *rowWidget)
+void RowColumnView::startDrag(QWidget *rowWidget, int row)
 {
-    const int row = rowOf(rowWidget);
-    if (row < 0)
-        return;
     auto *mime = new QMimeData;
     mime->setData(QString::fromLatin1(kRowMimeType), writeRow(row));
     auto *drag = new QDrag(rowWidget);
     drag->setMimeData(mime);
-    drag->setPixmap(rowWidget->grab().scaledToHeight(int(m_rowHeight / 2)));
+    // The pressed row's picture, while it still has a widget to show it.
+    if (QWidget *shown = rowAt(row))
+        drag->setPixmap(shown->grab().scaledToHeight(int(m_rowHeight / 2)));
     drag->exec(Qt::MoveAction);
     stopFollowingDrag();
 }
@@ -255,13 +254,14 @@ bool RowColumnView::eventFilter(QObject *watched, QEvent *event)
     auto *row = static_cast<QWidget *>(watched);
     if (event->type() == QEvent::MouseButtonPress) {
         m_dragStart = static_cast<QMouseEvent *>(event)->position().toPoint();
-        m_pressedRow = row;
+        m_pressedWidget = row;
+        m_pressedRow = rowOf(row);
     } else if (event->type() == QEvent::MouseMove) {
         auto *move = static_cast<QMouseEvent *>(event);
-        if (m_pressedRow == row && move->buttons().testFlag(Qt::LeftButton)
+        if (m_pressedWidget == row && m_pressedRow >= 0 && move->buttons().testFlag(Qt::LeftButton)
             && (move->position().toPoint() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
-            m_pressedRow = nullptr;
-            startDrag(row);
+            m_pressedWidget = nullptr;
+            startDrag(row, m_pressedRow);
             return true;
         }
     }

@@ -68,7 +68,7 @@ protected:
 private:
     class Rows;
     void setRowWidgets(std::function<QWidget *()> make, std::function<void(QWidget *, int)> fill);
-    void startDrag(QWidget *rowWidget);
+    void startDrag(QWidget *rowWidget, int row);
     bool isOwnRow(const QObject *object) const;
     // Scrolls while a drag stays near the top or bottom edge (a position in the viewport).
     void followDrag(const QPoint &viewportPosition);
@@ -78,7 +78,10 @@ private:
     std::unique_ptr<Rows> m_rows;
     std::function<void(int, int)> m_move;
     QPoint m_dragStart;
-    QPointer<QWidget> m_pressedRow;
+    // The row widget a press went to, and the row it showed then: a scroll before the drag
+    // starts may give that widget to another row.
+    QPointer<QWidget> m_pressedWidget;
+    int m_pressedRow = -1;
     QTimer m_dragScroll;
     // -1 up, 1 down, 0 still; the ticks since the drag reached the edge.
     int m_dragScrollDirection = 0;
