@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 std::shared_ptr<NetworkingDevice> fan(const QString &name, const QString &ip)
@@ -145,27 +147,37 @@ TEST_F(UnionStoreTest, ReaderIsStrictAndAlwaysGivesFullGrids)
         EXPECT_EQ(describe(UnionDataUtil::unionsFromText(QString::fromUtf8(text), path())), expected) << text;
 }
 
-TEST_F(UnionStoreTest, SaveReplacesTheStoredUnionAtItsIndexElseAppends)
+TEST_F(UnionStoreTest, SaveReplacesOnlyTheUnionItWasReadAsElseAppendsANewOne)
 {
     ASSERT_EQ(UnionDataUtil::saveList({hall(), std::make_shared<UnionData>("mill", 1, 1, false, path())}, path()),
               std::nullopt);
     UnionList read = UnionDataUtil::fetchLocalDataList(path());
     ASSERT_EQ(read.size(), 2u);
     read.at(1)->setName("barn");
-    ASSERT_EQ(UnionDataUtil::save(read.at(1), path()), std::nullopt);
+    ASSERT_EQ(UnionDataUtil::save(read.at(1), path(), QStringLiteral("mill")), std::nullopt);
     EXPECT_EQ(bytesOf(path()), QByteArray(kHallBlock) + "\nbarn,1,1,0\n,");
+    auto fresh = std::make_shared<UnionData>("new", 1, 1, false, path());
+    ASSERT_EQ(UnionDataUtil::save(fresh, path()), std::nullopt);
+    EXPECT_EQ(fresh->index(), -1);
+    EXPECT_EQ(bytesOf(path()), QByteArray(kHallBlock) + "\nbarn,1,1,0\n,\nnew,1,1,0\n,");
 
-    // -1, then the number of stored unions, then beyond it.
-    for (qint64 index : {qint64(-1), qint64(3), qint64(9)}) {
-        auto fresh = std::make_shared<UnionData>(QStringLiteral("new%1").arg(index + 1), 1, 1, false, path());
-        fresh->setIndex(index);
-        ASSERT_EQ(UnionDataUtil::save(fresh, path()), std::nullopt);
-        EXPECT_EQ(fresh->index(), index);
+    // The file changed since the records were read (another copy of the program, a hand edit):
+    // another union at the index, one the screens do not show, or none at all.
+    const QByteArray changed = QByteArray(kHallBlock) + "\nbarn,1,1,0\n,\nbad,x,1,0";
+    writeBytes(path(), changed);
+    UpdateRecorder spy;
+    const std::tuple<qint64, const char *, const char *> stale[] = {
+        {1, "barn", "mill"}, {1, "mill", "mill"}, {2, "bad", "bad"}, {3, "new", "new"}, {9, "new", "new"}};
+    for (const auto &[index, name, storedName] : stale) {
+        auto record = std::make_shared<UnionData>(QString::fromLatin1(name), 1, 1, false, path());
+        record->setIndex(index);
+        const auto refused = UnionDataUtil::save(record, path(), QString::fromLatin1(storedName));
+        ASSERT_TRUE(refused.has_value()) << index << " " << name;
+        EXPECT_EQ(refused->kind, UnionStoreError::Kind::changed);
+        EXPECT_EQ(refused->description, QString::fromLatin1(storedName));
     }
-    QStringList names;
-    for (const auto &u : UnionDataUtil::fetchLocalDataList(path()))
-        names << u->name();
-    EXPECT_EQ(names, QStringList({"hall", "barn", "new0", "new4", "new10"}));
+    EXPECT_EQ(bytesOf(path()), changed);
+    EXPECT_TRUE(spy.urls.isEmpty());
 }
 
 TEST_F(UnionStoreTest, EverySuccessfulWriteNotifiesOnceAndAFailedOneNever)
@@ -249,7 +261,7 @@ TEST_F(UnionStoreTest, ChangingOneUnionKeepsEveryOtherLineAsStored)
     EXPECT_EQ(describe(read), "ha#ll 1x1 1 #2 H@10.0.0.1 [H*]; mill 1x1 0 #3 - [M]");
     ASSERT_EQ(read.size(), 2u);
     read.at(1)->setName("barn");
-    ASSERT_EQ(UnionDataUtil::save(read.at(1), path()), std::nullopt);
+    ASSERT_EQ(UnionDataUtil::save(read.at(1), path(), QStringLiteral("mill")), std::nullopt);
     EXPECT_EQ(bytesOf(path()), head + "barn,1,1,0\nM,10.0.0.2\n" + tail);
     const auto refused = UnionDataUtil::save(read.at(0), path());
     ASSERT_TRUE(refused.has_value());
@@ -273,7 +285,7 @@ TEST_F(UnionStoreTest, AWriteThatFailsMidwayLeavesTheOldFileWhole)
     std::optional<UnionStoreError> failed;
     {
         const orvane::test::FileSizeLimit full(8);
-        failed = UnionDataUtil::save(renamed, path());
+        failed = UnionDataUtil::save(renamed, path(), QStringLiteral("hall"));
     }
     ASSERT_TRUE(failed.has_value());
     EXPECT_EQ(failed->kind, UnionStoreError::Kind::unwritable);

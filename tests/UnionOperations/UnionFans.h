@@ -95,15 +95,22 @@ protected:
 
     UnionMemberConnector connector() { return UnionMemberConnector(screen.get(), *manager); }
 
-    // The rows of the progress sheet presented last (messages may come after it).
-    QList<std::shared_ptr<QXProgress>> sheetRows() const
+    // The progress sheet presented last (messages may come after it).
+    MultyProgressDialogController *lastSheet() const
     {
-        QList<std::shared_ptr<QXProgress>> rows;
         MultyProgressDialogController *sheet = nullptr;
         for (const QPointer<QDialog> &dialog : presenter.presented()) {
             if (auto *progress = qobject_cast<MultyProgressDialogController *>(dialog.data()))
                 sheet = progress;
         }
+        return sheet;
+    }
+
+    // The rows of that sheet.
+    QList<std::shared_ptr<QXProgress>> sheetRows() const
+    {
+        QList<std::shared_ptr<QXProgress>> rows;
+        MultyProgressDialogController *sheet = lastSheet();
         for (int row = 0; sheet && row < sheet->numberOfRows(); ++row)
             rows.append(sheet->cell(row)->progress());
         return rows;

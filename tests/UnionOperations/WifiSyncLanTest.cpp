@@ -2,6 +2,7 @@
 #include "UnionFans.h"
 
 #include "FakeFanSsdp.h"
+#include "FileSizeLimit.h"
 #include "Modules/Union/UnionDataUtil.h"
 #include "Modules/Union/UnionWifiSync.h"
 #include "QXButton.h"
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUdpSocket>
 
 namespace {
 
@@ -67,6 +69,23 @@ protected:
     }
 
     UnionWifiSync sync() { return UnionWifiSync(wall, connector(), &view, discovery); }
+
+    // A stored union whose members have since left the addresses it holds.
+    std::shared_ptr<UnionData> storeMovedUnion()
+    {
+        auto moved = std::make_shared<UnionData>(QStringLiteral("moved"), 1, 2, false, UnionDataUtil::localURL());
+        moved->setDevice(0, 0, std::make_shared<NetworkingDevice>(fans.at(0)->name, QStringLiteral("192.168.2.60")));
+        moved->setDevice(0, 1, std::make_shared<NetworkingDevice>(fans.at(1)->name, QStringLiteral("192.168.2.61")));
+        EXPECT_FALSE(UnionDataUtil::saveList({moved}, UnionDataUtil::localURL()));
+        moved->setIndex(0);
+        return moved;
+    }
+
+    static QByteArray storedBytes()
+    {
+        QFile file(UnionDataUtil::localURL());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     std::shared_ptr<UnionData> wall;
     RecordingView view;
@@ -167,22 +186,33 @@ TEST_F(WifiSync, AUnionWithoutMasterDoesNothing)
     EXPECT_TRUE(view.refresh);
 }
 
-TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirm)
+TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirmOrTheStoreFailureIsShown)
 {
-    // The members were stored at addresses they have since left.
-    auto moved = std::make_shared<UnionData>(QStringLiteral("moved"), 1, 2, false, UnionDataUtil::localURL());
-    moved->setDevice(0, 0, std::make_shared<NetworkingDevice>(fans.at(0)->name, QStringLiteral("192.168.2.60")));
-    moved->setDevice(0, 1, std::make_shared<NetworkingDevice>(fans.at(1)->name, QStringLiteral("192.168.2.61")));
-    ASSERT_FALSE(UnionDataUtil::saveList({moved}, UnionDataUtil::localURL()));
-    moved->setIndex(0);
+    const std::shared_ptr<UnionData> moved = storeMovedUnion();
+    const QByteArray before = storedBytes();
     FakeFanSsdp announcer{QHostAddress(fans.at(0)->ip)};
     announcer.setAnswers({FakeFanSsdp::answer(fans.at(0)->ip, fans.at(0)->name),
                           FakeFanSsdp::answer(fans.at(1)->ip, fans.at(1)->name)});
     ASSERT_TRUE(announcer.start());
+    const auto refreshedSheet = [&] {
+        UnionWifiSync(moved, connector(), &view, discovery).refreshIPAction();
+        EXPECT_TRUE(waitUntil([&] { return sheetSettled(); }));
+        return lastSheet();
+    };
 
-    UnionWifiSync(moved, connector(), &view, discovery).refreshIPAction();
-    ASSERT_TRUE(waitUntil([&] { return sheetSettled(); }));
-    auto *sheet = qobject_cast<MultyProgressDialogController *>(presenter.last());
+    MultyProgressDialogController *sheet = refreshedSheet();
+    ASSERT_NE(sheet, nullptr);
+    {
+        // A full disk: the old addresses stay stored, and the operator learns why.
+        const FileSizeLimit full(8);
+        sheet->confirmBtn()->click();
+    }
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_add_file_fail")); }));
+    EXPECT_EQ(storedBytes(), before);
+    EXPECT_EQ(view.toolTips, 0);
+
+    sheet = refreshedSheet();
+    ASSERT_NE(sheet, nullptr);
     sheet->confirmBtn()->click();
     EXPECT_EQ(view.toolTips, 1);
     EXPECT_EQ(discovery.status(), QXUdpSocket::Status::Ready) << "confirming ends the search";
@@ -190,6 +220,26 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirm)
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored.front()->device(0, 0)->ip(), fans.at(0)->ip);
     EXPECT_EQ(stored.front()->device(0, 1)->ip(), fans.at(1)->ip);
+}
+
+TEST_F(WifiSync, ARefreshWhoseSearchCannotRunSaysSoFailsItsRowsAndStoresNothing)
+{
+    const std::shared_ptr<UnionData> moved = storeMovedUnion();
+    const QByteArray before = storedBytes();
+    // Another program holds the discovery port, and shares it with nobody.
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::AnyIPv4, discovery.port(), QAbstractSocket::DontShareAddress));
+
+    UnionWifiSync(moved, connector(), &view, discovery).refreshIPAction();
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_search_failed")); }));
+    EXPECT_EQ(discovery.status(), QXUdpSocket::Status::BindFailed);
+    const QList<std::shared_ptr<QXProgress>> rows = sheetRows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(std::all_of(rows.cbegin(), rows.cend(), [](const auto &row) { return row->isPaused(); }));
+    lastSheet()->confirmBtn()->click();
+    spinFor(50);
+    EXPECT_EQ(view.toolTips, 0);
+    EXPECT_EQ(storedBytes(), before);
 }
 
 TEST_F(WifiSync, WhileAnotherScreenSearchesTheRefreshAsksToWaitAndLeavesThatSearchAlone)
@@ -200,6 +250,9 @@ TEST_F(WifiSync, WhileAnotherScreenSearchesTheRefreshAsksToWaitAndLeavesThatSear
     ASSERT_NE(other, QXUdpSocket::noSearch);
     sync().refreshIPAction();
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_wait_for_search")); }));
+    spinFor(50);
+    EXPECT_FALSE(presenter.texts.contains(qxkit::localizedString("ov_search_failed")))
+        << "a refused search is no failed one";
     EXPECT_TRUE(sheetRows().isEmpty()) << "no sheet waits for answers that cannot come";
     EXPECT_EQ(discovery.status(), QXUdpSocket::Status::Searching);
     discovery.stopSearch(other);

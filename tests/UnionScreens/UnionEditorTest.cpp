@@ -37,6 +37,9 @@ using orvane::test::writeStore;
 const QByteArray kStored = "first,1,1,0\nF,10.0.0.1\n"
                            "hall,2,3,1,FAN-B\nFAN-A,192.168.1.20#FAN-B,192.168.1.21#,\n,#,#FAN-F,192.168.1.25";
 
+// Far wider than the list of found fans.
+const QString kLongName = QStringLiteral("FAN-IN-THE-NORTH-WINDOW-OF-THE-GREAT-HALL-ABOVE-THE-MAIN-ENTRANCE");
+
 // Picks the entry in the picker, then confirms.
 AnsweringPresenter::Answer pickMaster(int entry)
 {
@@ -57,7 +60,8 @@ protected:
         // What the last search anywhere in the program found, as the discovery socket keeps it.
         QXUserDefaults::standardUserDefaults().setObject(
             QVariantList{QVariantMap{{"name", "FAN-A"}, {"ip", "192.168.1.40"}},
-                         QVariantMap{{"name", "FAN-C"}, {"ip", "192.168.1.42"}}},
+                         QVariantMap{{"name", "FAN-C"}, {"ip", "192.168.1.42"}},
+                         QVariantMap{{"name", kLongName}, {"ip", "192.168.1.44"}}},
             QLatin1String(QXUdpSocket::resultsKey));
         // Never searched: its results come from the stored list above.
         socket = std::make_unique<QXUdpSocket>(QStringLiteral("239.255.255.250"), 0, 0);
@@ -120,9 +124,21 @@ TEST_F(UnionEditorTest, AStoredUnionFillsTheFieldsAndTheGrid)
 TEST_F(UnionEditorTest, FoundFansAreListedBeforeAnySearch)
 {
     open(std::nullopt);
-    ASSERT_EQ(editor->searchedDevices().size(), 2);
+    ASSERT_EQ(editor->searchedDevices().size(), 3);
     EXPECT_EQ(editor->cell(1)->nameLabel()->text(), QStringLiteral("FAN-C"));
     EXPECT_EQ(editor->cell(1)->toolTip(), QStringLiteral("192.168.1.42"));
+    // A name wider than the list is cut inside its row, and read whole in the tool tip and by a
+    // screen reader.
+    UnionDeviceCell *longCell = editor->cell(2);
+    const QLabel *longLabel = longCell->nameLabel();
+    EXPECT_TRUE(longLabel->text().endsWith(u'…')) << longLabel->text().toStdString();
+    EXPECT_LE(longLabel->fontMetrics().horizontalAdvance(longLabel->text()), longLabel->width());
+    EXPECT_EQ(longCell->toolTip(), kLongName + QStringLiteral("\n192.168.1.44"));
+    EXPECT_EQ(longCell->accessibleName(), kLongName);
+    EXPECT_EQ(longCell->sizeHint().width(), editor->cell(1)->sizeHint().width()) << "nor asks for a wider list";
+    const QString cut = longLabel->text();
+    longCell->resize(longCell->width() / 2, longCell->height());
+    EXPECT_LT(longLabel->text().size(), cut.size()) << "a narrower row cuts the name again";
     EXPECT_EQ(editor->nameTF()->accessibleName(), editor->findChild<QLabel *>()->text());
     EXPECT_EQ(editor->container()->items().size(), 4) << "a new union starts as 2 x 2";
 }
@@ -131,7 +147,7 @@ TEST_F(UnionEditorTest, SelectingAFanThenASlotPlacesAndMovesIt)
 {
     writeStore(kStored);
     open(1);
-    ASSERT_EQ(editor->searchedDevices().size(), 2);
+    ASSERT_EQ(editor->searchedDevices().size(), 3);
     const auto fanC = editor->searchedDevices().at(1);
     emit editor->cell(1)->activated();
     EXPECT_TRUE(editor->cell(1)->isSelected());
@@ -159,11 +175,12 @@ TEST_F(UnionEditorTest, SavingWithAMasterReplacesTheUnionInItsPlace)
 {
     writeStore(kStored);
     open(1);
+    editor->nameTF()->setText(QStringLiteral("great hall"));
     save(pickMaster(0));
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved.at(0)->index(), 1);
     EXPECT_EQ(storedBytes(), QByteArray("first,1,1,0\nF,10.0.0.1\n"
-                                        "hall,2,3,1,FAN-A\nFAN-A,192.168.1.20#FAN-B,192.168.1.21#,\n"
+                                        "great hall,2,3,1,FAN-A\nFAN-A,192.168.1.20#FAN-B,192.168.1.21#,\n"
                                         ",#,#FAN-F,192.168.1.25"));
     const auto reread = UnionDataUtil::fetchLocalDataList(UnionDataUtil::localURL()).at(1);
     ASSERT_NE(reread->masterDevice(), nullptr);
@@ -261,6 +278,19 @@ TEST_F(UnionEditorTest, AFailedStoreSaysSoAndKeepsTheEditorOpen)
     EXPECT_TRUE(saved.isEmpty());
     EXPECT_EQ(navigation->topViewController(), editor);
     EXPECT_EQ(storedBytes(), QByteArray("\xff\xfe"));
+
+    // Another copy of the program took the opened union out while the editor was open: the
+    // union now at its place is not replaced.
+    writeStore(kStored);
+    open(1);
+    const QByteArray changed = "first,1,1,0\nF,10.0.0.1\nmill,1,1,0\nM,10.0.0.2";
+    writeStore(changed);
+    presenter.texts.clear();
+    save(pickMaster(0));
+    EXPECT_EQ(presenter.texts.value(1), qtTrId("ov_union_list_changed"));
+    EXPECT_TRUE(saved.isEmpty());
+    EXPECT_EQ(navigation->topViewController(), editor);
+    EXPECT_EQ(storedBytes(), changed);
 }
 
 TEST_F(UnionEditorTest, ThePickerOffersTheGridsFansAndCanBeCancelled)

@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <variant>
 
 namespace {
 
@@ -225,6 +226,9 @@ struct Change
     std::optional<QString> block;
 };
 
+// What an operation makes of the stored unions: a change to write, or its answer without writing.
+using Decision = std::variant<Change, std::optional<UnionStoreError>>;
+
 // The block of a union as it is spliced into the file: without its final line feed.
 QString blockOf(const UnionData &unionData)
 {
@@ -250,9 +254,10 @@ std::optional<UnionStoreError> rewrite(const QString &url, const Decide &decide)
     if (!text)
         return storeError(UnionStoreError::Kind::unreadable, url);
     const QList<QStringView> lines = QStringView(*text).split(u'\n');
-    const std::optional<Change> change = decide(storedUnions(lines, url), lines.size());
+    const Decision decision = decide(storedUnions(lines, url), lines.size());
+    const Change *change = std::get_if<Change>(&decision);
     if (!change)
-        return std::nullopt;
+        return std::get<std::optional<UnionStoreError>>(decision);
     QStringList kept;
     for (qsizetype i = 0; i < change->first; ++i)
         kept << lines.at(i).toString();
@@ -263,13 +268,15 @@ std::optional<UnionStoreError> rewrite(const QString &url, const Decide &decide)
     return writeText(url, kept.join(QLatin1Char('\n')));
 }
 
-// The stored union at the record's index, when the screens show it; none otherwise.
-const StoredUnion *shownAt(const std::vector<StoredUnion> &unions, const UnionData &unionData)
+// The stored union at the record's index when the screens show it under the name; none
+// otherwise, as when a list read before the file changed names another union at that index.
+const StoredUnion *shownAt(const std::vector<StoredUnion> &unions, const UnionData &unionData, const QString &name)
 {
     const qint64 index = unionData.index();
-    if (index < 0 || index >= qint64(unions.size()) || !unions[std::size_t(index)].shown)
+    if (index < 0 || index >= qint64(unions.size()))
         return nullptr;
-    return &unions[std::size_t(index)];
+    const StoredUnion &stored = unions[std::size_t(index)];
+    return stored.shown && stored.shown->name() == name ? &stored : nullptr;
 }
 
 } // namespace
@@ -336,31 +343,54 @@ std::optional<UnionStoreError> append(const std::shared_ptr<UnionData> &unionDat
 {
     if (auto refused = refusal(*unionData))
         return refused;
-    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) {
-        return std::optional(appending(unions, lineCount, *unionData));
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) -> Decision {
+        return appending(unions, lineCount, *unionData);
     });
 }
 
-std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url)
+std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url,
+                                    const std::optional<QString> &storedName)
 {
     if (auto refused = refusal(*unionData))
         return refused;
-    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) {
-        if (const StoredUnion *stored = shownAt(unions, *unionData))
-            return std::optional(Change{stored->firstLine, stored->endLine, blockOf(*unionData)});
-        return std::optional(appending(unions, lineCount, *unionData));
+    const QString readName = storedName.value_or(unionData->name());
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype lineCount) -> Decision {
+        if (unionData->index() < 0)
+            return appending(unions, lineCount, *unionData);
+        if (const StoredUnion *stored = shownAt(unions, *unionData, readName))
+            return Change{stored->firstLine, stored->endLine, blockOf(*unionData)};
+        return storeError(UnionStoreError::Kind::changed, readName);
     });
 }
 
 std::optional<UnionStoreError> remove(const std::shared_ptr<UnionData> &unionData, const QString &url)
 {
-    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype) -> std::optional<Change> {
-        const StoredUnion *stored = shownAt(unions, *unionData);
-        // A list read before the file changed may name another union at that index.
-        if (!stored || stored->shown->name() != unionData->name())
-            return std::nullopt;
-        return Change{stored->firstLine, stored->endLine, std::nullopt};
+    return rewrite(url, [&](const std::vector<StoredUnion> &unions, qsizetype) -> Decision {
+        if (const StoredUnion *stored = shownAt(unions, *unionData, unionData->name()))
+            return Change{stored->firstLine, stored->endLine, std::nullopt};
+        return std::nullopt;
     });
+}
+
+QString sizeTip()
+{
+    return qtTrId("ov_union_size_tip") + QStringLiteral(" (1 - %1)").arg(UnionData::kMaxCount);
+}
+
+QString failureText(const UnionStoreError &error)
+{
+    switch (error.kind) {
+    case UnionStoreError::Kind::invalidName:
+        return qtTrId("ov_spec_chars_tip");
+    case UnionStoreError::Kind::invalidSize:
+        return sizeTip();
+    case UnionStoreError::Kind::changed:
+        return qtTrId("ov_union_list_changed");
+    case UnionStoreError::Kind::unreadable:
+    case UnionStoreError::Kind::unwritable:
+        break;
+    }
+    return qtTrId("ov_add_file_fail");
 }
 
 } // namespace UnionDataUtil

@@ -26,10 +26,13 @@ struct UnionStoreError
         invalidName,
         // A row or column count below 1 or above UnionData::kMaxCount.
         invalidSize,
+        // The union the record was read as is no longer stored at its index: another copy of the
+        // program or a hand edit changed the file since, and writing would replace another union.
+        changed,
     };
 
     Kind kind;
-    // The file system's message, or the refused name.
+    // The file system's message, the refused name, or the name the union was read with.
     QString description;
 };
 
@@ -74,11 +77,19 @@ UnionList unionsFromText(QStringView text, const QString &url);
 // Adds the union's block at the end of the file (before a union the file ends inside of); the
 // record's index stays as it was.
 [[nodiscard]] std::optional<UnionStoreError> append(const std::shared_ptr<UnionData> &unionData, const QString &url);
-// Replaces the shown union stored at the record's index, or appends the record when there is
-// none; only the record's own names are checked.
-[[nodiscard]] std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url);
+// Replaces the union stored at the record's index, or appends a record that was never stored
+// (index -1); only the record's own names are checked. The union is replaced only while a shown
+// union bearing `storedName` (the name it was read with; the record's own when none is given) is
+// stored at that index; otherwise nothing is written and the answer is `changed`.
+[[nodiscard]] std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url,
+                                                  const std::optional<QString> &storedName = std::nullopt);
 // Takes the union stored at the record's index out of the file. When no shown union bearing the
 // record's name is stored there (the file changed since it was read), nothing is written.
 [[nodiscard]] std::optional<UnionStoreError> remove(const std::shared_ptr<UnionData> &unionData, const QString &url);
+
+// The message that tells the operator which counts a union may have.
+QString sizeTip();
+// What the operator is told when a store operation fails.
+QString failureText(const UnionStoreError &error);
 
 } // namespace UnionDataUtil

@@ -58,25 +58,6 @@ std::optional<qint64> countIn(const QLineEdit *field)
     return count;
 }
 
-QString sizeTip()
-{
-    return qtTrId("ov_union_size_tip") + QStringLiteral(" (1 - %1)").arg(UnionData::kMaxCount);
-}
-
-QString storeFailureText(const UnionStoreError &error)
-{
-    switch (error.kind) {
-    case UnionStoreError::Kind::invalidName:
-        return qtTrId("ov_spec_chars_tip");
-    case UnionStoreError::Kind::invalidSize:
-        return sizeTip();
-    case UnionStoreError::Kind::unreadable:
-    case UnionStoreError::Kind::unwritable:
-        break;
-    }
-    return qtTrId("ov_add_file_fail");
-}
-
 QLineEdit *countField(const QString &objectName)
 {
     auto *field = new QLineEdit;
@@ -339,7 +320,7 @@ void UnionEditViewController::rowColomnChanged(QLineEdit *sender)
     if (!count) {
         // Shown again before the message, so the field never holds a count the grid lacks.
         sender->setText(QString::number(current));
-        showInfo(sizeTip());
+        showInfo(UnionDataUtil::sizeTip());
         return;
     }
     if (isRow)
@@ -353,7 +334,7 @@ bool UnionEditViewController::applyCounts()
 {
     for (QLineEdit *field : {m_rowTF, m_colomnTF}) {
         if (!countIn(field)) {
-            showInfo(sizeTip());
+            showInfo(UnionDataUtil::sizeTip());
             return false;
         }
         rowColomnChanged(field);
@@ -409,8 +390,10 @@ void UnionEditViewController::saveUnion(const std::optional<QString> &masterName
     }
     if (m_data)
         record->setIndex(m_data->index());
-    if (const auto error = UnionDataUtil::save(record, UnionDataUtil::localURL())) {
-        showInfo(storeFailureText(*error));
+    // The opened union is replaced under the name it was read with, whatever name it now gets.
+    const QString storedName = m_data ? m_data->name() : record->name();
+    if (const auto error = UnionDataUtil::save(record, UnionDataUtil::localURL(), storedName)) {
+        showInfo(UnionDataUtil::failureText(*error));
         return;
     }
     if (m_saveCompletion)

@@ -36,12 +36,15 @@ bool isMasterOf(const UnionData &unionData, const std::shared_ptr<NetworkingDevi
 }
 
 // The search of one address refresh: stopped once, on confirm or when the sheet goes, and only
-// this search: another screen's search is never cut short.
+// this search: another screen's search is never cut short. Touched on the GUI thread only.
 struct AddressSearch
 {
     QXUdpSocket *discovery = nullptr;
     QXUdpSocket::SearchId id = QXUdpSocket::noSearch;
     bool stopped = false;
+    // The search could not run or broke off: the operator is asked to try again, so a confirm
+    // stores nothing of this refresh.
+    bool failed = false;
 
     void stop()
     {
@@ -197,18 +200,35 @@ void UnionWifiSync::refreshIPAction() const
                 row->first->setCompletedUnitCount(kUnionRowUnits);
             });
         },
-        {});
-    if (search->id == QXUdpSocket::noSearch)
+        [search, progress](const QXSearchResults &) {
+            // The search runs until the refresh stops it: any other end means it could not run
+            // (port taken, no network, request not sent) or broke off.
+            onGuiThreadLater([search, progress] {
+                if (search->stopped)
+                    return;
+                search->failed = true;
+                for (const auto &row : progress.rows) {
+                    if (!row.first->isFinished())
+                        row.first->pause();
+                }
+                showUnionInfo(localized("ov_search_failed"));
+            });
+        });
+    if (search->id == QXUdpSocket::noSearch) {
+        // A refused search has had its completion already, which is no failure of this refresh.
+        search->stop();
         return showUnionInfo(localized("ov_wait_for_search"));
+    }
     const UnionWifiSync self = *this;
     const QPointer<MultyProgressDialogController> sheet =
         presentUnionProgress(m_connector.screen(), progress, true, std::nullopt, [self, search] {
             search->stop();
-            if (!self.m_connector.screen())
+            if (search->failed || !self.m_connector.screen())
                 return;
             // The sheet is the operator's confirmation: a union that cannot be written keeps its
-            // old file and its new addresses in memory.
-            std::ignore = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL());
+            // old file and its new addresses in memory, and the operator learns why.
+            if (const auto error = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL()))
+                return showUnionInfo(UnionDataUtil::failureText(*error));
             self.onView([](UnionWifiSyncView &view) { view.refreshToolTips(); });
         });
     // The sheet goes with its screen: the search never outlives them.

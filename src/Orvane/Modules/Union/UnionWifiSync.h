@@ -45,8 +45,10 @@ public:
     // Asks the master which slaves are in synchronisation and marks them.
     void refreshWifiSyncAction() const;
     // Searches until the operator confirms the sheet; every member that answers by name gets
-    // the address it answered from, and the union is stored again on confirm. While another
-    // screen searches, the operator is asked to wait and nothing starts.
+    // the address it answered from, and the union is stored again on confirm (a store that fails
+    // says why). While another screen searches, the operator is asked to wait and nothing starts.
+    // A search that cannot run or breaks off is reported, fails the members not found, and
+    // leaves the store alone on confirm.
     void refreshIPAction() const;
 
     // {"type": 64, "slaveList": [{"sn", "ip", "pwd"}...]}: the members other than the master

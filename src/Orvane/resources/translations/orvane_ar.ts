@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>بحث</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>تعذّر تشغيل البحث عن الأجهزة. تحقّق من اتصال الشبكة ومن عدم وجود برنامج آخر يبحث عن الأجهزة، ثم أعد المحاولة.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>تحديد الكل</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>تعديل الاتحاد</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>تم تغيير قائمة الاتحادات في مكان آخر. افتح القائمة مرة أخرى وكرّر التغيير.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>Die Gerätesuche konnte nicht ausgeführt werden. Prüfen Sie die Netzwerkverbindung und dass kein anderes Programm nach Geräten sucht, und versuchen Sie es dann erneut.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Alle auswählen</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Verbund bearbeiten</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>Die Verbundliste wurde an anderer Stelle geändert. Öffnen Sie die Liste erneut und wiederholen Sie Ihre Änderung.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Search</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Select all</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Edit union</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>The union list was changed elsewhere. Open the list again and repeat your change.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

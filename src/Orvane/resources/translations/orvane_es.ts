@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>No se pudo realizar la búsqueda de dispositivos. Compruebe la conexión de red y que ningún otro programa esté buscando dispositivos, e inténtelo de nuevo.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Seleccionar todo</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Editar unión</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>La lista de uniones se ha modificado en otro lugar. Abra la lista de nuevo y repita el cambio.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

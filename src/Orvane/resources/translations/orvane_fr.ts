@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>La recherche d'appareils n'a pas pu être effectuée. Vérifiez la connexion réseau et qu'aucun autre programme ne recherche d'appareils, puis réessayez.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Tout sélectionner</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Modifier l'union</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>La liste des unions a été modifiée ailleurs. Rouvrez la liste et refaites votre modification.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>検索</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>デバイスの検索を実行できませんでした。ネットワーク接続を確認し、ほかのプログラムがデバイスを検索していないことを確かめてから、もう一度お試しください。</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>すべて選択</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>連結を編集</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>連結の一覧が別の場所で変更されました。一覧を開き直して、変更をもう一度行ってください。</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Procurar</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>Não foi possível efetuar a pesquisa de dispositivos. Verifique a ligação à rede e se nenhum outro programa está a procurar dispositivos e tente novamente.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Selecionar tudo</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Editar união</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>A lista de uniões foi alterada noutro local. Abra a lista novamente e repita a alteração.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>Поиск</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>Не удалось выполнить поиск устройств. Проверьте сетевое подключение и убедитесь, что никакая другая программа не ищет устройства, затем повторите попытку.</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>Выбрать все</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>Изменить объединение</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>Список объединений был изменён в другом месте. Откройте список заново и повторите изменение.</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>搜索</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>无法执行设备搜索。请检查网络连接，并确认没有其他程序正在搜索设备，然后重试。</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>全选</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>编辑拼接</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>拼接列表已在别处被修改。请重新打开列表，然后再次进行修改。</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>

@@ -587,6 +587,10 @@
         <source>Search</source>
         <translation>搜尋</translation>
     </message>
+    <message id="ov_search_failed">
+        <source>The device search could not run. Check the network connection and that no other program is searching for devices, then try again.</source>
+        <translation>無法執行裝置搜尋。請檢查網路連線，並確認沒有其他程式正在搜尋裝置，然後重試。</translation>
+    </message>
     <message id="ov_select_all">
         <source>Select all</source>
         <translation>全選</translation>
@@ -718,6 +722,10 @@
     <message id="ov_union_edit">
         <source>Edit union</source>
         <translation>編輯拼接</translation>
+    </message>
+    <message id="ov_union_list_changed">
+        <source>The union list was changed elsewhere. Open the list again and repeat your change.</source>
+        <translation>拼接列表已在別處被修改。請重新開啟列表，然後再次進行修改。</translation>
     </message>
     <message id="ov_union_name">
         <source>Union name</source>
