@@ -124,7 +124,9 @@ TEST_F(ConnectRoad, SearchListsTheAnnouncedFansAndSelectsTheFirst)
 
 TEST_F(ConnectRoad, RouterFanWithoutStoredPasswordRefusesShortOnesThenConnectsAndRemembersIt)
 {
-    const QString name = QStringLiteral("Orvane_kvi_STA1");
+    // The process remembers every password a fan accepted: each run meets a fan it never met.
+    static int run = 0;
+    const QString name = QStringLiteral("Orvane_kvi_STA1%1").arg(++run);
     FakeFan fan{QHostAddress(routerAddress), 8000};
     ASSERT_NE(fan.port(), 0);
     fan.requirePassword("12345678");
