@@ -5,17 +5,6 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 
-namespace {
-
-QAccessibleInterface *comboBoxFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ComboBoxView") && object && object->isWidgetType())
-        return new ComboBoxAccessible(static_cast<ComboBoxView *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 ComboBoxAccessible::ComboBoxAccessible(ComboBoxView *comboBox) : QAccessibleWidget(comboBox, QAccessible::ComboBox) {}
 
 ComboBoxView *ComboBoxAccessible::comboBox() const
@@ -104,13 +93,4 @@ void ComboBoxAccessible::doAction(const QString &actionName)
 {
     if (actionName == showMenuAction() || actionName == pressAction())
         comboBox()->clickToShowDragWindow();
-}
-
-void installComboBoxAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(comboBoxFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

@@ -42,6 +42,3 @@ public:
 private:
     ComboBoxView *comboBox() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installComboBoxAccessibility();

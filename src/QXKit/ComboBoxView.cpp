@@ -1,5 +1,6 @@
 #include "ComboBoxView.h"
 
+#include "AccessibleFactory.h"
 #include "ComboBoxAccessible.h"
 #include "ComboBoxDropDownWindow.h"
 #include "QXColor.h"
@@ -33,7 +34,7 @@ void ComboboxDelegate::comboBox(ComboBoxView *, qint64, const QString &) {}
 
 ComboBoxView::ComboBoxView(QWidget *parent) : QWidget(parent)
 {
-    installComboBoxAccessibility();
+    qxkit::installAccessibleInterface<ComboBoxView, ComboBoxAccessible>();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
 

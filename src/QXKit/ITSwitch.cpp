@@ -1,5 +1,6 @@
 #include "ITSwitch.h"
 
+#include "AccessibleFactory.h"
 #include "ITSwitchAccessible.h"
 
 #include <QAccessible>
@@ -58,7 +59,7 @@ ITSwitch::ITSwitch(QWidget *parent)
     , m_tintColor(QColor::fromRgbF(0.27f, 0.86f, 0.36f, 1.0f))
     , m_disabledBorderColor(QColor::fromRgbF(0, 0, 0, 0.2f))
 {
-    installITSwitchAccessibility();
+    qxkit::installAccessibleInterface<ITSwitch, ITSwitchAccessible>();
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_animation.setStartValue(0.0);

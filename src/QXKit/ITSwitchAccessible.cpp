@@ -2,17 +2,6 @@
 
 #include "ITSwitch.h"
 
-namespace {
-
-QAccessibleInterface *switchFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ITSwitch") && object && object->isWidgetType())
-        return new ITSwitchAccessible(static_cast<ITSwitch *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 ITSwitchAccessible::ITSwitchAccessible(ITSwitch *toggle)
     : QAccessibleWidget(toggle, QAccessible::CheckBox)
 {
@@ -47,13 +36,4 @@ void ITSwitchAccessible::doAction(const QString &actionName)
 {
     if (toggle()->isEnabled() && (actionName == toggleAction() || actionName == pressAction()))
         toggle()->userSetChecked(!toggle()->checked());
-}
-
-void installITSwitchAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(switchFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

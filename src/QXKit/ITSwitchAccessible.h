@@ -19,6 +19,3 @@ public:
 private:
     ITSwitch *toggle() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installITSwitchAccessibility();

@@ -1,5 +1,6 @@
 #include "QXDashboard.h"
 
+#include "AccessibleFactory.h"
 #include "QXDashboardAccessible.h"
 
 #include <QAccessible>
@@ -77,7 +78,7 @@ QXDashboard::QXDashboard(const QXDashboardConfig &config, QWidget *parent)
     : QWidget(parent)
     , m_config(config)
 {
-    installQXDashboardAccessibility();
+    qxkit::installAccessibleInterface<QXDashboard, QXDashboardAccessible>();
     setFocusPolicy(Qt::StrongFocus);
     m_pointerAnimation.setDuration(pointerMilliseconds);
     connect(&m_pointerAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant &angle) {

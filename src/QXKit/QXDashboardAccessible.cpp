@@ -2,17 +2,6 @@
 
 #include "QXDashboard.h"
 
-namespace {
-
-QAccessibleInterface *dashboardFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QXDashboard") && object && object->isWidgetType())
-        return new QXDashboardAccessible(static_cast<QXDashboard *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 QXDashboardAccessible::QXDashboardAccessible(QXDashboard *dashboard)
     : QAccessibleWidget(dashboard, QAccessible::Dial)
 {
@@ -63,13 +52,4 @@ QVariant QXDashboardAccessible::minimumValue() const
 QVariant QXDashboardAccessible::minimumStepSize() const
 {
     return 1.0;
-}
-
-void installQXDashboardAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(dashboardFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

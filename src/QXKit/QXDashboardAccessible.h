@@ -23,6 +23,3 @@ public:
 private:
     QXDashboard *dashboard() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installQXDashboardAccessibility();

@@ -1,5 +1,6 @@
 #include "QXProgressView.h"
 
+#include "AccessibleFactory.h"
 #include "QXColor.h"
 #include "QXProgressViewAccessible.h"
 #include "QXView.h"
@@ -36,7 +37,7 @@ QXProgressView::QXProgressView(const QColor &backgroundColor, const QColor &prog
     , m_progressColor(progressColor)
     , m_textColor(textColor)
 {
-    installQXProgressViewAccessibility();
+    qxkit::installAccessibleInterface<QXProgressView, QXProgressViewAccessible>();
     configSubViews();
 }
 

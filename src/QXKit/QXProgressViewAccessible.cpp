@@ -2,17 +2,6 @@
 
 #include "QXProgressView.h"
 
-namespace {
-
-QAccessibleInterface *progressViewFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QXProgressView") && object && object->isWidgetType())
-        return new QXProgressViewAccessible(static_cast<QXProgressView *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 QXProgressViewAccessible::QXProgressViewAccessible(QXProgressView *view)
     : QAccessibleWidget(view, QAccessible::ProgressBar)
 {
@@ -66,13 +55,4 @@ QVariant QXProgressViewAccessible::minimumValue() const
 QVariant QXProgressViewAccessible::minimumStepSize() const
 {
     return 1;
-}
-
-void installQXProgressViewAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(progressViewFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

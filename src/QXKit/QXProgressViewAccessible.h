@@ -24,6 +24,3 @@ public:
 private:
     QXProgressView *view() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installQXProgressViewAccessibility();

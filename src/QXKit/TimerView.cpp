@@ -1,5 +1,6 @@
 #include "TimerView.h"
 
+#include "AccessibleFactory.h"
 #include "IntegerFormatter.h"
 #include "QXView.h"
 #include "TimerViewAccessible.h"
@@ -70,7 +71,7 @@ TimerView::TimerView(QWidget *parent)
     : QWidget(parent)
     , m_formatter(new IntegerFormatter(this))
 {
-    installTimerViewAccessibility();
+    qxkit::installAccessibleInterface<TimerView, TimerViewAccessible>();
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);

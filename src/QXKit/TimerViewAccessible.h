@@ -13,6 +13,3 @@ public:
 
     QString text(QAccessible::Text t) const override;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installTimerViewAccessibility();

@@ -1,5 +1,6 @@
 #include "PlayListCell.h"
 
+#include "AccessibleFactory.h"
 #include "CoverBox.h"
 #include "PlayListCellAccessible.h"
 #include "QXColor.h"
@@ -48,7 +49,7 @@ PlayListCell::PlayListCell(QWidget *parent)
     , m_btnPlayItem(iconButton("ov_play", QStyle::SP_MediaPlay))
     , m_btnDeleteItem(iconButton("ov_confirm_delete", QStyle::SP_TrashIcon))
 {
-    installPlayListCellAccessibility();
+    qxkit::installAccessibleInterface<PlayListCell, PlayListCellAccessible>();
     setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(kRowHeight);
     m_itemIndexLabel->setMinimumWidth(32);

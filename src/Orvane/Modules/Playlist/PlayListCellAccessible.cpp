@@ -5,17 +5,6 @@
 
 #include <QLabel>
 
-namespace {
-
-QAccessibleInterface *cellFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("PlayListCell") && object && object->isWidgetType())
-        return new PlayListCellAccessible(static_cast<PlayListCell *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 PlayListCellAccessible::PlayListCellAccessible(PlayListCell *cell)
     : QAccessibleWidget(cell, QAccessible::ListItem)
 {
@@ -58,13 +47,4 @@ void PlayListCellAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction() && !cell()->forbidPlay())
         cell()->playAction();
-}
-
-void installPlayListCellAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(cellFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

@@ -20,6 +20,3 @@ public:
 private:
     PlayListCell *cell() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installPlayListCellAccessibility();

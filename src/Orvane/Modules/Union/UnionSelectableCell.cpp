@@ -1,5 +1,6 @@
 #include "UnionSelectableCell.h"
 
+#include "AccessibleFactory.h"
 #include "CoverBox.h"
 #include "QXColor.h"
 #include "UnionSelectableCellAccessible.h"
@@ -13,7 +14,7 @@ UnionSelectableCell::UnionSelectableCell(QWidget *parent)
     : MouseTrackingCell(parent)
     , m_coverView(new CoverBox(this))
 {
-    installUnionSelectableCellAccessibility();
+    qxkit::installAccessibleInterface<UnionSelectableCell, UnionSelectableCellAccessible>();
     setFocusPolicy(Qt::StrongFocus);
     m_coverView->hide();
 }

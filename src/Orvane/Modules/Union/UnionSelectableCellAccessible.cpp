@@ -2,17 +2,6 @@
 
 #include "UnionSelectableCell.h"
 
-namespace {
-
-QAccessibleInterface *cellFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("UnionSelectableCell") && object && object->isWidgetType())
-        return new UnionSelectableCellAccessible(static_cast<UnionSelectableCell *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 UnionSelectableCellAccessible::UnionSelectableCellAccessible(UnionSelectableCell *cell)
     : QAccessibleWidget(cell, QAccessible::ListItem)
 {
@@ -40,13 +29,4 @@ void UnionSelectableCellAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction())
         emit cell()->activated();
-}
-
-void installUnionSelectableCellAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(cellFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }

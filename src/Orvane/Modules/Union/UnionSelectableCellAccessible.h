@@ -18,6 +18,3 @@ public:
 private:
     UnionSelectableCell *cell() const;
 };
-
-// Registers the interface with Qt's accessibility; safe to call any number of times.
-void installUnionSelectableCellAccessibility();
