@@ -560,6 +560,14 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     EXPECT_TRUE(inView(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     EXPECT_EQ(focusedRow(), kRows - 1 - page);
+    // Less than a page from either end, they stop at the end row.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(focusedRow(), kRows - 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(focusedRow(), 0);
     // On the list itself, as a screen reader may leave the focus, Down enters the first row in view.
     list->widget()->setFocus(Qt::OtherFocusReason);
     const int firstInView = int(list->verticalScrollBar()->value() / PlaylistViewController::kRowHeight);

@@ -87,6 +87,14 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // As another program would write the file.
+    static void writeStored(const QByteArray &bytes)
+    {
+        QFile file(UnionDataUtil::localURL());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
     std::shared_ptr<UnionData> wall;
     RecordingView view;
     QXUdpSocket discovery{QStringLiteral("239.255.255.250"), 1901, 1900};
@@ -210,6 +218,23 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirmOrTheStoreFailureIsShown)
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_add_file_fail")); }));
     EXPECT_EQ(storedBytes(), before);
     EXPECT_EQ(view.toolTips, 0);
+
+    // Another program rewrote the file: nothing is written, and the screens read it again.
+    sheet = refreshedSheet();
+    ASSERT_NE(sheet, nullptr);
+    const QByteArray rewritten = "other,1,1,0\nO,10.0.0.9";
+    writeStored(rewritten);
+    int announced = 0;
+    const QMetaObject::Connection counting = QObject::connect(
+        UnionDataUtil::notifier(), &UnionDataNotifier::localUnionDataUpdated, [&] { ++announced; });
+    sheet->confirmBtn()->click();
+    const bool refused = waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); });
+    QObject::disconnect(counting);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(storedBytes(), rewritten);
+    EXPECT_EQ(announced, 1);
+    EXPECT_EQ(view.toolTips, 0);
+    writeStored(before);
 
     sheet = refreshedSheet();
     ASSERT_NE(sheet, nullptr);

@@ -1,6 +1,6 @@
 // The union list screen: rows from the store file, deletion with its confirmation, reloading on
-// every write, stale rows, selection, the way to the editor and the operation screen, and the
-// screen reached after a login.
+// every write and after a save refused because the file changed, stale rows, selection, the way
+// to the editor and the operation screen, and the screen reached after a login.
 #include "CoverBox.h"
 #include "FileSizeLimit.h"
 #include "Modules/Account/LoginViewController.h"
@@ -61,6 +61,26 @@ protected:
         presenter.answerNext(press(answer));
         screen->cell(row)->deleteButton()->click();
         spinFor(30);
+    }
+
+    // Runs an operation of the union screen on top, as its button in the strip does.
+    void operate(UnionConfigViewController::Operation::Action action)
+    {
+        auto *config = qobject_cast<UnionConfigViewController *>(navigation->topViewController());
+        ASSERT_NE(config, nullptr);
+        config->operate({action, {}, true});
+        settle();
+    }
+
+    // Opens the union of the row on its operation screen, then its editor.
+    UnionEditViewController *editRow(qint64 row)
+    {
+        if (!screen->cell(row))
+            return nullptr;
+        screen->cell(row)->detailButton()->click();
+        settle();
+        operate(UnionConfigViewController::Operation::Action::edit);
+        return qobject_cast<UnionEditViewController *>(navigation->topViewController());
     }
 
     UnionListViewController *screen = nullptr;
@@ -215,6 +235,41 @@ TEST_F(UnionListScreenTest, AUnionSavedInTheEditorAppearsInTheList)
     settle();
     EXPECT_EQ(shownRows(), (QStringList{"1 new 2 x 2"}));
     EXPECT_EQ(navigation->topViewController(), screen);
+}
+
+// Another program rewrote the file while a union was open in the editor: the refused save sends
+// the operator back to a list that shows the file as it is, where the change can be repeated.
+TEST_F(UnionListScreenTest, AfterASaveRefusedAsStaleTheListShowsWhatTheFileHolds)
+{
+    open("duo,1,2,0\nD1,10.0.0.1#D2,10.0.0.2\nbeta,1,1,0\nB1,10.0.1.1");
+    UnionEditViewController *editor = editRow(0);
+    ASSERT_NE(editor, nullptr);
+    const QByteArray rewritten = "beta,1,1,0\nB1,10.0.1.1";
+    writeStore(rewritten);
+    editor->nameTF()->setText(QStringLiteral("renamed"));
+    presenter.answerNext(press("confirmBtn"));
+    presenter.answerNext(press("btnOK"));
+    editor->saveBtn()->click();
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); }));
+    EXPECT_EQ(storedBytes(), rewritten);
+    editor->cancelBtn()->click();
+    settle();
+    operate(UnionConfigViewController::Operation::Action::back);
+    ASSERT_EQ(navigation->topViewController(), screen);
+    EXPECT_EQ(shownRows(), (QStringList{"1 beta 1 x 1"}));
+
+    // The union now first is the one its editor opens, and saving it replaces it.
+    editor = editRow(0);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->nameTF()->text(), QStringLiteral("beta"));
+    editor->nameTF()->setText(QStringLiteral("gamma"));
+    presenter.answerNext(press("confirmBtn"));
+    editor->saveBtn()->click();
+    ASSERT_TRUE(waitUntil([&] { return navigation->viewControllers().size() == 2; }));
+    settle();
+    operate(UnionConfigViewController::Operation::Action::back);
+    EXPECT_EQ(shownRows(), (QStringList{"1 gamma 1 x 1"}));
+    EXPECT_TRUE(storedBytes().startsWith("gamma,1,1,0"));
 }
 
 TEST_F(UnionListScreenTest, TheListFollowsALoginAndStaysAfterLogOut)

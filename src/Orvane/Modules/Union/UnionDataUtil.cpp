@@ -256,8 +256,15 @@ std::optional<UnionStoreError> rewrite(const QString &url, const Decide &decide)
     const QList<QStringView> lines = QStringView(*text).split(u'\n');
     const Decision decision = decide(storedUnions(lines, url), lines.size());
     const Change *change = std::get_if<Change>(&decision);
-    if (!change)
-        return std::get<std::optional<UnionStoreError>>(decision);
+    if (!change) {
+        const std::optional<UnionStoreError> &answer = std::get<std::optional<UnionStoreError>>(decision);
+        // The caller's record was read before another program changed the file, and so were the
+        // lists on screen: they read the file again, so that the operator's next try starts from
+        // what is stored. Nothing was written.
+        if (answer && answer->kind == UnionStoreError::Kind::changed)
+            emit UnionDataUtil::notifier()->localUnionDataUpdated(url);
+        return answer;
+    }
     QStringList kept;
     for (qsizetype i = 0; i < change->first; ++i)
         kept << lines.at(i).toString();

@@ -37,8 +37,9 @@ struct UnionStoreError
 };
 
 // Posts "LocalUnionDataUpdated": one object for the whole process, whose signal is emitted on
-// the thread that wrote the file, after every successful write and before the write returns.
-// Screens on other threads receive it queued.
+// the thread that wrote the file, after every successful write and before the write returns,
+// and likewise when an operation is refused as `changed`, so that the screens read the file as
+// it now is. Screens on other threads receive it queued.
 class UnionDataNotifier : public QObject
 {
     Q_OBJECT
@@ -80,7 +81,8 @@ UnionList unionsFromText(QStringView text, const QString &url);
 // Replaces the union stored at the record's index, or appends a record that was never stored
 // (index -1); only the record's own names are checked. The union is replaced only while a shown
 // union bearing `storedName` (the name it was read with; the record's own when none is given) is
-// stored at that index; otherwise nothing is written and the answer is `changed`.
+// stored at that index; otherwise nothing is written, the answer is `changed` and the change is
+// announced as a write would be.
 [[nodiscard]] std::optional<UnionStoreError> save(const std::shared_ptr<UnionData> &unionData, const QString &url,
                                                   const std::optional<QString> &storedName = std::nullopt);
 // Takes the union stored at the record's index out of the file. When no shown union bearing the
