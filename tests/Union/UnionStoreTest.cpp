@@ -2,6 +2,7 @@
 #include "Modules/Union/UnionData.h"
 #include "Modules/Union/UnionDataUtil.h"
 #include "NetworkingDevice.h"
+#include "UnionStoreFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,8 @@
 
 namespace {
 
+using orvane::test::UpdateRecorder;
+
 std::shared_ptr<NetworkingDevice> fan(const QString &name, const QString &ip)
 {
     return std::make_shared<NetworkingDevice>(name, ip);
@@ -23,23 +26,6 @@ QByteArray bytesOf(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Records every "LocalUnionDataUpdated" while it lives.
-class UpdateRecorder
-{
-public:
-    UpdateRecorder()
-    {
-        m_connection = QObject::connect(UnionDataUtil::notifier(), &UnionDataNotifier::localUnionDataUpdated,
-                                        [this](const QString &url) { urls << url; });
-    }
-    ~UpdateRecorder() { QObject::disconnect(m_connection); }
-
-    QStringList urls;
-
-private:
-    QMetaObject::Connection m_connection;
-};
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {

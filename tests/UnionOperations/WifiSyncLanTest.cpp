@@ -8,8 +8,8 @@
 #include "QXButton.h"
 #include "QXUdpSocket.h"
 #include "QXView.h"
+#include "UnionStoreFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,20 +79,6 @@ protected:
         EXPECT_FALSE(UnionDataUtil::saveList({moved}, UnionDataUtil::localURL()));
         moved->setIndex(0);
         return moved;
-    }
-
-    static QByteArray storedBytes()
-    {
-        QFile file(UnionDataUtil::localURL());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // As another program would write the file.
-    static void writeStored(const QByteArray &bytes)
-    {
-        QFile file(UnionDataUtil::localURL());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
     }
 
     std::shared_ptr<UnionData> wall;
@@ -223,18 +209,16 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirmOrTheStoreFailureIsShown)
     sheet = refreshedSheet();
     ASSERT_NE(sheet, nullptr);
     const QByteArray rewritten = "other,1,1,0\nO,10.0.0.9";
-    writeStored(rewritten);
-    int announced = 0;
-    const QMetaObject::Connection counting = QObject::connect(
-        UnionDataUtil::notifier(), &UnionDataNotifier::localUnionDataUpdated, [&] { ++announced; });
-    sheet->confirmBtn()->click();
-    const bool refused = waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); });
-    QObject::disconnect(counting);
-    ASSERT_TRUE(refused);
+    writeStore(rewritten);
+    {
+        const UpdateRecorder announced;
+        sheet->confirmBtn()->click();
+        ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); }));
+        EXPECT_EQ(announced.urls.size(), 1);
+    }
     EXPECT_EQ(storedBytes(), rewritten);
-    EXPECT_EQ(announced, 1);
     EXPECT_EQ(view.toolTips, 0);
-    writeStored(before);
+    writeStore(before);
 
     sheet = refreshedSheet();
     ASSERT_NE(sheet, nullptr);

@@ -5,6 +5,7 @@
 #include "EventLoop.h"
 #include "Modules/Union/UnionContainer.h"
 #include "Modules/Union/UnionDataUtil.h"
+#include "UnionStoreFile.h"
 
 #include <QFile>
 #include <QTest>
@@ -25,19 +26,6 @@ inline UnionDeviceItemView *tileAt(const UnionContainer &grid, int row, int colo
     if (row < 0 || colomn < 0 || colomn >= grid.colomn() || index >= items.size())
         throw std::out_of_range("the grid has no tile at that place");
     return items.at(index);
-}
-
-inline QByteArray storedBytes()
-{
-    QFile file(UnionDataUtil::localURL());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeStore(const QByteArray &bytes)
-{
-    QFile file(UnionDataUtil::localURL());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 // A union screen on a shown navigation container, with every dialog answered by the presenter,
