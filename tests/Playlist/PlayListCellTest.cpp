@@ -3,6 +3,7 @@
 #include "EventLoop.h"
 #include "Modules/Playlist/PlayListCell.h"
 #include "CoverBox.h"
+#include "QXView.h"
 
 #include <QAccessible>
 #include <QEnterEvent>
@@ -80,6 +81,10 @@ TEST_F(PlayListCellTest, ShowsTheEntryAtItsPosition)
     EXPECT_EQ(row->role(), QAccessible::ListItem);
     EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("1 a.mp4"));
     EXPECT_TRUE(row->text(QAccessible::Description).contains(QStringLiteral("1.2M")));
+    // The playing row says that it plays, not the word of its play button.
+    cell.setIsPlaying(true);
+    EXPECT_TRUE(row->text(QAccessible::Description)
+                    .endsWith(QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_playing"))));
     EXPECT_FALSE(row->state().selected);
     cell.setSelected(true);
     EXPECT_TRUE(row->state().selected);

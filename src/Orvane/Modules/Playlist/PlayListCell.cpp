@@ -131,7 +131,7 @@ void PlayListCell::setIsPlaying(bool playing)
     const QPixmap icon = standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize);
     if (m_itemTypeIcon->pixmap().cacheKey() != icon.cacheKey())
         m_itemTypeIcon->setPixmap(icon);
-    m_itemTypeIcon->setAccessibleName(playing ? qxkit::localizedString(QStringLiteral("ov_play")) : QString());
+    m_itemTypeIcon->setAccessibleName(playing ? qxkit::localizedString(QStringLiteral("ov_playing")) : QString());
 }
 
 void PlayListCell::setSelected(bool selected)

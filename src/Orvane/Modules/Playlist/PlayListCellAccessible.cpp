@@ -32,7 +32,7 @@ QString PlayListCellAccessible::text(QAccessible::Text t) const
                                   .arg(qxkit::localizedString(QStringLiteral("ov_file_size")), cell()->itemSize()->text(),
                                        qxkit::localizedString(QStringLiteral("ov_times")), cell()->itemTimes()->text());
         if (cell()->isPlaying())
-            description += QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_play"));
+            description += QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_playing"));
         return description;
     }
     return QAccessibleWidget::text(t);

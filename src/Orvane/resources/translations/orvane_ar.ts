@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>تشغيل</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>قيد التشغيل</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>قائمة التشغيل</translation>

@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>Wird abgespielt</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Wiedergabeliste</translation>

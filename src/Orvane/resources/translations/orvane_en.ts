@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Play</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>Playing</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Play list</translation>

@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>Reproduciendo</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reproducción</translation>

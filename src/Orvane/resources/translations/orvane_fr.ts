@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Lire</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>En lecture</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Liste de lecture</translation>

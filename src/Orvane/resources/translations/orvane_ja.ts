@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>再生</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>再生リスト</translation>

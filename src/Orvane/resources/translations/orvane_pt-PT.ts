@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Reproduzir</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>A reproduzir</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Lista de reprodução</translation>

@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>Воспроизвести</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>Воспроизводится</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>Список воспроизведения</translation>

@@ -467,6 +467,10 @@
         <source>Play</source>
         <translation>播放</translation>
     </message>
+    <message id="ov_playing">
+        <source>Playing</source>
+        <translation>正在播放</translation>
+    </message>
     <message id="ov_playlist">
         <source>Play list</source>
         <translation>播放列表</translation>
