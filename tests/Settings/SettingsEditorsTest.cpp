@@ -3,6 +3,7 @@
 #include "SettingsTestSupport.h"
 
 #include "ComboBoxView.h"
+#include "Core/Language.h"
 #include "ITSwitch.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
 #include "Modules/Settings/FunctionComboBoxItem.h"
@@ -283,9 +284,11 @@ TEST_F(SettingsEditorsTest, BackToHotspotAndRestartActOnlyWhenTheFanAccepted)
         QString confirmation;
         QString success;
     };
+    // The operator's language, not the fan maker's, for every message.
+    orvane::language::setLanguage(QStringLiteral("de"));
     const QList<Case> cases = {
         {Module::local, 24, text("ov_confirm_operate"), text("ov_sta2ap_success")},
-        {Module::restart, 51, text("ov_confirm_restart"), QStringLiteral("重启成功")},
+        {Module::restart, 51, text("ov_confirm_restart"), QStringLiteral("Das Gerät wird neu gestartet")},
     };
     for (const Case &c : cases) {
         // A reply that fails its check reaches the completion as 302: nothing follows.
@@ -314,6 +317,7 @@ TEST_F(SettingsEditorsTest, BackToHotspotAndRestartActOnlyWhenTheFanAccepted)
         ASSERT_TRUE(orvane::test::connectSocket(socket()));
         fan.clearRecords();
     }
+    orvane::language::setLanguage(QStringLiteral("en"));
 
     // Already on its own hotspot: said so, nothing asked, nothing sent.
     record->setMode(QXConnectManager::plainMode);

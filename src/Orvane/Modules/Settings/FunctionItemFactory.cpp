@@ -48,10 +48,10 @@ FunctionConfigItem::SendOutcome buttonCompletion(Completion completion)
 {
     switch (completion) {
     case Completion::backToHotspot:
-        return [message = text("ov_sta2ap_success")](const SettingTarget &target, qint64 code, const QVariant &) {
+        return [](const SettingTarget &target, qint64 code, const QVariant &) {
             if (code != QXSocketCode::success)
                 return;
-            showInfoDialogLater(message);
+            showInfoDialogLater(text("ov_sta2ap_success"));
             if (target.record)
                 target.record->setMode(QXConnectManager::plainMode);
             closeSocket(target);
@@ -60,7 +60,7 @@ FunctionConfigItem::SendOutcome buttonCompletion(Completion completion)
         return [](const SettingTarget &target, qint64 code, const QVariant &) {
             if (code != QXSocketCode::success)
                 return;
-            showInfoDialogLater(QStringLiteral("重启成功"));
+            showInfoDialogLater(text("ov_restarting"));
             closeSocket(target);
         };
     default:

@@ -48,7 +48,7 @@ enum class ModuleGate : quint8 {
 enum class Completion : quint8 {
     none,
     backToHotspot,  // 200: "ov_sta2ap_success", the record to the plain mode, the socket closed
-    restarted,      // 200: "重启成功", the socket closed
+    restarted,      // 200: "ov_restarting", the socket closed
     maskModeReport, // "ov_set_success" or "ov_set_fail" after either outcome
     toggleAdvanced, // the advanced section shown or hidden
 };

@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>غير مدعوم على الجهاز</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>الجهاز قيد إعادة التشغيل</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>تم رفع التحديث. أعد الاتصال بعد إعادة تشغيل الجهاز.</translation>

@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>vom Gerät nicht unterstützt</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>Das Gerät wird neu gestartet</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Update hochgeladen. Verbinden Sie sich nach dem Neustart des Geräts erneut.</translation>

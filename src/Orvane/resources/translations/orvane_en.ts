@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>not supported by the device</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>The device is restarting</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Update uploaded. Reconnect once the device has restarted.</translation>

@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>no admitido por el dispositivo</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>El dispositivo se está reiniciando</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Actualización subida. Vuelva a conectarse cuando el dispositivo se haya reiniciado.</translation>

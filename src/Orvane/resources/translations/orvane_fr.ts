@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>non pris en charge par l'appareil</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>L'appareil redémarre</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Mise à jour envoyée. Reconnectez-vous une fois l'appareil redémarré.</translation>

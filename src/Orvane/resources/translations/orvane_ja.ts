@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>デバイスが対応していません</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>デバイスを再起動しています</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>アップデートをアップロードしました。デバイスの再起動後に再接続してください。</translation>

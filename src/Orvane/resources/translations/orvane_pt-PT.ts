@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>não suportado pelo dispositivo</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>O dispositivo está a reiniciar</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Atualização enviada. Volte a ligar depois de o dispositivo reiniciar.</translation>

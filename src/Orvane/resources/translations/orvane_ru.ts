@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>не поддерживается устройством</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>Устройство перезапускается</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>Обновление загружено. Подключитесь снова после перезапуска устройства.</translation>

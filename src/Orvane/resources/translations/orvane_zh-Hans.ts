@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>设备不支持</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>重启成功</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>升级文件上传成功，请在设备重启后重新连接。</translation>

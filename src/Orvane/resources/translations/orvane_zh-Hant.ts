@@ -783,6 +783,10 @@
         <source>not supported by the device</source>
         <translation>裝置不支援</translation>
     </message>
+    <message id="ov_restarting">
+        <source>The device is restarting</source>
+        <translation>重啟成功</translation>
+    </message>
     <message id="ov_update_success">
         <source>Update uploaded. Reconnect once the device has restarted.</source>
         <translation>升級檔案上傳成功，請在裝置重新啟動後重新連線。</translation>
