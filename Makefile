@@ -1,12 +1,14 @@
 # make run    install what is missing, build, start Orvane
 # make check  install what is missing, build with warnings as errors, run every test:
 #             plain, ASan+UBSan, the threading tests under TSan, and short fuzz runs
+# make install  build and install Orvane with its desktop entry and icon under PREFIX
 JOBS        ?= $(shell nproc)
 FUZZ_SECONDS ?= 15
+PREFIX      ?= /usr/local
 CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 CTEST        = ctest --output-on-failure -j $(JOBS) --timeout 600
 
-.PHONY: run check deps build test asan tsan fuzz clean
+.PHONY: run check install deps build test asan tsan fuzz clean
 
 run: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
@@ -14,6 +16,11 @@ run: deps
 	./build/src/Orvane/Orvane
 
 check: deps test asan tsan fuzz
+
+install: deps
+	cmake -S . -B build $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target Orvane
+	cmake --install build --prefix $(PREFIX)
 
 deps:
 	scripts/install-deps

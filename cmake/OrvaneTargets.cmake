@@ -11,7 +11,9 @@ function(orvane_add_library name)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
   string(TOUPPER ${name} upper)
   target_compile_definitions(${name} PRIVATE ${upper}_LIBRARY)
-  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default)
+  # Installed beside each other in a private folder, so the program finds them without a system path.
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default INSTALL_RPATH "$ORIGIN")
+  install(TARGETS ${name} LIBRARY DESTINATION ${ORVANE_INSTALL_LIBDIR})
 endfunction()
 
 # orvane_add_test(NAME LABELS unit|gui|lan [threads] SOURCES ... LIBS ...)
