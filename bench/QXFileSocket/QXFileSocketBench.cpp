@@ -219,15 +219,15 @@ void printRatio(const char *what, const std::string &ours, const std::string &re
 
 int main(int argc, char **argv)
 {
-    // Conversions write into the documents folder: keep them out of the real one.
+    // Conversions write into the application's data folder: keep them out of the real one.
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=false"));
     QTemporaryDir work;
     workDir = &work;
-    QDir().mkpath(QXFile::documentsFolder());
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

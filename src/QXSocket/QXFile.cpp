@@ -1,10 +1,10 @@
 #include "QXFile.h"
 
+#include "QXAppFolder.h"
 #include "QXLog.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QtEndian>
 
 namespace {
@@ -117,9 +117,9 @@ QString QXFile::translatePath()
         if (m_alreadyTranscoded)
             m_translatePath = m_path;
         else if (m_type == QXFileType::SystemFile)
-            m_translatePath = documentsFolder() + QLatin1Char('/') + QFileInfo(m_path).fileName();
+            m_translatePath = qxAppDataFolder() + QLatin1Char('/') + QFileInfo(m_path).fileName();
         else
-            m_translatePath = documentsFolder() + QStringLiteral("/out.mp4");
+            m_translatePath = qxAppDataFolder() + QStringLiteral("/out.mp4");
     }
     return m_translatePath;
 }
@@ -272,12 +272,6 @@ QByteArray QXFile::headWithName(const QByteArray &name, qint64 bodySize)
     appendBigEndian(bytes, quint64(name.size()));
     bytes.append(name);
     return bytes;
-}
-
-QString QXFile::documentsFolder()
-{
-    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
-    return folders.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : folders.last();
 }
 
 bool QXFile::hasUnsafeCharacters(const QString &text)

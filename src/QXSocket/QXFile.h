@@ -44,7 +44,8 @@ public:
     void setAlreadyTranscoded(bool alreadyTranscoded);
 
     // The file actually sent: the path itself when already converted, otherwise a copy in the
-    // documents folder ("out.mp4" for converted media). Fixed on first use.
+    // application's data folder ("out.mp4" for converted media, a device program under its own
+    // name). Fixed on first use.
     QString translatePath();
     // The name the device stores the file under.
     QString actualName() const;
@@ -69,8 +70,6 @@ public:
     static QString fileSizeToshow(qint64 bytes);
     // A play-list text as one packet of the file-transfer layout.
     static QByteArray listWithFileName(const QString &name, const QString &content);
-    // The user's documents folder, where converted copies are written.
-    static QString documentsFolder();
     // True when the text holds a character that would break a device list or a local file
     // (",", ";", "#", CR, LF).
     static bool hasUnsafeCharacters(const QString &text);

@@ -511,8 +511,8 @@ bool QXFileSocket::prepareFile(const QXFileRef &file)
     if (file->alreadyTranscoded())
         return file->update();
     const QString target = file->translatePath();
-    // The operator's own file may lie where the copy goes (a device program inside the documents
-    // folder, a video named out.mp4 there): it is never deleted.
+    // The operator's own file may lie where the copy goes (a file picked in the application's data
+    // folder): it is never deleted.
     const bool ownFile = isSameFile(file->path(), target);
     if (!ownFile)
         QFile::remove(target);

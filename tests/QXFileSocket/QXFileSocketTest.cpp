@@ -1,5 +1,6 @@
 #include "EventLoop.h"
 #include "FileSocketHarness.h"
+#include "QXAppFolder.h"
 #include "QXSocketCode.h"
 
 #include <QDir>
@@ -38,8 +39,7 @@ protected:
         // Every source holds a picture here: measuring a real one would start ffprobe, which the
         // thread checker these uploads also run under cannot follow.
         socket.setMediaSizeProbe([](const QString &) { return QSizeF(64, 64); });
-        QDir().mkpath(QXFile::documentsFolder());
-    }
+            }
 
     void send(const QList<QXFileRef> &files, UploadRecorder &recorder)
     {
@@ -207,7 +207,7 @@ TEST_F(QXFileSocketTest, StoredPasswordThatFailsLeadsToThePrompt)
 
 TEST_F(QXFileSocketTest, FailedConversionIsNeverUploaded)
 {
-    const QString output = QXFile::documentsFolder() + "/out.mp4";
+    const QString output = qxAppDataFolder() + "/out.mp4";
     const QString source = writeFile(dir.filePath("clip.mp4"), "not really a video");
     // No program is started here (TSan runs this test and cannot follow a fork); the real runner
     // with a stand-in ffmpeg is tested with the conversion.
@@ -240,28 +240,33 @@ TEST_F(QXFileSocketTest, FailedConversionIsNeverUploaded)
     EXPECT_EQ(record.outcomes().last().code, QXSocketCode::checkFailed);
 }
 
-TEST_F(QXFileSocketTest, OperatorsOwnFilesInTheDocumentsFolderSurvive)
+TEST_F(QXFileSocketTest, TheOperatorsDocumentsAreNeverWritten)
 {
-    // A device program lying where its copy would go is sent as it is; no answer is awaited.
-    fan.setNeverAnswer(true);
-    const QByteArray program(5000, 'p');
-    const QString programPath = writeFile(QXFile::documentsFolder() + "/update.bin", program);
-    socket.sendFile(programPath, "update", nullptr, record.progress(), record.success(), record.failure());
-    ASSERT_TRUE(record.waitForOutcomes(1));
-    EXPECT_TRUE(record.outcomes().first().success);
-    EXPECT_EQ(readFile(programPath), program);
-    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 1; }));
-    EXPECT_EQ(fan.transfers().first().name, "update.bin");
-    EXPECT_EQ(fan.transfers().first().body, program);
-
-    // A video of the operator's named out.mp4 in the documents folder: its conversion fails (the
-    // converter would have to overwrite it), and it is left alone.
-    const QString own = writeFile(QXFile::documentsFolder() + "/out.mp4", "my own video");
-    socket.setFfmpeg_mac(writingConverter({}, 1));
-    socket.sendFile(own, "mine", nullptr, nullptr, record.success(), record.failure());
+    // The operator's own files under the names the system uses for its copies.
+    const QString documents = QDir::homePath() + "/Documents";
+    QDir().mkpath(documents);
+    const QString ownVideo = writeFile(documents + "/out.mp4", "my own video");
+    const QString ownProgram = writeFile(documents + "/update.bin", "my own program");
+    const QString picture = writeFile(dir.filePath("photo.png"), "picture");
+    const QString program = writeFile(dir.filePath("update.bin"), QByteArray(5000, 'p'));
+    socket.setFfmpeg_mac(writingConverter("converted", 0));
+    send({std::make_shared<QXFile>(picture, "photo"), std::make_shared<QXFile>(ownVideo, "mine")}, record);
     ASSERT_TRUE(record.waitForOutcomes(2));
-    EXPECT_FALSE(record.outcomes().last().success);
-    EXPECT_EQ(readFile(own), "my own video");
+    // A device program gets no answer byte.
+    fan.setNeverAnswer(true);
+    socket.sendFile(program, "update", nullptr, nullptr, record.success(), record.failure());
+    ASSERT_TRUE(record.waitForOutcomes(3));
+    for (const auto &outcome : record.outcomes())
+        EXPECT_TRUE(outcome.success);
+    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 3; }));
+    EXPECT_EQ(fan.transfers().at(0).name, "photo.mp4");
+    EXPECT_EQ(fan.transfers().at(0).body, "converted");
+    EXPECT_EQ(fan.transfers().at(1).name, "mine.mp4");
+    EXPECT_EQ(fan.transfers().at(1).body, "converted");
+    EXPECT_EQ(fan.transfers().at(2).name, "update.bin");
+    EXPECT_EQ(fan.transfers().at(2).body, QByteArray(5000, 'p'));
+    EXPECT_EQ(readFile(ownVideo), "my own video");
+    EXPECT_EQ(readFile(ownProgram), "my own program");
 }
 
 TEST_F(QXFileSocketTest, BusySocketRefusesEveryUploadUntilItEnds)
@@ -384,8 +389,7 @@ TEST_F(QXFileSocketTest, EmptyConvertedFileIsCompleteAtOnce)
 
 TEST(QXFileSocketConcurrencyTest, TwoSocketsConvertingAtOnceKeepTheirOwnOutput)
 {
-    QDir().mkpath(QXFile::documentsFolder());
-    QTemporaryDir dir;
+        QTemporaryDir dir;
     // Each converter writes its mark into the shared output slowly, so an overlap would mix them.
     const auto slowConverter = [](char mark) {
         return [mark](const QStringList &arguments) {

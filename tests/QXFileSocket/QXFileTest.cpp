@@ -1,6 +1,7 @@
 #include "FileSocketHarness.h"
 #include "QXFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -47,18 +48,18 @@ TEST(QXFileTest, NamesAndTheirFallbacks)
 
 TEST(QXFileTest, TranslatePathIsFixedOnFirstUse)
 {
-    const QString documents = QXFile::documentsFolder();
-    EXPECT_TRUE(documents.startsWith(QDir::homePath()));
+    // The copies go to the application's own folder, never to the user's documents.
+    const QString folder = QDir::homePath() + "/.local/share/" + QCoreApplication::applicationName();
     QXFile video("/v/clip.mp4", "a");
-    EXPECT_EQ(video.translatePath(), documents + "/out.mp4");
+    EXPECT_EQ(video.translatePath(), folder + "/out.mp4");
     video.setAlreadyTranscoded(true);
-    EXPECT_EQ(video.translatePath(), documents + "/out.mp4");
+    EXPECT_EQ(video.translatePath(), folder + "/out.mp4");
 
     QXFile ready("/v/clip.mp4", "a");
     ready.setAlreadyTranscoded(true);
     EXPECT_EQ(ready.translatePath(), "/v/clip.mp4");
-    EXPECT_EQ(QXFile("/v/firmware.bin", "a").translatePath(), documents + "/firmware.bin");
-    EXPECT_EQ(QXFile("/v/notes.txt", "a").translatePath(), documents + "/out.mp4");
+    EXPECT_EQ(QXFile("/v/firmware.bin", "a").translatePath(), folder + "/firmware.bin");
+    EXPECT_EQ(QXFile("/v/notes.txt", "a").translatePath(), folder + "/out.mp4");
 }
 
 TEST(QXFileTest, SizeTextAndInformation)

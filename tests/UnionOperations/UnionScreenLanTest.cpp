@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 using namespace orvane::test;
@@ -121,7 +123,7 @@ TEST_F(UnionScreen, AMembersPlayListWindowConnectsItsFanEachTimeItAppears)
     window->reject();
 }
 
-TEST_F(UnionScreen, AClipIsCutUploadedMaskedAndSynchronisedOnATwoByTwoUnion)
+TEST_F(UnionScreen, AClipIsCutUploadedMaskedSynchronisedAndStoppedOnATwoByTwoUnion)
 {
     const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     ASSERT_FALSE(ffmpeg.isEmpty());
@@ -155,11 +157,11 @@ TEST_F(UnionScreen, AClipIsCutUploadedMaskedAndSynchronisedOnATwoByTwoUnion)
     fans.front()->ins->setScript([slave](const FakeFan::Frame &frame) -> std::optional<FakeFan::Reply> {
         if (frame.code != 0x40)
             return std::nullopt;
-        const bool query = frame.bytes.contains("\"type\":10");
-        const QByteArray body = query ? QStringLiteral(R"({"type":10,"status":1,"slaveList":[{"sn":"%1","ip":"x","status":1}]})")
-                                            .arg(slave)
-                                            .toUtf8()
-                                      : QByteArray(R"({"type":64,"status":1})");
+        QByteArray body = R"({"type":64,"status":1})";
+        if (frame.bytes.contains("\"type\":10"))
+            body = QStringLiteral(R"({"type":10,"status":1,"slaveList":[{"sn":"%1","ip":"x","status":1}]})").arg(slave).toUtf8();
+        else if (frame.bytes.contains("\"type\":65"))
+            body = R"({"type":65,"status":1})";
         return FakeFan::Reply::bytes(FakeFan::jsonReply(body));
     });
     run(Action::openWifiSync);
@@ -172,6 +174,16 @@ TEST_F(UnionScreen, AClipIsCutUploadedMaskedAndSynchronisedOnATwoByTwoUnion)
     otherTile = config->unionView()->items().at(2);
     EXPECT_EQ(otherTile->nameColor(), QColor(QRgb(UnionContainer::kUnsyncedNameColor)));
     EXPECT_TRUE(config->operationItems().at(12)->titleBtn()->isEnabled()) << "the master answered";
+
+    // Stopped: no name shows a mark, the master's neither.
+    run(Action::closeWifiSync);
+    const auto plain = [&] {
+        const auto tiles = config->unionView()->items();
+        return std::all_of(tiles.cbegin(), tiles.cend(), [](UnionDeviceItemView *tile) {
+            return tile->nameColor() == QColor(QRgb(UnionContainer::kNameColor));
+        });
+    };
+    EXPECT_TRUE(waitUntil(plain));
 }
 
 } // namespace

@@ -23,12 +23,17 @@ struct RecordingView : UnionWifiSyncView
 {
     void setSyncOperationsEnabled(bool enabled) override { sync = enabled; }
     void setRefreshOperationEnabled(bool enabled) override { refresh = enabled; }
-    void reloadSlaves(const QList<WifiSyncModel::Slave> &marked) override { slaves = marked; }
+    void reloadSlaves(const std::optional<QList<WifiSyncModel::Slave>> &marked) override
+    {
+        slaves = marked;
+        ++reloads;
+    }
     void refreshToolTips() override { ++toolTips; }
 
     bool sync = false;
     bool refresh = true;
     std::optional<QList<WifiSyncModel::Slave>> slaves;
+    int reloads = 0;
     int toolTips = 0;
 };
 
@@ -147,8 +152,8 @@ TEST_F(WifiSync, ClosingClearsTheMarksAndARefusalIsShown)
 {
     masterAnswers({{65, R"({"type":65,"status":1})"}});
     sync().wifiSyncAction(false);
-    ASSERT_TRUE(waitUntil([&] { return view.slaves.has_value(); }));
-    EXPECT_TRUE(view.slaves->isEmpty());
+    ASSERT_TRUE(waitUntil([&] { return view.reloads == 1; }));
+    EXPECT_FALSE(view.slaves.has_value()) << "no list, not an empty one";
     EXPECT_EQ(commands(), QList<QJsonObject>{UnionWifiSync::closeSyncCommand()});
 
     masterAnswers({{65, R"({"type":65,"status":0})"}});

@@ -1,3 +1,4 @@
+#include "Core/AppPaths.h"
 #include "Core/Utils.h"
 #include "FileSizeLimit.h"
 
@@ -44,13 +45,13 @@ TEST(Utils, ByteConversionsReturnValuesAndReadNoFurtherThanTheirInput)
     EXPECT_EQ(Utils::longToByteArray(258), QByteArray::fromHex("0201000000000000"));
 }
 
-TEST(Utils, PlayListFileIsWrittenWholeInTheDocumentsFolder)
+TEST(Utils, PlayListFileIsWrittenWholeInTheApplicationsFolder)
 {
     Utils *utils = Utils::shareInstance();
     utils->InitDefault();
     EXPECT_EQ(utils->playingIndex(), -1);
+    EXPECT_EQ(utils->fileListPath(), orvane::appSupportFile(QStringLiteral("playlist.txt")));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(utils->fileListPath(), documents + QStringLiteral("/playlist.txt"));
     EXPECT_EQ(Utils::getDocumentPathWithFileName(QStringLiteral("out.mp4")), documents + QStringLiteral("/out.mp4"));
 
     ASSERT_TRUE(utils->saveFileListToStorage("a.mp4,1\nb.mp4,2\n"));

@@ -1,8 +1,8 @@
 #include "AppPaths.h"
 
+#include "QXAppFolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -32,11 +32,7 @@ QString searchPathDirectory(SearchPathDirectory directory)
 
 QString appSupportDirectory()
 {
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QLatin1Char('/') + appName();
-    if (!QFileInfo::exists(path))
-        QDir().mkpath(path);
-    return path;
+    return qxAppDataFolder();
 }
 
 QString appSupportFile(const QString &fileName)

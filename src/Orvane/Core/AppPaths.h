@@ -18,8 +18,9 @@ enum class SearchPathDirectory {
 // The user's folder of that kind (absolute path, no trailing slash).
 QString searchPathDirectory(SearchPathDirectory directory);
 
-// The application's data folder (the union list, converted videos). Created when missing; a
-// folder that cannot be created is still returned, and the write that needs it fails then.
+// The application's data folder (the union list, converted videos, the play-list text, the
+// copies uploads send). Created when missing; a folder that cannot be created is still
+// returned, and the write that needs it fails then.
 QString appSupportDirectory();
 // A file in the application's data folder.
 QString appSupportFile(const QString &fileName);

@@ -189,8 +189,7 @@ void Utils::closeTopDialog(int code)
 
 void Utils::setFilePath()
 {
-    const QString path =
-        QStringLiteral("%1/playlist.txt").arg(orvane::searchPathDirectory(orvane::SearchPathDirectory::documents));
+    const QString path = orvane::appSupportFile(QStringLiteral("playlist.txt"));
     QMutexLocker locker(&m_mutex);
     m_fileListPath = path;
 }

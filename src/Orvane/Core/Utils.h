@@ -39,7 +39,7 @@ public:
     // The one instance, made on first use.
     static Utils *shareInstance();
 
-    // Resets the flags and the Wi-Fi list and points the play-list file at the documents folder.
+    // Resets the flags and the Wi-Fi list and points the play-list file at the application's folder.
     void InitDefault();
 
     int playingIndex() const;
@@ -72,7 +72,8 @@ public:
     void clickToOK();
     void clickToCancel();
 
-    // The play-list file: "playlist.txt" in the documents folder.
+    // The play-list file: "playlist.txt" in the application's data folder, never the user's
+    // documents, where a file of that name may be the user's own.
     void setFilePath();
     // Writes the play list atomically; false when it could not be written.
     bool saveFileListToStorage(const QByteArray &data);

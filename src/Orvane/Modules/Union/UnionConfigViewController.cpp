@@ -217,7 +217,7 @@ void UnionConfigViewController::setRefreshOperationEnabled(bool enabled)
     setOperationsEnabled({Action::refreshWifiSync}, enabled);
 }
 
-void UnionConfigViewController::reloadSlaves(const QList<WifiSyncModel::Slave> &slaves)
+void UnionConfigViewController::reloadSlaves(const std::optional<QList<WifiSyncModel::Slave>> &slaves)
 {
     m_unionView->reload(slaves);
 }

@@ -100,7 +100,7 @@ public:
     // UnionWifiSyncView
     void setSyncOperationsEnabled(bool enabled) override;
     void setRefreshOperationEnabled(bool enabled) override;
-    void reloadSlaves(const QList<WifiSyncModel::Slave> &slaves) override;
+    void reloadSlaves(const std::optional<QList<WifiSyncModel::Slave>> &slaves) override;
     void refreshToolTips() override;
 
 protected:

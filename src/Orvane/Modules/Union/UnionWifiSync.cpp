@@ -122,7 +122,7 @@ void UnionWifiSync::sendWifiSync(bool open, bool connected) const
                 else if (open)
                     self.refreshWifiSyncAction();
                 else
-                    self.onView([](UnionWifiSyncView &view) { view.reloadSlaves({}); });
+                    self.onView([](UnionWifiSyncView &view) { view.reloadSlaves(std::nullopt); });
             });
         },
         [self](const QXOperationRef &, qint64, const QVariant &) {
@@ -158,8 +158,7 @@ void UnionWifiSync::refreshWifiSyncAction() const
                         return unsupported();
                     self.onView([](UnionWifiSyncView &view) { view.setSyncOperationsEnabled(true); });
                     if (const std::optional<WifiSyncModel> reply = WifiSyncModel::decode(body)) {
-                        const QList<WifiSyncModel::Slave> slaves = reply->slaveList.value_or(QList<WifiSyncModel::Slave>{});
-                        self.onView([&slaves](UnionWifiSyncView &view) { view.reloadSlaves(slaves); });
+                        self.onView([&reply](UnionWifiSyncView &view) { view.reloadSlaves(reply->slaveList); });
                     }
                 });
             },

@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <memory>
+#include <optional>
 
 class QXInsSocket;
 class QXUdpSocket;
@@ -22,8 +23,9 @@ public:
     virtual void setSyncOperationsEnabled(bool enabled) = 0;
     // Ask which slaves are in synchronisation.
     virtual void setRefreshOperationEnabled(bool enabled) = 0;
-    // Marks the members the master reports in synchronisation; none clears every mark.
-    virtual void reloadSlaves(const QList<WifiSyncModel::Slave> &slaves) = 0;
+    // Marks the members the master reports in synchronisation. No list clears every mark; an
+    // empty one still marks the master, which leads the synchronisation.
+    virtual void reloadSlaves(const std::optional<QList<WifiSyncModel::Slave>> &slaves) = 0;
     // The members' addresses changed.
     virtual void refreshToolTips() = 0;
 };
