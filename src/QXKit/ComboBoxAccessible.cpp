@@ -25,8 +25,10 @@ QAccessible::State ComboBoxAccessible::state() const
 
 QString ComboBoxAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Value)
-        return comboBox()->getSelectedString();
+    if (t == QAccessible::Value) {
+        const QString shown = comboBox()->getSelectedString();
+        return shown.isEmpty() ? comboBox()->infoField()->placeholderText() : shown;
+    }
     return QAccessibleWidget::text(t);
 }
 
