@@ -42,4 +42,6 @@ public:
 
 private:
     ComboBoxView *comboBox() const;
+    // The shown string, or the placeholder while there is none.
+    QString spokenText() const;
 };

@@ -123,8 +123,9 @@ TEST_F(ConnectRoad, SearchListsTheAnnouncedFansAndSelectsTheFirst)
     EXPECT_EQ(later.searchComboBoxView()->selectString(), QStringLiteral("Orvane_kvd_B2"));
 }
 
-// Search by keyboard hides its button while it runs: the device box holds the focus meanwhile
-// and is heard with the outcome, the first fan or that none was found.
+// Search by keyboard hides its button while it runs: the busy bar in its place holds the focus
+// meanwhile, and the device box takes it at the end, heard with the outcome: the first fan, or
+// that none was found.
 TEST_F(ConnectRoad, ASearchByKeyboardEndsHeardOnTheDeviceBox)
 {
     FakeFanSsdp router{QHostAddress(routerAddress)};
@@ -137,7 +138,7 @@ TEST_F(ConnectRoad, ASearchByKeyboardEndsHeardOnTheDeviceBox)
         screen->btnSearchDevice()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(screen->btnSearchDevice(), Qt::Key_Space);
         ASSERT_FALSE(screen->btnSearchDevice()->isVisibleTo(screen));
-        EXPECT_EQ(QApplication::focusWidget(), screen->searchComboBoxView());
+        EXPECT_EQ(QApplication::focusWidget(), screen->circleProgress());
         heard.clear();
         ASSERT_TRUE(waitUntil([&] { return screen->btnSearchDevice()->isVisibleTo(screen); }, 9000));
         EXPECT_EQ(QApplication::focusWidget(), screen->searchComboBoxView());

@@ -1,6 +1,5 @@
 #include "ConnectViewController.h"
 
-#include "AccessibleFocus.h"
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/HomeViewController.h"
@@ -468,11 +467,13 @@ void ConnectViewController::clickToSearchDevice()
     m_searchComboBoxView->setPlaceholderText(QString());
     m_isReadyForNetworkConnect = false;
     UPnPDiscovery();
-    // The button goes while the search runs; the box it fills holds the focus meanwhile.
-    if (m_btnSearchDevice->hasFocus())
-        m_searchComboBoxView->setFocus(Qt::OtherFocusReason);
-    m_btnSearchDevice->hide();
+    // The busy bar that stands in for the button while the search runs holds its focus, heard as
+    // the search going on.
+    const bool handOver = m_btnSearchDevice->hasFocus();
     setSpinning(m_circleProgress, true);
+    if (handOver)
+        m_circleProgress->setFocus(Qt::OtherFocusReason);
+    m_btnSearchDevice->hide();
 }
 
 void ConnectViewController::UPnPDiscovery()
@@ -487,7 +488,6 @@ void ConnectViewController::UPnPDiscovery()
 
 void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices)
 {
-    stopSearchAnimation();
     m_deviceList = devices;
     m_searchComboBoxView->setStringOfIndex(0);
     if (m_deviceList.isEmpty()) {
@@ -497,9 +497,11 @@ void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<Ne
     } else {
         actionForSelectWithIndex(0);
     }
-    // The outcome is heard on the box that waited for it: the first device, or that there is none.
-    if (m_searchComboBoxView->hasFocus())
-        qxkit::announceFocus(m_searchComboBoxView);
+    // The outcome is heard on the device box, which takes the focus from the busy bar: the first
+    // device, or that there is none.
+    if (m_circleProgress->hasFocus())
+        m_searchComboBoxView->setFocus(Qt::OtherFocusReason);
+    stopSearchAnimation();
 }
 
 void ConnectViewController::stopSearchAnimation()
