@@ -6,15 +6,45 @@
 
 namespace orvane::test {
 
-bool AccessibilityEvents::setAccessibilityActive(bool active)
+namespace {
+
+AccessibilityEvents *recorder = nullptr;
+
+QPlatformAccessibility *platformAccessibility()
 {
     QPlatformIntegration *integration = QGuiApplicationPrivate::platformIntegration();
-    QPlatformAccessibility *platform = integration ? integration->accessibility() : nullptr;
-    if (!platform)
-        return false;
-    const bool was = platform->isActive();
-    platform->setActive(active);
-    return was;
+    return integration ? integration->accessibility() : nullptr;
+}
+
+} // namespace
+
+AccessibilityEvents::AccessibilityEvents()
+{
+    if (QPlatformAccessibility *platform = platformAccessibility()) {
+        m_wasActive = platform->isActive();
+        platform->setActive(true);
+    }
+    m_previous = QAccessible::installUpdateHandler(&AccessibilityEvents::record);
+    recorder = this;
+}
+
+AccessibilityEvents::~AccessibilityEvents()
+{
+    recorder = nullptr;
+    QAccessible::installUpdateHandler(m_previous);
+    if (QPlatformAccessibility *platform = platformAccessibility())
+        platform->setActive(m_wasActive);
+}
+
+void AccessibilityEvents::record(QAccessibleEvent *event)
+{
+    if (!recorder)
+        return;
+    QAccessibleInterface *iface = event->accessibleInterface();
+    recorder->m_heard.append({event->type(), event->object(), event->child(),
+                              iface ? iface->role() : QAccessible::NoRole,
+                              iface ? iface->text(QAccessible::Name) : QString(),
+                              iface ? iface->text(QAccessible::Value) : QString()});
 }
 
 } // namespace orvane::test

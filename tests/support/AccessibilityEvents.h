@@ -18,28 +18,17 @@ class AccessibilityEvents
 public:
     struct Heard
     {
-        QAccessible::Event type;
+        QAccessible::Event type = QAccessible::Focus;
         QPointer<QObject> object;
-        int child;
-        QAccessible::Role role;
-        QString name;
-        QString value;
+        int child = -1;
+        QAccessible::Role role = QAccessible::NoRole;
+        QString name, value;
     };
 
     // Switches accessibility on while it lives: on the offscreen platform nothing else does, and
     // Qt hands no event on while it is off.
-    AccessibilityEvents()
-    {
-        recorder() = this;
-        m_wasActive = setAccessibilityActive(true);
-        m_previous = QAccessible::installUpdateHandler(&record);
-    }
-    ~AccessibilityEvents()
-    {
-        QAccessible::installUpdateHandler(m_previous);
-        setAccessibilityActive(m_wasActive);
-        recorder() = nullptr;
-    }
+    AccessibilityEvents();
+    ~AccessibilityEvents();
     AccessibilityEvents(const AccessibilityEvents &) = delete;
     AccessibilityEvents &operator=(const AccessibilityEvents &) = delete;
 
@@ -50,13 +39,9 @@ public:
         focus.removeIf([](const Heard &heard) { return heard.type != QAccessible::Focus; });
         return focus;
     }
-    // The last focus event; an empty record (no object) when there was none.
-    Heard lastFocus() const
-    {
-        const QList<Heard> focus = focusEvents();
-        return focus.isEmpty() ? Heard{QAccessible::Focus, nullptr, -1, QAccessible::NoRole, {}, {}} : focus.last();
-    }
-    // The position of the last event of the type, -1 when there was none.
+    // The last focus event; one naming nothing when there was none.
+    Heard lastFocus() const { return focusEvents().value(focusEvents().size() - 1); }
+    // The position of the last event of the type among all heard, -1 when there was none.
     qsizetype lastIndexOf(QAccessible::Event type) const
     {
         for (qsizetype index = m_heard.size() - 1; index >= 0; --index) {
@@ -65,24 +50,9 @@ public:
         }
         return -1;
     }
-    qsizetype lastFocusIndex() const { return lastIndexOf(QAccessible::Focus); }
 
 private:
-    // Returns whether it was on before.
-    static bool setAccessibilityActive(bool active);
-    static AccessibilityEvents *&recorder()
-    {
-        static AccessibilityEvents *current = nullptr;
-        return current;
-    }
-    static void record(QAccessibleEvent *event)
-    {
-        QAccessibleInterface *iface = event->accessibleInterface();
-        recorder()->m_heard.append({event->type(), event->object(), event->child(),
-                                    iface ? iface->role() : QAccessible::NoRole,
-                                    iface ? iface->text(QAccessible::Name) : QString(),
-                                    iface ? iface->text(QAccessible::Value) : QString()});
-    }
+    static void record(QAccessibleEvent *event);
 
     QList<Heard> m_heard;
     QAccessible::UpdateHandler m_previous = nullptr;
@@ -93,10 +63,10 @@ private:
 inline void expectLastFocusOnFocusWidget(const AccessibilityEvents &events)
 {
     const AccessibilityEvents::Heard last = events.lastFocus();
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    EXPECT_EQ(last.object, QApplication::focusWidget())
-        << "heard " << last.name.toStdString() << ", focus on " << QApplication::focusWidget()->accessibleName().toStdString()
-        << " (" << QApplication::focusWidget()->metaObject()->className() << ")";
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(last.object, focus) << "heard " << last.name.toStdString() << ", focus on "
+                                  << focus->metaObject()->className();
     EXPECT_EQ(last.child, -1);
 }
 
