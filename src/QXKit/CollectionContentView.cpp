@@ -1,5 +1,6 @@
 #include "CollectionContentView.h"
 
+#include "AccessibleFocus.h"
 #include "CollectionContainerView.h"
 #include "CollectionListAccessible.h"
 
@@ -41,12 +42,16 @@ void CollectionContentView::focusInEvent(QFocusEvent *event)
     if (!m_view || !m_view->reusesItems())
         return;
     // Tab from before the list enters it at the first item in view; Shift+Tab from its first
-    // item leaves it. An empty list keeps the focus, so it is heard as an empty list.
+    // item leaves it. An empty list keeps the focus, so it is heard as an empty list. The focus
+    // moves on once the list's own focus event is out, so the control that ends up with it is
+    // the one a screen reader names.
     if (event->reason() == Qt::TabFocusReason) {
-        if (const auto first = m_view->firstShownItem())
-            m_view->focusItem(*first, Qt::TabFocusReason);
+        qxkit::afterFocusEvent(this, [this] {
+            if (const auto first = m_view ? m_view->firstShownItem() : std::nullopt)
+                m_view->focusItem(*first, Qt::TabFocusReason);
+        });
     } else if (event->reason() == Qt::BacktabFocusReason && m_view->m_focusInItems) {
-        focusNextPrevChild(false);
+        qxkit::afterFocusEvent(this, [this] { focusNextPrevChild(false); });
     }
 }
 

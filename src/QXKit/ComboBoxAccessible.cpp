@@ -26,7 +26,7 @@ QAccessible::State ComboBoxAccessible::state() const
 QString ComboBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return comboBox()->getSelectedString();
+        return spokenText();
     return QAccessibleWidget::text(t);
 }
 
@@ -43,9 +43,15 @@ void ComboBoxAccessible::selection(int, int *startOffset, int *endOffset) const
     *endOffset = 0;
 }
 
-QString ComboBoxAccessible::text(int startOffset, int endOffset) const
+QString ComboBoxAccessible::spokenText() const
 {
     const QString shown = comboBox()->getSelectedString();
+    return shown.isEmpty() ? comboBox()->infoField()->placeholderText() : shown;
+}
+
+QString ComboBoxAccessible::text(int startOffset, int endOffset) const
+{
+    const QString shown = spokenText();
     const int start = qBound(0, startOffset, int(shown.size()));
     const int end = qBound(start, endOffset < 0 ? int(shown.size()) : endOffset, int(shown.size()));
     return shown.mid(start, end - start);
@@ -53,7 +59,7 @@ QString ComboBoxAccessible::text(int startOffset, int endOffset) const
 
 int ComboBoxAccessible::characterCount() const
 {
-    return int(comboBox()->getSelectedString().size());
+    return int(spokenText().size());
 }
 
 QRect ComboBoxAccessible::characterRect(int offset) const

@@ -4,9 +4,10 @@
 
 class ComboBoxView;
 
-// What assistive technology sees of a ComboBoxView: a combo box whose value is the shown string,
-// readable as text too, which can be expanded and collapsed. The open list is a window of its
-// own, named after the box, and appears in the tree there only.
+// What assistive technology sees of a ComboBoxView: a combo box whose value is the shown string
+// (the placeholder while there is none), readable as text too, which can be expanded and
+// collapsed. The open list is a window of its own, named after the box, and appears in the tree
+// there only.
 class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -41,4 +42,6 @@ public:
 
 private:
     ComboBoxView *comboBox() const;
+    // The shown string, or the placeholder while there is none.
+    QString spokenText() const;
 };

@@ -1,5 +1,6 @@
 #include "ComboBoxDropDownWindow.h"
 
+#include "AccessibleFocus.h"
 #include "QXColor.h"
 
 #include <QCloseEvent>
@@ -87,9 +88,21 @@ void dragViewController::moveHighlight(int step)
     if (count == 0)
         return;
     const QModelIndex current = m_infoTable->currentIndex();
-    int row = current.isValid() ? current.row() + step : (step > 0 ? 0 : count - 1);
-    row = qBound(0, row, count - 1);
+    const int row = current.isValid() ? current.row() + step : (step > 0 ? 0 : count - 1);
+    highlightRow(qBound(0, row, count - 1));
+}
+
+void dragViewController::highlightRow(int row)
+{
+    // The list never takes the keyboard focus (its box keeps it); the row the keys are on is
+    // heard as the focus all the same, as in any list. A list view announces a new current row
+    // itself; the list without one is announced here.
     const QModelIndex next = m_model->index(row);
+    if (!next.isValid()) {
+        if (!m_infoTable->currentIndex().isValid())
+            qxkit::announceFocus(m_infoTable);
+        return;
+    }
     m_infoTable->selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
     m_infoTable->scrollTo(next);
     m_infoTable->viewport()->update();

@@ -43,6 +43,9 @@ public:
 
     // Keyboard use: moves the highlight one row up (-1) or down (+1) without picking.
     void moveHighlight(int step);
+    // Highlights the row (none for a row out of range), heard as the focus: the list at that row,
+    // or the list itself when no row is highlighted.
+    void highlightRow(int row);
     // Keyboard use: picks the highlighted row; false when no row is highlighted.
     bool pickHighlighted();
 

@@ -1,6 +1,7 @@
 #include "ComboBoxView.h"
 
 #include "AccessibleFactory.h"
+#include "AccessibleFocus.h"
 #include "ComboBoxAccessible.h"
 #include "ComboBoxDropDownWindow.h"
 #include "QXColor.h"
@@ -133,6 +134,8 @@ void ComboBoxView::showDragWindow()
     m_dragWC->setGeometry(getdragWindowRect(m_contentView, width, height));
     m_dragWC->show();
     setDragWindowShown(true);
+    // The list opens at the value the box shows, and is heard there.
+    m_dragWC->dragVC()->highlightRow(getSelectedString().isEmpty() ? -1 : int(selectedIndex()));
 }
 
 void ComboBoxView::hideDragWindow()
@@ -178,6 +181,10 @@ void ComboBoxView::setDragWindowShown(bool shown)
     changed.collapsed = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+    // The box kept the keyboard focus while its list was heard; once the list is gone the box
+    // is heard again, with the value it now has.
+    if (!shown && hasFocus())
+        qxkit::announceFocus(this);
 }
 
 void ComboBoxView::showChoice(const QString &text)
@@ -224,6 +231,11 @@ void ComboBoxView::clearSelectedValue()
     m_infoField->setText(QString());
     QAccessibleValueChangeEvent event(this, QString());
     QAccessible::updateAccessibility(&event);
+}
+
+void ComboBoxView::setPlaceholderText(const QString &text)
+{
+    m_infoField->setPlaceholderText(text);
 }
 
 QRect ComboBoxView::getdragWindowRect(const QWidget *view, int width, int height) const

@@ -89,6 +89,8 @@ public:
     QString getSelectedString() const;
     // Empties the field but keeps the choice (selectedIndex still reports it).
     void clearSelectedValue();
+    // What the empty field shows, and the value it is heard with: why there is nothing to choose.
+    void setPlaceholderText(const QString &text);
 
     // The list's rectangle in screen coordinates: left edge on the view's, top edge on the
     // view's bottom edge.

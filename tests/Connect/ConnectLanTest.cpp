@@ -1,6 +1,7 @@
 // The connection road against a fake fan at the fans' real addresses, inside the private network
 // of scripts/in-test-lan: search, the hotspot and router-network connections with their password
 // rules, and the move of a fan onto a Wi-Fi network.
+#include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
 #include "Core/HomeViewController.h"
 #include "EventLoop.h"
@@ -120,6 +121,34 @@ TEST_F(ConnectRoad, SearchListsTheAnnouncedFansAndSelectsTheFirst)
     ASSERT_EQ(later.deviceList().size(), 2);
     EXPECT_EQ(later.selectedDevice(), later.deviceList().first());
     EXPECT_EQ(later.searchComboBoxView()->selectString(), QStringLiteral("Orvane_kvd_B2"));
+}
+
+// Search by keyboard hides its button while it runs: the busy bar in its place holds the focus
+// meanwhile, and the device box takes it at the end, heard with the outcome: the first fan, or
+// that none was found.
+TEST_F(ConnectRoad, ASearchByKeyboardEndsHeardOnTheDeviceBox)
+{
+    FakeFanSsdp router{QHostAddress(routerAddress)};
+    router.setAnswers({FakeFanSsdp::answer(routerAddress, QStringLiteral("Orvane_kvi_Z9"))});
+    ASSERT_TRUE(router.start());
+    QApplication::setActiveWindow(home.get());
+    screen->modeSelectView()->netBtn()->click();
+    orvane::test::AccessibilityEvents heard;
+    const auto search = [&](const QString &outcome) {
+        screen->btnSearchDevice()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(screen->btnSearchDevice(), Qt::Key_Space);
+        ASSERT_FALSE(screen->btnSearchDevice()->isVisibleTo(screen));
+        EXPECT_EQ(QApplication::focusWidget(), screen->circleProgress());
+        heard.clear();
+        ASSERT_TRUE(waitUntil([&] { return screen->btnSearchDevice()->isVisibleTo(screen); }, 9000));
+        EXPECT_EQ(QApplication::focusWidget(), screen->searchComboBoxView());
+        orvane::test::expectLastFocusOnFocusWidget(heard);
+        EXPECT_EQ(heard.lastFocus().value, outcome);
+    };
+    search(QStringLiteral("Orvane_kvi_Z9"));
+    router.setAnswers({});
+    search(orvane::test::text("ov_no_device_found"));
+    EXPECT_TRUE(screen->deviceList().isEmpty());
 }
 
 TEST_F(ConnectRoad, RouterFanWithoutStoredPasswordRefusesShortOnesThenConnectsAndRemembersIt)

@@ -1,3 +1,4 @@
+#include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/HomeViewController.h"
@@ -155,6 +156,35 @@ TEST_F(ConnectScreenTest, ModeChoiceLeadsToEachViewAndBackAlwaysReturnsToIt)
     EXPECT_FALSE(shown(screen->btnBack()));
 }
 
+// A choice made by keyboard hides the choice; the focus goes into the view it opened, straight
+// there, and Back hands it to the choices again.
+TEST_F(ConnectScreenTest, AViewChosenByKeyboardTakesTheFocusStraightAway)
+{
+    DeviceModeSelectView *modes = screen->modeSelectView();
+    QApplication::setActiveWindow(screen.get());
+    orvane::test::AccessibilityEvents heard;
+    const auto choose = [&](QPushButton *button) {
+        button->setFocus(Qt::TabFocusReason);
+        heard.clear();
+        QTest::keyClick(button, Qt::Key_Space);
+        ASSERT_EQ(heard.focusEvents().size(), 1) << "the focus went nowhere else on the way";
+        orvane::test::expectLastFocusOnFocusWidget(heard);
+    };
+    screen->setDeviceList({});
+    choose(modes->netBtn());
+    EXPECT_EQ(QApplication::focusWidget(), screen->btnSearchDevice()) << "nothing to choose yet";
+    choose(screen->btnBack());
+    EXPECT_TRUE(modes->isAncestorOf(QApplication::focusWidget()));
+
+    screen->setDeviceList({std::make_shared<NetworkingDevice>(QStringLiteral("Fan_kvi_01"), QStringLiteral("10.0.0.5"))});
+    choose(modes->netBtn());
+    EXPECT_EQ(QApplication::focusWidget(), screen->searchComboBoxView());
+    EXPECT_EQ(heard.lastFocus().value, QStringLiteral("Fan_kvi_01"));
+    choose(screen->btnBack());
+    choose(modes->localBtn());
+    EXPECT_EQ(QApplication::focusWidget(), screen->btnConnectDevice());
+}
+
 TEST_F(ConnectScreenTest, ControlsAreNamedForAssistiveTechnologyAndReachableByKeyboard)
 {
     EXPECT_EQ(screen->labelDeviceList()->buddy(), screen->searchComboBoxView());
@@ -279,6 +309,39 @@ TEST(ConnectScreenLanguage, PickingAnotherLanguageRebuildsTheHomeScreenAndTheSam
     auto *rebuilt = qobject_cast<ConnectViewController *>(window.homeViewController()->connectViewController());
     ASSERT_TRUE(rebuilt);
     EXPECT_EQ(window.homeViewController()->currentContentViewType(), 100);
+    orvane::language::setLanguageWithType(1);
+}
+
+// Chosen by keyboard, a language rebuilds the screens; the focus stays on the language box, heard
+// in the new language with the new value.
+TEST(ConnectScreenLanguage, TheFocusStaysOnTheLanguageBoxInTheNewLanguage)
+{
+    orvane::language::setLanguageWithType(1);
+    MasterWindowController window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QPointer<HomeViewController> home = window.homeViewController();
+    auto *screen = qobject_cast<ConnectViewController *>(home->connectViewController());
+    ASSERT_TRUE(screen);
+    orvane::test::AccessibilityEvents heard;
+    screen->languageBox()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->languageBox(), Qt::Key_Down, Qt::AltModifier);
+    // The list opens at English; two rows down is Deutsch.
+    QTest::keyClick(screen->languageBox(), Qt::Key_Down);
+    QTest::keyClick(screen->languageBox(), Qt::Key_Down);
+    QTest::keyClick(screen->languageBox(), Qt::Key_Return);
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return window.homeViewController() != home.data(); }));
+    auto *rebuilt = qobject_cast<ConnectViewController *>(window.homeViewController()->connectViewController());
+    ASSERT_TRUE(rebuilt);
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return window.focusWidget() == rebuilt->languageBox(); }));
+    // The offscreen platform lets the window go inactive as the old screens' windows go; back in
+    // it, the focus is where the rebuild put it.
+    QApplication::setActiveWindow(&window);
+    EXPECT_EQ(QApplication::focusWidget(), rebuilt->languageBox());
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().name, QStringLiteral("Sprache"));
+    EXPECT_EQ(heard.lastFocus().value, QStringLiteral("Deutsch"));
     orvane::language::setLanguageWithType(1);
 }
 

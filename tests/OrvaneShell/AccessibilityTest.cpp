@@ -1,4 +1,6 @@
-// What a screen reader hears: every name translated, none a class name, in more than one language.
+// What a screen reader hears: every name translated, none a class name, in more than one language;
+// the menu heard at its current row.
+#include "AccessibilityEvents.h"
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Modules/Connect/ConnectViewController.h"
@@ -8,6 +10,7 @@
 #include "TimerView.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -100,6 +103,31 @@ TEST(Accessibility, NamesFollowTheLanguage)
     EXPECT_EQ(japanese.language, QStringLiteral("言語"));
     EXPECT_EQ(japanese.play, QStringLiteral("再生"));
     orvane::language::setLanguage(QStringLiteral("en"));
+}
+
+// Focusing the menu (on start, by Tab, or when a screen change leaves the focus there) names its
+// current row, as a list does, after the menu itself.
+TEST(Accessibility, FocusingTheMenuIsHeardAtItsCurrentRow)
+{
+    orvane::language::setLanguage(QStringLiteral("en"));
+    HomeViewController home;
+    home.show();
+    QApplication::setActiveWindow(&home);
+    ASSERT_TRUE(home.isActiveWindow());
+    orvane::test::AccessibilityEvents heard;
+    home.menuView()->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    const auto last = heard.lastFocus();
+    EXPECT_EQ(last.object, home.menuView());
+    EXPECT_EQ(last.child, 0);
+    EXPECT_EQ(last.role, QAccessible::ListItem);
+    EXPECT_EQ(last.name, qtTrId("ov_connect_device"));
+
+    // A row selected for a screen while the focus is elsewhere is not heard as the focus.
+    auto *connect = qobject_cast<ConnectViewController *>(home.connectViewController());
+    connect->languageBox()->setFocus(Qt::TabFocusReason);
+    home.switchToViewController(connect, 3);
+    orvane::test::expectLastFocusOnFocusWidget(heard);
 }
 
 TEST(Accessibility, TheLanguageBoxReportsTheChosenLanguageAsItsValue)

@@ -1,5 +1,6 @@
 // The play-list screen against a fan model on loopback: what it reads, sends and uploads, and
 // what the operator sees on each path.
+#include "AccessibilityEvents.h"
 #include "AnsweringPresenter.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/Language.h"
@@ -511,7 +512,7 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
         before = before->previousInFocusChain();
     before->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(before, Qt::Key_Tab);
-    ASSERT_EQ(focusedRow(), 0);
+    ASSERT_TRUE(waitUntil([&] { return focusedRow() == 0; }));
     QList<int> visited{0};
     for (int press = 0; press < kRows * 8 && focusedRow() >= 0; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -537,7 +538,7 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
     // Shift+Tab from the first row leaves the list the way Tab came in.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_TRUE(waitUntil([&] { return QApplication::focusWidget() == before; }));
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
     ASSERT_TRUE(screen->cellAt(0));
     screen->cellAt(0)->setFocus(Qt::OtherFocusReason);
@@ -579,6 +580,29 @@ TEST_F(LongPlaylistTest, TabAndTheArrowKeysReachEveryRowAndLeaveAtTheEnd)
     screen->selectRow(kRows / 2);
     orvane::test::spinFor(20);
     EXPECT_FALSE(orvane::test::grabScreenshot(screen.get(), QStringLiteral("playlist-long-middle")).isNull());
+}
+
+// The list passes the focus on when Tab enters it or Shift+Tab leaves it; a screen reader hears
+// the control that gets the focus last, never the list it passed through (Space there would act
+// on a control the operator did not hear).
+TEST_F(PlaylistScreenTest, TabIntoAndShiftTabOutOfTheRowsIsHeardOnTheControlThatGetsTheFocus)
+{
+    open();
+    ASSERT_FALSE(HasFatalFailure());
+    RowColumnView *list = screen->playList();
+    list->layoutIfNeeded();
+    ASSERT_TRUE(screen->cellAt(0));
+    QApplication::setActiveWindow(screen.get());
+    orvane::test::AccessibilityEvents heard;
+    screen->cellAt(0)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(waitUntil([&] { return !list->isAncestorOf(QApplication::focusWidget()); }));
+    QWidget *before = QApplication::focusWidget();
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(waitUntil([&] { return list->rowOf(QApplication::focusWidget()) == 0; }));
+    orvane::test::expectLastFocusOnFocusWidget(heard);
 }
 
 TEST_F(LongPlaylistTest, AScreenReaderCountsEveryRowAndCanMoveToOneFarAway)

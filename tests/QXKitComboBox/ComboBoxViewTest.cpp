@@ -1,3 +1,4 @@
+#include "AccessibilityEvents.h"
 #include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 #include "EventLoop.h"
@@ -265,6 +266,53 @@ TEST_F(ComboBoxViewTest, KeyboardOpensMovesPicksAndCancels)
     EXPECT_EQ(combo->getSelectedString(), QStringLiteral("b"));
 }
 
+// A screen reader hears the list open at the value the box shows, each row the keys move to,
+// and the box again, with its value, once the list is gone.
+TEST_F(ComboBoxViewTest, TheOpenListIsHeardFromTheCurrentValueAndEscapeReturnsToTheBox)
+{
+    orvane::test::AccessibilityEvents heard;
+    combo->setAccessibleName(QStringLiteral("Region"));
+    delegate.strings = {QStringLiteral("cn"), QStringLiteral("sg"), QStringLiteral("us")};
+    combo->setStringOfIndex(1);
+    QApplication::setActiveWindow(&window);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(combo->isDragWindowShow());
+    EXPECT_EQ(table()->currentIndex().row(), 1);
+    const auto opened = heard.lastFocus();
+    EXPECT_EQ(opened.object, table());
+    EXPECT_EQ(opened.role, QAccessible::ListItem);
+    EXPECT_EQ(opened.name, QStringLiteral("sg"));
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(heard.lastFocus().name, QStringLiteral("us"));
+
+    QTest::keyClick(combo, Qt::Key_Escape);
+    ASSERT_FALSE(combo->isDragWindowShow());
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(QApplication::focusWidget(), combo);
+    EXPECT_EQ(heard.lastFocus().value, QStringLiteral("sg"));
+    EXPECT_GT(heard.lastIndexOf(QAccessible::Focus), heard.lastIndexOf(QAccessible::StateChanged)) << "heard after the list closed";
+}
+
+// Return picks and closes the list: the last thing heard is the box with the picked value, not
+// the row of a list that is gone.
+TEST_F(ComboBoxViewTest, APickByReturnIsHeardOnTheBoxThatKeptTheFocus)
+{
+    orvane::test::AccessibilityEvents heard;
+    delegate.strings = {QStringLiteral("cn"), QStringLiteral("sg")};
+    QApplication::setActiveWindow(&window);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_F4);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Return);
+    ASSERT_FALSE(combo->isDragWindowShow());
+    ASSERT_EQ(delegate.picks.size(), 1u);
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().value, QStringLiteral("sg"));
+    EXPECT_GT(heard.lastIndexOf(QAccessible::Focus), heard.lastIndexOf(QAccessible::StateChanged));
+}
+
 TEST_F(ComboBoxViewTest, AccessibilityReportsRoleNameValueAndExpansion)
 {
     combo->setAccessibleName(QStringLiteral("Region"));
@@ -356,8 +404,8 @@ TEST_F(ComboBoxViewTest, ClosedAndOpenControlCanBeDrawn)
     combo->setStringOfIndex(0);
     const QImage closed = screenshot(window, combo);
     combo->setFocus();
+    // The list opens at the shown value, the first row; the row below is reached from the keyboard.
     QTest::keyClick(combo, Qt::Key_F4);
-    QTest::keyClick(combo, Qt::Key_Down);
     QTest::keyClick(combo, Qt::Key_Down);
     const QImage open = screenshot(window, combo);
     // The field's background is the control colour; the row reached from the keyboard is highlighted.

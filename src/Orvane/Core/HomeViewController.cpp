@@ -1,5 +1,6 @@
 #include "HomeViewController.h"
 
+#include "AccessibleFocus.h"
 #include "HomeMenuCell.h"
 #include "HomeScreens.h"
 #include "NSNavigationController.h"
@@ -88,6 +89,25 @@ QItemSelectionModel::SelectionFlags HomeMenuView::selectionCommand(const QModelI
     if (index.isValid() && m_shouldSelectRow && !m_shouldSelectRow(index.row()))
         return QItemSelectionModel::NoUpdate;
     return QListWidget::selectionCommand(index, event);
+}
+
+void HomeMenuView::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    qxkit::afterFocusEvent(this, [this] {
+        if (currentIndex().isValid())
+            qxkit::announceFocus(this, currentIndex().row());
+    });
+}
+
+void HomeMenuView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // The list view announces every new current row as the focus, which would take a screen
+    // reader to the menu from wherever the operator is.
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
 }
 
 HomeViewController::HomeViewController(QWidget *parent)

@@ -30,6 +30,11 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
+    // The menu is heard at its current row, as a list is, not only as "list with 5 items".
+    void focusInEvent(QFocusEvent *event) override;
+    // A row selected for a screen shown by other means is not announced as the focus while the
+    // focus is elsewhere.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     std::function<bool(int row)> m_shouldSelectRow;

@@ -44,6 +44,42 @@ void askForPassword(const QString &prompt, const QString &cancel, const QString 
         Qt::QueuedConnection);
 }
 
+// Where a widget sits under a root widget: at each level down, its class and its place among
+// the siblings of that class. The home screen is built the same way every time, so the same place
+// in a rebuilt one holds the equivalent control.
+using WidgetPlace = QList<std::pair<QByteArray, qsizetype>>;
+
+QList<QWidget *> siblingsOfClass(const QWidget *parent, const char *className)
+{
+    QList<QWidget *> siblings = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    siblings.removeIf([className](const QWidget *sibling) {
+        return qstrcmp(sibling->metaObject()->className(), className) != 0;
+    });
+    return siblings;
+}
+
+WidgetPlace placeUnder(const QWidget *root, const QWidget *widget)
+{
+    WidgetPlace place;
+    for (; widget && widget != root; widget = widget->parentWidget()) {
+        const char *className = widget->metaObject()->className();
+        place.prepend({className, siblingsOfClass(widget->parentWidget(), className).indexOf(widget)});
+    }
+    return widget ? place : WidgetPlace();
+}
+
+QWidget *widgetAtPlace(QWidget *root, const WidgetPlace &place)
+{
+    QWidget *widget = root;
+    for (const auto &[className, index] : place) {
+        const QList<QWidget *> siblings = siblingsOfClass(widget, className.constData());
+        if (index < 0 || index >= siblings.size())
+            return nullptr;
+        widget = siblings.at(index);
+    }
+    return widget;
+}
+
 void setToolTipDelay()
 {
     if (dynamic_cast<ToolTipDelayStyle *>(QApplication::style()))
@@ -143,10 +179,24 @@ void MasterWindowController::rebuildHomeScreen()
         this, [self] {
             if (!self)
                 return;
+            // The keyboard focus stays on its control (the language box that switched, say), now
+            // in the rebuilt screen, rather than falling to the menu.
+            const WidgetPlace focusPlace = placeUnder(self->m_home, QApplication::focusWidget());
             // Taken out first: setCentralWidget would delete the old home screen at once.
             if (QWidget *old = self->takeCentralWidget())
                 old->deleteLater();
             self->installHomeScreen();
+            if (focusPlace.isEmpty())
+                return;
+            // The new screen is shown from the event loop; the focus follows once it is.
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, focusPlace] {
+                    QWidget *equivalent = self->m_home ? widgetAtPlace(self->m_home, focusPlace) : nullptr;
+                    if (equivalent && equivalent->isVisible() && equivalent->isEnabled())
+                        equivalent->setFocus(Qt::OtherFocusReason);
+                },
+                Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }

@@ -20,7 +20,7 @@
 #include "QXView.h"
 #include "Widget/Dialog/DialogWindowController.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,6 +80,12 @@ void setSpinning(QProgressBar *bar, bool spinning)
 {
     // A busy bar animates only while visible; hiding it stops it.
     bar->setVisible(spinning);
+}
+
+bool holdsFocus(const QWidget *area)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == area || area->isAncestorOf(focus));
 }
 
 void giveRecordTheDevice(QXDevice &record, const NetworkingDevice &device)
@@ -321,8 +327,11 @@ void ConnectViewController::hideUnsupportViews()
 
 void ConnectViewController::changeToModeSelectView()
 {
+    const bool handOver = holdsFocus(m_connectPanel) || holdsFocus(m_introView) || holdsFocus(m_btnBack);
     endConnectView();
     m_modeSelectView->show();
+    if (handOver)
+        m_modeSelectView->localBtn()->setFocus(Qt::OtherFocusReason);
     for (QWidget *widget : {static_cast<QWidget *>(m_introView), static_cast<QWidget *>(m_btnConnectDevice),
                             static_cast<QWidget *>(m_btnBack), static_cast<QWidget *>(m_btnSearchDevice),
                             static_cast<QWidget *>(m_searchComboBoxView), static_cast<QWidget *>(m_labelDeviceList),
@@ -339,6 +348,7 @@ void ConnectViewController::changeToLocalView()
 {
     m_btnBack->show();
     m_btnConnectDevice->show();
+    openConnectPanel(m_btnConnectDevice);
     for (QWidget *widget : {static_cast<QWidget *>(m_modeSelectView), static_cast<QWidget *>(m_btnSearchDevice),
                             static_cast<QWidget *>(m_searchComboBoxView), static_cast<QWidget *>(m_labelDeviceList),
                             static_cast<QWidget *>(m_btnErrorSearch)})
@@ -354,7 +364,6 @@ void ConnectViewController::changeToSearchView()
                             static_cast<QWidget *>(m_searchComboBoxView), static_cast<QWidget *>(m_labelDeviceList),
                             static_cast<QWidget *>(m_btnConnectDevice)})
         widget->show();
-    m_modeSelectView->hide();
     m_btnErrorSearch->hide();
     setSpinning(m_circleProgress, false);
     m_isApMode = false;
@@ -362,6 +371,8 @@ void ConnectViewController::changeToSearchView()
         m_searchComboBoxView->setStringOfIndex(0);
         actionForSelectWithIndex(0);
     }
+    openConnectPanel(m_deviceList.isEmpty() ? static_cast<QWidget *>(m_btnSearchDevice) : m_searchComboBoxView);
+    m_modeSelectView->hide();
     showConnectPanelIfNeeded();
 }
 
@@ -369,9 +380,21 @@ void ConnectViewController::changeToIntrolView()
 {
     m_introView->show();
     m_btnBack->show();
+    if (holdsFocus(m_modeSelectView))
+        m_btnBack->setFocus(Qt::OtherFocusReason);
     m_modeSelectView->hide();
     m_btnConnectDevice->hide();
     showConnectPanelIfNeeded();
+}
+
+void ConnectViewController::openConnectPanel(QWidget *firstControl)
+{
+    // The focus moves into the view before the choice that opened it is hidden, so it never falls
+    // back to the menu on the way.
+    if (!holdsFocus(m_modeSelectView))
+        return;
+    m_connectPanel->show();
+    firstControl->setFocus(Qt::OtherFocusReason);
 }
 
 void ConnectViewController::showConnectPanelIfNeeded()
@@ -441,10 +464,16 @@ void ConnectViewController::comboBox(ComboBoxView *comboBox, qint64 index, const
 void ConnectViewController::clickToSearchDevice()
 {
     m_searchComboBoxView->clearSelectedValue();
+    m_searchComboBoxView->setPlaceholderText(QString());
     m_isReadyForNetworkConnect = false;
     UPnPDiscovery();
-    m_btnSearchDevice->hide();
+    // The busy bar that stands in for the button while the search runs holds its focus, heard as
+    // the search going on.
+    const bool handOver = m_btnSearchDevice->hasFocus();
     setSpinning(m_circleProgress, true);
+    if (handOver)
+        m_circleProgress->setFocus(Qt::OtherFocusReason);
+    m_btnSearchDevice->hide();
 }
 
 void ConnectViewController::UPnPDiscovery()
@@ -459,16 +488,20 @@ void ConnectViewController::UPnPDiscovery()
 
 void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices)
 {
-    stopSearchAnimation();
     m_deviceList = devices;
+    m_searchComboBoxView->setStringOfIndex(0);
     if (m_deviceList.isEmpty()) {
         // An emptied list must not keep showing a device that can no longer be chosen.
-        m_searchComboBoxView->setStringOfIndex(0);
         m_searchComboBoxView->clearSelectedValue();
-        return;
+        m_searchComboBoxView->setPlaceholderText(qxkit::localizedString(QStringLiteral("ov_no_device_found")));
+    } else {
+        actionForSelectWithIndex(0);
     }
-    m_searchComboBoxView->setStringOfIndex(0);
-    actionForSelectWithIndex(0);
+    // The outcome is heard on the device box, which takes the focus from the busy bar: the first
+    // device, or that there is none.
+    if (m_circleProgress->hasFocus())
+        m_searchComboBoxView->setFocus(Qt::OtherFocusReason);
+    stopSearchAnimation();
 }
 
 void ConnectViewController::stopSearchAnimation()

@@ -96,6 +96,8 @@ private:
     void buildUI();
     void viewWillAppear();
     void hideUnsupportViews();
+    // Shows the device panel and gives the control the keyboard focus, when the mode choice had it.
+    void openConnectPanel(QWidget *firstControl);
     void showConnectPanelIfNeeded();
     void UPnPDiscovery();
     void stopSearchAnimation();

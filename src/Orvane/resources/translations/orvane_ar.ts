@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>عادي</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>لم يتم العثور على أي جهاز</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>اختر جهازًا أولًا</translation>

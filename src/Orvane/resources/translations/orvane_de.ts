@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>Kein Gerät gefunden</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>Wählen Sie zuerst ein Gerät aus</translation>

@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>No device found</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>Select a device first</translation>

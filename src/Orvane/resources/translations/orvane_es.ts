@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>Normal</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>No se ha encontrado ningún dispositivo</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>Seleccione primero un dispositivo</translation>

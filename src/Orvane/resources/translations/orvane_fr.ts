@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>Normale</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>Aucun appareil trouvé</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>Sélectionnez d'abord un appareil</translation>

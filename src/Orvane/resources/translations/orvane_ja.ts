@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>標準</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>先にデバイスを選択してください</translation>

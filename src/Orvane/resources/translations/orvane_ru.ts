@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>Обычная</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>Устройства не найдены</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>Сначала выберите устройство</translation>

@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>正常</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>未找到设备</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>请先选择设备</translation>

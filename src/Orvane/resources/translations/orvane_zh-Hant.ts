@@ -431,6 +431,10 @@
         <source>Normal</source>
         <translation>正常</translation>
     </message>
+    <message id="ov_no_device_found">
+        <source>No device found</source>
+        <translation>未找到裝置</translation>
+    </message>
     <message id="ov_not_selected_device">
         <source>Select a device first</source>
         <translation>請先選擇裝置</translation>

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+class QObject;
+class QWidget;
+
+// What a screen reader is told about the keyboard focus. It believes the last focus event it
+// got, so the widget that ends up with the focus must be the last one named.
+namespace qxkit {
+
+// Names the object (or its child at the index, such as a list's row) as the one the operator is
+// on: for a part that takes no keyboard focus of its own (a row of a list drawn by one widget, the
+// list of a drop-down), or to make a widget that keeps the focus heard again as it now stands.
+void announceFocus(QObject *object, int child = -1);
+
+// Runs the step once the focus event being delivered to the widget has been announced, and only
+// if the widget still has the focus then. A focus-in handler that moves the focus on, or
+// announces a part of the widget, does it through this: done at once, the widget's own focus
+// event, sent after its handler returns, would come last and name the wrong control.
+void afterFocusEvent(QWidget *widget, std::function<void()> step);
+
+} // namespace qxkit
