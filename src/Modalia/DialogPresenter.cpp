@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
 namespace Modalia {
 
@@ -18,6 +20,23 @@ DialogPresenter &defaultPresenter()
 {
     static DialogPresenter presenter;
     return presenter;
+}
+
+// While it asks, a modal dialog keeps the keyboard. The window manager may hand the activation
+// to the window the dialog blocks (as it does when another dialog has just gone), where every
+// key is ignored; the dialog then takes the activation back.
+void holdKeyboard(QDialog *dialog, QWidget *blocked)
+{
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, dialog,
+                     [dialog, blocked = QPointer<QWidget>(blocked)](QWindow *focused) {
+                         if (!focused || !blocked || focused != blocked->windowHandle() || !dialog->isVisible()
+                             || QApplication::activeModalWidget() != dialog)
+                             return;
+                         QTimer::singleShot(0, dialog, [dialog] {
+                             if (dialog->isVisible() && QApplication::activeModalWidget() == dialog)
+                                 dialog->activateWindow();
+                         });
+                     });
 }
 
 } // namespace
@@ -37,6 +56,8 @@ bool DialogPresenter::present(QDialog *dialog, QWidget *parent)
         dialog->open();
     dialog->raise();
     dialog->activateWindow();
+    if (dialog->windowModality() != Qt::NonModal)
+        holdKeyboard(dialog, parent->window());
     return true;
 }
 

@@ -44,8 +44,10 @@ InputDialogViewController::~InputDialogViewController()
 
 void InputDialogViewController::confirAction()
 {
-    answer(m_valueText->text());
+    // The answer may open the next dialog (a message about the password): this one is gone first.
+    const QString text = m_valueText->text();
     accept();
+    answer(text);
 }
 
 void InputDialogViewController::cancelAction()

@@ -70,6 +70,9 @@ CollectionContainerView::CollectionContainerView(QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidgetResizable(false);
+    // A scroll area is a Tab stop of its own by default, one with nothing to say: the items, or
+    // the list that leads into them, take the focus instead.
+    setFocusPolicy(Qt::NoFocus);
     m_content->setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
     setWidget(m_content);
@@ -116,7 +119,6 @@ void CollectionContainerView::setReusesItems(bool reuses)
     m_reusesItems = reuses;
     // The list itself is the Tab stop that leads into the items; the frame around it is none.
     m_content->setFocusPolicy(reuses ? Qt::TabFocus : Qt::NoFocus);
-    setFocusPolicy(reuses ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void CollectionContainerView::reloadData()
@@ -150,8 +152,17 @@ void CollectionContainerView::reloadData()
 
 void CollectionContainerView::discardWidgets()
 {
-    for (const auto &entry : m_items)
-        discardLater(entry.second);
+    // The item holding the keyboard focus goes last: hiding it hands the focus on once, past the
+    // list, instead of through every item about to go, each scrolled into view and announced.
+    const QWidget *focus = QApplication::focusWidget();
+    QWidget *focusedItem = nullptr;
+    for (const auto &entry : m_items) {
+        if (focus && entry.second && entry.second->isAncestorOf(focus))
+            focusedItem = entry.second;
+        else
+            discardLater(entry.second);
+    }
+    discardLater(focusedItem);
     m_items.clear();
     m_itemOfWidget.clear();
 }

@@ -1,5 +1,7 @@
 #include "QXView.h"
 
+#include "PasswordAccessibility.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
@@ -213,6 +215,7 @@ void setPasswordEntry(QLineEdit *field)
     field->setInputMethodHints(field->inputMethodHints() | Qt::ImhHiddenText | Qt::ImhSensitiveData
                                | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     field->setContextMenuPolicy(Qt::NoContextMenu);
+    guardPasswordAccessibility();
 }
 
 QLabel *label(const QString &text, const std::optional<QColor> &textColor, const std::optional<QFont> &font)

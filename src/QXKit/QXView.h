@@ -49,7 +49,8 @@ qreal borderWidth(const QWidget *widget);
 bool hasLayer(const QWidget *widget);
 
 // Makes the field a password entry: typed characters show as bullets (also while typing),
-// assistive technology reports a password text and never reads its content, and input methods
+// assistive technology reports a password text and never reads its content (neither through the
+// field's interface nor through the text events it sends while typing), and input methods
 // neither predict nor remember what is typed. Every password field of the application uses it.
 void setPasswordEntry(QLineEdit *field);
 

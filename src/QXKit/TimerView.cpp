@@ -6,6 +6,7 @@
 #include "TimerViewAccessible.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,23 @@ QFont cellFont()
     return font;
 }
 
+// A digit field never selects its digit when the focus arrives: a screen reader would announce
+// the selection, and its loss as "text unselected", at every move between the digits. The
+// typed digit is told apart from the old one by where the caret stands, so no selection is
+// needed to replace it.
+class DigitField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QFocusEvent unselecting(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&unselecting);
+    }
+};
+
 } // namespace
 
 TimerView::TimerView(QWidget *parent)
@@ -82,7 +100,7 @@ TimerView::TimerView(QWidget *parent)
     fieldPalette.setColor(QPalette::WindowText, Qt::white);
 
     for (int tag = 1; tag <= digitFields; ++tag) {
-        auto *field = new QLineEdit(QStringLiteral("0"));
+        auto *field = new DigitField(QStringLiteral("0"));
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
         field->setFont(cellFont());

@@ -165,9 +165,12 @@ TEST_F(ConnectRoad, RouterFanWithoutStoredPasswordRefusesShortOnesThenConnectsAn
     AnsweringPresenter presenter;
     presenter.answerNext(typeAndPress(QStringLiteral("1234567"), "btnOK"));
     presenter.answerNext(press("btnOK"));
+    screen->btnConnectDevice()->setFocus();
     screen->btnConnectDevice()->click();
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.size() == 2 && idle(); }));
     EXPECT_EQ(presenter.texts, (QStringList{orvane::test::text("ov_psd"), orvane::test::text("ov_psd_wrong")}));
+    // The keyboard is back on the button that started the connection.
+    EXPECT_EQ(screen->window()->focusWidget(), screen->btnConnectDevice());
     orvane::test::spinFor(100);
     EXPECT_EQ(fan.connectionCount(), 0) << "a short password never reaches the fan";
 

@@ -141,8 +141,14 @@ TEST(InputDialog, EveryWayOutAnswersExactlyOnce)
     window.show();
 
     InputOutcome confirmed;
-    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window, record(confirmed));
-    auto *dialog = window.findChild<Modalia::InputDialogViewController *>();
+    Modalia::InputDialogViewController *dialog = nullptr;
+    bool goneWhenAnswered = false; // so that a message the answer opens comes alone
+    Dialog::showInput(QStringLiteral("Name?"), std::nullopt, std::nullopt, &window,
+                      [&](const std::optional<QString> &text) {
+                          record(confirmed)(text);
+                          goneWhenAnswered = !dialog->isVisible();
+                      });
+    dialog = window.findChild<Modalia::InputDialogViewController *>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->isModal());
@@ -151,6 +157,7 @@ TEST(InputDialog, EveryWayOutAnswersExactlyOnce)
     dialog->cancelBtn()->click();
     EXPECT_EQ(confirmed.calls, 1);
     EXPECT_EQ(confirmed.text, QStringLiteral("Lobby"));
+    EXPECT_TRUE(goneWhenAnswered);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     AnsweringPresenter presenter;

@@ -3,7 +3,15 @@
 #include "AccessibilityEvents.h"
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
+#include "Modules/Account/LoginViewController.h"
+#include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Settings/HotSpotItem.h"
+#include "Widget/Dialog/DialogInputViewController.h"
+
+#include "AccessibleEventLog.h"
+#include "Dialog.h"
+#include "InputDialogViewController.h"
 
 #include "ComboBoxView.h"
 #include "PlayControlView.h"
@@ -15,9 +23,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -143,6 +153,56 @@ TEST(Accessibility, TheLanguageBoxReportsTheChosenLanguageAsItsValue)
     ASSERT_NE(box->textInterface(), nullptr);
     EXPECT_EQ(box->textInterface()->text(0, -1), box->text(QAccessible::Value));
     orvane::language::setLanguageWithType(1);
+}
+
+// Whatever is typed into a password field, a screen reader is never told a character of it: not
+// by the text events the field sends while typing, deleting, being filled or cleared, not by its
+// value, text or selection read back.
+TEST(Accessibility, PasswordFieldsNeverTellTheirCharacters)
+{
+    orvane::test::AccessibleEventLog log;
+    QWidget window;
+    window.show();
+    Modalia::Dialog::showPasswordInput(QStringLiteral("Password"), {}, {}, &window, nullptr);
+    auto *dialog = window.findChild<Modalia::InputDialogViewController *>();
+    ASSERT_NE(dialog, nullptr);
+    DialogInputViewController olderDialog;
+    ConnectServerItem wifi;
+    HotSpotItem hotspot;
+    LoginViewController cloud([] { return new QWidget; });
+
+    const QString typed = QStringLiteral("7q9z5k");
+    const auto tells = [&typed](const QString &text) {
+        return std::any_of(typed.cbegin(), typed.cend(), [&text](QChar c) { return text.contains(c); });
+    };
+    for (QLineEdit *field : {dialog->valueText(), olderDialog.inputField(), wifi.pwdInput(), hotspot.passwordTF(),
+                             cloud.pwdTF()}) {
+        log.clear();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        field->selectAll();
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(field);
+        QAccessibleTextInterface *text = node->textInterface();
+        ASSERT_NE(text, nullptr);
+        int start = 0, end = 0;
+        text->selection(0, &start, &end);
+        EXPECT_FALSE(tells(node->text(QAccessible::Value))) << node->text(QAccessible::Value).toStdString();
+        EXPECT_FALSE(tells(text->text(0, text->characterCount())));
+        EXPECT_FALSE(tells(text->text(start, end)));
+        EXPECT_FALSE(tells(text->textAtOffset(1, QAccessible::CharBoundary, &start, &end)));
+        field->setText(typed);
+        field->setText(typed.left(2));
+        field->clear();
+
+        const auto own = log.eventsOf(field);
+        EXPECT_GE(std::count_if(own.cbegin(), own.cend(),
+                                [](const auto &event) { return event.type == QAccessible::TextInserted; }),
+                  typed.size());
+        for (const auto &event : log.events()) {
+            for (const QString &carried : event.texts)
+                EXPECT_FALSE(tells(carried)) << int(event.type) << " " << carried.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "AccessibleEventLog.h"
 #include "IntegerFormatter.h"
 #include "Time.h"
 #include "TimerView.h"
@@ -167,6 +168,31 @@ TEST_F(TimerViewTest, FieldTagsAndAccessibility)
     QAccessibleInterface *field = QAccessible::queryAccessibleInterface(view->getObjectFromTag(3));
     EXPECT_EQ(field->role(), QAccessible::EditableText);
     EXPECT_FALSE(field->text(QAccessible::Name).isEmpty());
+}
+
+// Moving between the digits, by Tab or by typing, a screen reader hears each digit field take the
+// focus and nothing about selections.
+TEST_F(TimerViewTest, MovingBetweenTheDigitsAnnouncesEachDigitWithoutSelectionNoise)
+{
+    focusField(1);
+    orvane::test::AccessibleEventLog log;
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(focusedTag(), 4);
+    type(QStringLiteral("12"));
+    ASSERT_EQ(focusedTag(), 6);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+
+    std::vector<QObject *> focused;
+    for (const auto &event : log.events()) {
+        EXPECT_NE(event.type, QAccessible::TextSelectionChanged) << event.object->objectName().toStdString();
+        if (event.type == QAccessible::Focus)
+            focused.push_back(event.object);
+    }
+    std::vector<QObject *> expected;
+    for (int tag : {2, 3, 4, 5, 6, 5})
+        expected.push_back(view->getObjectFromTag(tag));
+    EXPECT_EQ(focused, expected);
 }
 
 TEST(TimeText, MissingOrShortPartsReadAsZero)

@@ -327,6 +327,14 @@ TEST_F(SettingsRefreshTest, KeyboardFocusStaysOnTheSameControlWhenTheItemsAreMad
     light->stepper(0)->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), light->stepper(0));
 
+    // Tab from Refresh goes straight to the first control of the list: the area that scrolls the
+    // list is no stop of its own.
+    screen->refreshBtn()->setFocus();
+    QTest::keyClick(screen->refreshBtn(), Qt::Key_Tab);
+    EXPECT_TRUE(screen->collection()->widget()->isAncestorOf(QApplication::focusWidget()))
+        << QApplication::focusWidget()->metaObject()->className();
+    light->stepper(0)->setFocus();
+
     screen->refresh();
     ASSERT_TRUE(orvane::test::waitUntil([&] { return !screen->isRefreshing(); }));
     light = orvane::test::itemOf<DeviceConfigSliderItem>(*screen, Module::lightAngle);

@@ -337,6 +337,7 @@ TEST_F(SettingsEditorsTest, WheelOverAnUnfocusedSliderScrollsThePageAndSendsNoth
     auto *light = editor<DeviceConfigSliderItem>(Module::lightAngle);
     QScrollBar *scroll = screen->collection()->verticalScrollBar();
     ASSERT_GT(scroll->maximum(), 0);
+    screen->refreshBtn()->setFocus();
     for (QWidget *control : {static_cast<QWidget *>(light->slider(0)), static_cast<QWidget *>(light->stepper(0))}) {
         const QPointF at(control->width() / 2.0, control->height() / 2.0);
         QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,

@@ -1,3 +1,4 @@
+#include "AccessibleEventLog.h"
 #include "AnsweringPresenter.h"
 #include "Core/Utils.h"
 #include "EventLoop.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 #include <thread>
@@ -22,6 +25,7 @@ namespace {
 using orvane::test::AnsweringPresenter;
 using orvane::test::press;
 using orvane::test::pressEscape;
+using orvane::test::waitUntil;
 using Type = Utils::DialogType;
 
 int blockAnswer(Type type, const AnsweringPresenter::Answer &answer)
@@ -172,6 +176,69 @@ TEST(UtilsDialogs, ClosingClosesTheInnermostDialogOnly)
     EXPECT_TRUE(outer->isFinished());
     EXPECT_EQ(outer->result(), Utils::clickOK);
     EXPECT_EQ(utils->dialogWC(), nullptr);
+}
+
+// The short-password message, as the connection screen shows it from the password dialog's OK:
+// it comes once the password dialog has left the screen, takes the keyboard and is announced
+// once, takes the keyboard back when the window manager activates the window beneath, and after
+// OK the keyboard is on the control that opened the password dialog.
+TEST(UtilsDialogs, AMessageOpenedByAnAnswerComesAloneAndKeepsTheKeyboard)
+{
+    QWidget window;
+    auto *opener = new QPushButton(QStringLiteral("Connect"), &window);
+    new QPushButton(QStringLiteral("Search"), &window);
+    window.resize(800, 600);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    opener->setFocus();
+    orvane::test::AccessibleEventLog log;
+    Utils *utils = Utils::shareInstance();
+    QObject screen;
+    DialogWindowController *password = nullptr;
+    DialogWindowController *message = nullptr;
+    int messageFocusEvents = 0;
+
+    QTimer::singleShot(0, [&] {
+        password = utils->dialogWC();
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == password; }));
+        QTimer::singleShot(0, [&] {
+            message = utils->dialogWC();
+            ASSERT_NE(message, password);
+            EXPECT_TRUE(password->isHidden());
+            ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == message; }));
+            EXPECT_TRUE(message->isAncestorOf(QApplication::focusWidget()));
+            for (const auto &event : log.events())
+                messageFocusEvents += event.type == QAccessible::Focus && event.object
+                    && (event.object == message || message->isAncestorOf(qobject_cast<QWidget *>(event.object)));
+            // The window manager gives the activation to the main window, blocked by the message.
+            bool windowActivated = false;
+            const auto watch = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [&](QWindow *focused) {
+                windowActivated = windowActivated || focused == window.windowHandle();
+            });
+            window.activateWindow();
+            EXPECT_TRUE(waitUntil([&] { return windowActivated && QApplication::activeWindow() == message; }));
+            QObject::disconnect(watch);
+            QTest::keyClick(message->focusWidget() ? message->focusWidget() : message, Qt::Key_Return);
+        });
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1234567"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    utils->showDialogWithType(
+        Type::input, QStringLiteral("Password"), &screen,
+        [&] {
+            utils->showDialogWithType(Type::info, QStringLiteral("At least 8 characters"), nullptr);
+            utils->clickToOK();
+        },
+        [&] { utils->clickToCancel(); });
+
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(messageFocusEvents, 1);
+    EXPECT_EQ(utils->dialogWC(), nullptr);
+    // The window manager activates the main window again once the dialogs are gone.
+    window.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }));
+    EXPECT_EQ(QApplication::focusWidget(), opener);
 }
 
 TEST(UtilsDialogs, OffTheGuiThreadNothingIsShownAndTheAnswerIsCancel)

@@ -124,10 +124,10 @@ void Utils::showDialogWithType(DialogType type, const QString &info, QObject *ta
     }
     auto *dialog = new DialogWindowController(mainWindowForDialogs());
     QPointer<DialogWindowController> guard(dialog);
-    auto wire = [guard, context](std::function<void()> action, int fallbackCode) {
-        return [guard, context, action, fallbackCode] {
+    auto wire = [this, guard, context](std::function<void()> action, int fallbackCode) {
+        return [this, guard, context, action, fallbackCode] {
             if (context && action)
-                action();
+                runAnswer(guard, action, fallbackCode);
             else if (guard)
                 guard->finish(fallbackCode);
         };
@@ -136,8 +136,25 @@ void Utils::showDialogWithType(DialogType type, const QString &info, QObject *ta
     runDialog(dialog);
 }
 
+void Utils::runAnswer(const QPointer<DialogWindowController> &dialog, const std::function<void()> &action,
+                      int fallbackCode)
+{
+    const bool shown = dialog && dialog->isVisible();
+    const QPointer<DialogWindowController> outer = std::exchange(m_answering, dialog);
+    action();
+    m_answering = outer;
+    // An answered dialog that left the screen for the next one must not stay waiting unseen.
+    if (shown && dialog && dialog->isHidden() && !dialog->isFinished())
+        dialog->finish(fallbackCode);
+}
+
 void Utils::runDialog(DialogWindowController *dialog)
 {
+    // A dialog opened from another's answer comes after that one: the answered dialog leaves the
+    // screen first, so that the new one is the only window asking and keeps the keyboard.
+    if (m_answering && m_answering->isVisible())
+        m_answering->hide();
+
     QWidget *window = dialog->parentWidget();
     const QRect keyFrame = window ? window->frameGeometry() : QRect();
     const QRect offsetted = keyFrame.adjusted(menuWidth, 0, 0, 0);

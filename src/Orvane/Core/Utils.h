@@ -114,6 +114,9 @@ private:
     // Shows the dialog over its window and returns once it is gone.
     void runDialog(DialogWindowController *dialog);
     void closeTopDialog(int code);
+    // Runs the OK or Cancel action of a dialog of showDialogWithType.
+    void runAnswer(const QPointer<DialogWindowController> &dialog, const std::function<void()> &action,
+                   int fallbackCode);
     std::shared_ptr<WifiProvider> wifiProvider();
 
     mutable QMutex m_mutex;
@@ -121,5 +124,7 @@ private:
     QList<WifiInfo> m_wifiList;
     QString m_fileListPath;
     QList<QPointer<DialogWindowController>> m_dialogs;
+    // The dialog whose OK or Cancel action is running.
+    QPointer<DialogWindowController> m_answering;
     std::shared_ptr<WifiProvider> m_wifiProvider;
 };

@@ -30,6 +30,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <utility>
+
 extern const char orvaneVersion[];
 
 namespace {
@@ -404,6 +406,7 @@ void ConnectViewController::showConnectPanelIfNeeded()
 
 void ConnectViewController::beginConnectView()
 {
+    m_connectHadFocus = m_btnConnectDevice->window()->focusWidget() == m_btnConnectDevice;
     m_btnConnectDevice->hide();
     setSpinning(m_circleProgress2, true);
 }
@@ -411,6 +414,10 @@ void ConnectViewController::beginConnectView()
 void ConnectViewController::endConnectView()
 {
     m_btnConnectDevice->show();
+    // The keyboard goes back to the button that started the connection, also when a dialog of
+    // the connection is still open: it is there once the dialogs have gone.
+    if (std::exchange(m_connectHadFocus, false))
+        m_btnConnectDevice->setFocus(Qt::OtherFocusReason);
     setSpinning(m_circleProgress2, false);
     m_connecting = false;
 }

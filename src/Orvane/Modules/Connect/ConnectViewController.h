@@ -126,6 +126,8 @@ private:
     bool m_isReadyForNetworkConnect = false;
     // Whether the password dialog being shown was answered through one of its actions.
     bool m_passwordAnswered = false;
+    // The connect button had the keyboard focus when it started the connection now running.
+    bool m_connectHadFocus = false;
     std::shared_ptr<NetworkingDevice> m_selectedDevice;
     // The device of the router-network connection under way.
     std::shared_ptr<NetworkingDevice> m_connectingDevice;

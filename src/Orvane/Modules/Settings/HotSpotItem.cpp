@@ -53,7 +53,7 @@ HotSpotItem::HotSpotItem(QWidget *parent)
     m_switchHotSpot->setAccessibleName(m_hotspotTitle->text());
     m_hotspotTitle->setBuddy(m_switchHotSpot);
     m_passwordTF = new QLineEdit(this);
-    m_passwordTF->setEchoMode(QLineEdit::Password);
+    qxkit::setPasswordEntry(m_passwordTF);
     m_passwordTF->setAccessibleName(m_hotspotPasswordTitle->text());
     m_hotspotPasswordTitle->setBuddy(m_passwordTF);
     m_modifyBtn = new QXButton(this);

@@ -135,6 +135,8 @@ void UnionConfigViewController::configureViews()
     m_scrollView->setWidget(m_contentView);
     m_scrollView->setWidgetResizable(false);
     m_scrollView->setFrameShape(QFrame::NoFrame);
+    // Only the members are Tab stops, not the area that scrolls them.
+    m_scrollView->setFocusPolicy(Qt::NoFocus);
     m_scrollView->setAccessibleName(m_data->name());
     m_scrollView->viewport()->installEventFilter(this);
 

@@ -163,6 +163,8 @@ void UnionEditViewController::setupUI()
     m_scrollArea = new QScrollArea;
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
+    // Only the grid's cells are Tab stops, not the area that scrolls them.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(m_contentView);
 
     m_cancelBtn = new QXButton;
