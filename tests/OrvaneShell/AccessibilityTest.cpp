@@ -9,7 +9,6 @@
 #include "Modules/Settings/HotSpotItem.h"
 #include "Widget/Dialog/DialogInputViewController.h"
 
-#include "AccessibleEventLog.h"
 #include "Dialog.h"
 #include "InputDialogViewController.h"
 
@@ -160,7 +159,7 @@ TEST(Accessibility, TheLanguageBoxReportsTheChosenLanguageAsItsValue)
 // value, text or selection read back.
 TEST(Accessibility, PasswordFieldsNeverTellTheirCharacters)
 {
-    orvane::test::AccessibleEventLog log;
+    orvane::test::AccessibilityEvents log;
     QWidget window;
     window.show();
     Modalia::Dialog::showPasswordInput(QStringLiteral("Password"), {}, {}, &window, nullptr);

@@ -1,4 +1,4 @@
-#include "AccessibleEventLog.h"
+#include "AccessibilityEvents.h"
 #include "IntegerFormatter.h"
 #include "Time.h"
 #include "TimerView.h"
@@ -175,7 +175,7 @@ TEST_F(TimerViewTest, FieldTagsAndAccessibility)
 TEST_F(TimerViewTest, MovingBetweenTheDigitsAnnouncesEachDigitWithoutSelectionNoise)
 {
     focusField(1);
-    orvane::test::AccessibleEventLog log;
+    orvane::test::AccessibilityEvents log;
     for (int step = 0; step < 3; ++step)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(focusedTag(), 4);

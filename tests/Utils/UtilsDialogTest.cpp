@@ -1,4 +1,4 @@
-#include "AccessibleEventLog.h"
+#include "AccessibilityEvents.h"
 #include "AnsweringPresenter.h"
 #include "Core/Utils.h"
 #include "EventLoop.h"
@@ -192,7 +192,7 @@ TEST(UtilsDialogs, AMessageOpenedByAnAnswerComesAloneAndKeepsTheKeyboard)
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     opener->setFocus();
-    orvane::test::AccessibleEventLog log;
+    orvane::test::AccessibilityEvents log;
     Utils *utils = Utils::shareInstance();
     QObject screen;
     DialogWindowController *password = nullptr;

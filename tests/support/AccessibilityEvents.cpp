@@ -16,6 +16,24 @@ QPlatformAccessibility *platformAccessibility()
     return integration ? integration->accessibility() : nullptr;
 }
 
+QStringList textsOf(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::TextInserted:
+        return {static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()};
+    case QAccessible::TextRemoved:
+        return {static_cast<QAccessibleTextRemoveEvent *>(event)->textRemoved()};
+    case QAccessible::TextUpdated: {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        return {update->textRemoved(), update->textInserted()};
+    }
+    case QAccessible::ValueChanged:
+        return {static_cast<QAccessibleValueChangeEvent *>(event)->value().toString()};
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 AccessibilityEvents::AccessibilityEvents()
@@ -44,7 +62,7 @@ void AccessibilityEvents::record(QAccessibleEvent *event)
     recorder->m_heard.append({event->type(), event->object(), event->child(),
                               iface ? iface->role() : QAccessible::NoRole,
                               iface ? iface->text(QAccessible::Name) : QString(),
-                              iface ? iface->text(QAccessible::Value) : QString()});
+                              iface ? iface->text(QAccessible::Value) : QString(), textsOf(event)});
 }
 
 } // namespace orvane::test

@@ -1,12 +1,14 @@
 #pragma once
 
 // What a screen reader is told: every accessibility event while a recorder lives, with what the
-// event's object said of itself when it was sent. A screen reader believes the last focus event,
-// so it must name the widget that really has the keyboard focus.
+// event's object said of itself when it was sent and the texts the event itself carries. A screen
+// reader believes the last focus event, so it must name the widget that really has the keyboard
+// focus; and it speaks the texts an event carries as they stand.
 #include <QAccessible>
 #include <QApplication>
 #include <QList>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -23,16 +25,25 @@ public:
         int child = -1;
         QAccessible::Role role = QAccessible::NoRole;
         QString name, value;
+        QStringList texts; // inserted, removed or new value text
     };
 
     // Switches accessibility on while it lives: on the offscreen platform nothing else does, and
-    // Qt hands no event on while it is off.
+    // Qt hands no event on while it is off. Make it before the widgets under test, so that the
+    // update handlers they install stand in front of it.
     AccessibilityEvents();
     ~AccessibilityEvents();
     AccessibilityEvents(const AccessibilityEvents &) = delete;
     AccessibilityEvents &operator=(const AccessibilityEvents &) = delete;
 
     void clear() { m_heard.clear(); }
+    const QList<Heard> &events() const { return m_heard; }
+    QList<Heard> eventsOf(const QObject *object) const
+    {
+        QList<Heard> own = m_heard;
+        own.removeIf([object](const Heard &heard) { return heard.object != object; });
+        return own;
+    }
     QList<Heard> focusEvents() const
     {
         QList<Heard> focus = m_heard;
