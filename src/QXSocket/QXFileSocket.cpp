@@ -34,6 +34,7 @@ QThreadPool &workerPool()
 
 // Every socket converts into the same "out.mp4": deleting, converting and opening it happen as
 // one step across the whole process, so two uploads converting at once never overwrite each other.
+// A file already converted needs none of it: it never waits here, behind another fan's conversion.
 QMutex &outputMutex()
 {
     static QMutex mutex;
@@ -507,9 +508,9 @@ void QXFileSocket::uploadFile(const QXFileRef &file, const FileBlocks &blocks)
 
 bool QXFileSocket::prepareFile(const QXFileRef &file)
 {
-    QMutexLocker lock(&outputMutex());
     if (file->alreadyTranscoded())
         return file->update();
+    QMutexLocker lock(&outputMutex());
     const QString target = file->translatePath();
     // The operator's own file may lie where the copy goes (a file picked in the application's data
     // folder): it is never deleted.

@@ -130,7 +130,8 @@ public:
     static QByteArray listWithFileName(const QString &name, const QString &content);
 
     // Converts the socket's file into its translatePath; the converter's exit status, -1 when
-    // there is no runner or nothing to convert (a source without a picture included).
+    // there is no runner or nothing to convert (a source without a picture, or with one that cannot
+    // be read, included).
     int transcodeMacVideo(bool video);
     // The older conversion through ffmpeg_main (see QXMediaConversion::olderArgumentsFor); the
     // runner's exit status, -1 when there is no runner or nothing to convert.
@@ -139,8 +140,9 @@ public:
 
 private:
     QXMediaSizeProbe mediaSizeProbe() const;
-    // The source measured once for its conversion; none when it holds no picture (sound only),
-    // which is never converted, so the upload fails as for any file it cannot convert.
+    // The source measured once for its conversion; none when it holds no picture (sound only) or
+    // one that cannot be read, which is never converted, so the upload fails as for any file it
+    // cannot convert.
     std::optional<QXMediaSizeProbe> measuredSource(const QString &path) const;
 
     struct FileBlocks {

@@ -3,6 +3,7 @@
 #include "OrvaneProcess.h"
 #include "QXLog.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,9 +49,10 @@ QStringList inputs(bool video, const QString &input, bool twice)
     QStringList list;
     if (!video)
         list << "-loop" << "1";
-    list << "-i" << input;
+    const QStringList reader = readerFor(input);
+    list << reader << "-i" << input;
     if (twice)
-        list << "-i" << input;
+        list << reader << "-i" << input;
     return list;
 }
 
@@ -83,24 +85,28 @@ double rotationOf(const QJsonObject &stream)
     return stream.value(QStringLiteral("tags")).toObject().value(QStringLiteral("rotate")).toString().toDouble();
 }
 
-QSizeF ffprobeSize(const QString &path)
+// ffprobe's answer: the displayed size; (0, 0) for a picture that ffmpeg finds and cannot decode
+// (a damaged file: ffmpeg would wait for its first frame for ever); kNoPicture when it read the
+// file and found no video stream in it. None when ffprobe cannot tell (missing, or failing).
+std::optional<QSizeF> ffprobeSize(const QString &path)
 {
     const QString ffprobe = OrvaneProcess::findExecutable(QStringLiteral("ffprobe"));
     if (ffprobe.isEmpty())
-        return kUnknownSize;
-    OrvaneProcess process(ffprobe, QStringList{"-v", "error", "-select_streams", "v:0", "-show_entries",
-                                               "stream=width,height:stream_tags=rotate:stream_side_data=rotation",
-                                               "-of", "json", path});
+        return std::nullopt;
+    OrvaneProcess process(ffprobe, QStringList{"-v", "error"} + readerFor(path)
+                                       + QStringList{"-select_streams", "v:0", "-show_entries",
+                                                     "stream=width,height:stream_tags=rotate:stream_side_data=rotation",
+                                                     "-of", "json", path});
     process.launch();
     process.waitUntilExit();
     const std::optional<QString> text = process.output();
     if (process.terminate() != 0 || !text)
-        return kUnknownSize;
+        return std::nullopt;
     const QJsonValue listed = QJsonDocument::fromJson(text->toUtf8()).object().value(QStringLiteral("streams"));
     const QJsonArray streams = listed.toArray();
     // An empty list: ffprobe read the file and found no video stream in it.
     if (streams.isEmpty())
-        return listed.isArray() ? kNoPicture : kUnknownSize;
+        return listed.isArray() ? std::optional(kNoPicture) : std::nullopt;
     const QJsonObject stream = streams.first().toObject();
     const QSizeF stored(stream.value(QStringLiteral("width")).toInt(), stream.value(QStringLiteral("height")).toInt());
     if (stored.isEmpty())
@@ -216,16 +222,36 @@ QSizeF displayedSize(const QSizeF &stored, double rotationDegrees)
 
 QSizeF probeMediaSize(const QString &path)
 {
-    const QSizeF size = ffprobeSize(path);
-    if (!size.isEmpty())
-        return size;
+    const std::optional<QSizeF> probed = ffprobeSize(path);
+    // What ffmpeg cannot decode stays unreadable, even when the picture's header tells a size.
+    if (probed && probed->isValid())
+        return *probed;
     const QSizeF picture = pictureSize(path);
-    return picture.isEmpty() && holdsNoPicture(size) ? kNoPicture : picture;
+    return picture.isEmpty() && probed ? kNoPicture : picture;
 }
 
 bool holdsNoPicture(const QSizeF &probed)
 {
-    return !probed.isValid();
+    return probed.isEmpty();
+}
+
+QStringList readerFor(const QString &path)
+{
+    static const std::pair<QByteArray, QString> kReaders[] = {
+        {QByteArray("\x89PNG\r\n\x1a\n"), QStringLiteral("png_pipe")},
+        {QByteArray("\xff\xd8\xff"), QStringLiteral("jpeg_pipe")},
+        {QByteArray("GIF8"), QStringLiteral("gif")},
+        {QByteArray("BM"), QStringLiteral("bmp_pipe")},
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(8);
+    for (const auto &[signature, reader] : kReaders) {
+        if (head.startsWith(signature))
+            return {QStringLiteral("-f"), reader};
+    }
+    return {};
 }
 
 } // namespace QXMediaConversion

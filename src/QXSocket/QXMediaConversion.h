@@ -56,12 +56,21 @@ QStringList olderArgumentsFor(const QString &resolution, const QString &rate, co
 QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);
 
 // The default probe: ffprobe's first video stream with its rotation applied (pictures are
-// streams too), or the picture reader when ffprobe cannot tell. A file that ffprobe reads
-// without finding a video stream, and that is no picture either, holds no picture.
+// streams too), (0, 0) for a stream whose picture ffmpeg cannot decode, or the picture reader
+// when ffprobe cannot tell. A file that ffprobe reads without finding a video stream, and that
+// is no picture either, holds no picture.
 QSizeF probeMediaSize(const QString &path);
 
-// What a probe gives for a source that holds no picture: a fan would get a file it cannot show,
-// so such a source is never converted.
+// What a probe gives for a source without a picture to show: none at all (sound only), or one
+// that cannot be read ((0, 0), a damaged picture included). A fan would get a file it cannot
+// show, or ffmpeg would wait for a first picture that never comes, so such a source is never
+// converted.
 bool holdsNoPicture(const QSizeF &probed);
+
+// The options before an input's "-i" that have ffmpeg and ffprobe read a picture as the one file
+// its path names: the reader of its kind, told by its content (PNG, JPEG, BMP, GIF). Empty for
+// anything else, such as videos, whose readers take the path as it is. ffmpeg's usual picture
+// reader would take a name holding "%d" or "%03d" for a numbered sequence of files.
+QStringList readerFor(const QString &path);
 
 } // namespace QXMediaConversion

@@ -3,6 +3,7 @@
 #include "Core/MasterWindowController.h"
 #include "AnsweringPresenter.h"
 
+#include "ChildProcesses.h"
 #include "EventLoop.h"
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
@@ -19,7 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
+
+#include <unistd.h>
 
 using orvane::test::waitUntil;
 
@@ -96,19 +100,48 @@ TEST_F(MasterWindowControllerTest, TheLaunchDefaultsHoldTheDevicesFactoryValues)
 
 TEST_F(MasterWindowControllerTest, ConverterRunnerReturnsTheExitStatusAndSurvivesAMissingProgram)
 {
-    qputenv("ORVANE_FFMPEG", "/bin/sh");
-    EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("echo converted; exit 3")}), 3);
-    EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("exit 0")}), 0);
+    {
+        // ffmpeg is asked for its progress report first; the rest is a shell's command line here.
+        const orvane::test::StandInFfmpeg shell("[ \"$1 $2\" = \"-progress pipe:1\" ] || exit 99\nshift 2\nexec /bin/sh \"$@\"");
+        EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("echo converted; exit 3")}), 3);
+        EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-c"), QStringLiteral("exit 0")}), 0);
+
+        // The older form hands over a whole command line; its program name is not an argument.
+        const char *const commandLine[] = {"ffmpeg", "-c", "exit 4", nullptr};
+        EXPECT_EQ(MasterWindowController::runFfmpegMain(3, commandLine), 4);
+    }
     qputenv("ORVANE_FFMPEG", "/nonexistent/ffmpeg");
     EXPECT_EQ(MasterWindowController::runFfmpeg({QStringLiteral("-version")}), -1);
-
-    // The older form hands over a whole command line; its program name is not an argument.
-    qputenv("ORVANE_FFMPEG", "/bin/sh");
-    const char *const commandLine[] = {"ffmpeg", "-c", "exit 4", nullptr};
-    EXPECT_EQ(MasterWindowController::runFfmpegMain(3, commandLine), 4);
     const char *const programOnly[] = {"ffmpeg", nullptr};
     qputenv("ORVANE_FFMPEG", "/bin/true");
     EXPECT_EQ(MasterWindowController::runFfmpegMain(1, programOnly), 0);
+}
+
+TEST(MasterWindowControllerDeathTest, QuittingEndsARunningConversionAtOnce)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            // Only quitting can end this run: it never ends, and the stall limit is far away.
+            const orvane::test::StandInFfmpeg never("exec sleep 600");
+            const orvane::test::StallLimit limit(std::chrono::minutes(10));
+            MasterWindowController window;
+            window.applicationDidFinishLaunching();
+            std::atomic<int> status = 0;
+            std::atomic<bool> ended = false;
+            std::thread conversion([&] {
+                status = MasterWindowController::runFfmpeg({QStringLiteral("-i"), QStringLiteral("in.mp4")});
+                ended = true;
+            });
+            QTimer::singleShot(300, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+            const bool prompt = waitUntil([&] { return ended.load(); }, 10000);
+            if (prompt)
+                conversion.join();
+            orvane::test::removePrivateHome();
+            _exit(prompt && status == -1 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(MasterWindowControllerTest, PasswordPromptFromASocketThreadIsAnsweredOnceOnTheGuiThread)

@@ -174,10 +174,10 @@ inline int runTool(const QString &tool, const QStringList &arguments, QString *o
     return process.terminate();
 }
 
-// The converter runner an application hands to the file socket.
+// The converter runner an application hands to the file socket: ffmpeg, bounded.
 inline QXConverterRunner ffmpegRunner()
 {
-    return [](const QStringList &arguments) { return runTool(QStringLiteral("ffmpeg"), arguments); };
+    return [](const QStringList &arguments) { return OrvaneProcess::runConverter(arguments); };
 }
 
 // codec_name, width and height of a media file's first video stream.

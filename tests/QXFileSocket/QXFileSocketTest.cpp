@@ -412,6 +412,7 @@ TEST(QXFileSocketConcurrencyTest, TwoSocketsConvertingAtOnceKeepTheirOwnOutput)
         aimAtFan(*sockets[i], fans[i]);
         sockets[i]->setResolution("64");
         sockets[i]->setRate("1M");
+        sockets[i]->setMediaSizeProbe([](const QString &) { return QSizeF(64, 64); });
         sockets[i]->setFfmpeg_mac(slowConverter(i == 0 ? 'A' : 'B'));
     }
     for (int i = 0; i < 2; ++i) {
@@ -426,4 +427,38 @@ TEST(QXFileSocketConcurrencyTest, TwoSocketsConvertingAtOnceKeepTheirOwnOutput)
         EXPECT_EQ(body.size(), 1000);
         EXPECT_EQ(body.count(i == 0 ? 'A' : 'B'), 1000);
     }
+}
+
+TEST(QXFileSocketConcurrencyTest, ConvertedFileNeverWaitsForAnotherFansConversion)
+{
+    QTemporaryDir dir;
+    QSemaphore converting;
+    QSemaphore release;
+    FakeFanFileServer fans[2];
+    QXFileSocket sockets[2];
+    UploadRecorder records[2];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(fans[i].start());
+        aimAtFan(sockets[i], fans[i]);
+    }
+    sockets[0].setResolution("64");
+    sockets[0].setRate("1M");
+    sockets[0].setMediaSizeProbe([](const QString &) { return QSizeF(64, 64); });
+    // A conversion that goes on until the test lets it end.
+    sockets[0].setFfmpeg_mac([&](const QStringList &) {
+        converting.release();
+        release.acquire();
+        return 1;
+    });
+    sockets[0].sendFile(writeFile(dir.filePath("s.mov"), "source"), "s", nullptr, nullptr, records[0].success(),
+                        records[0].failure());
+    ASSERT_TRUE(converting.tryAcquire(1, 10000));
+    sockets[1].sendFiles({convertedFile(dir.path(), "c.mp4", "c", 100)}, nullptr, nullptr, records[1].success(),
+                         records[1].failure());
+    const bool sent = records[1].waitForOutcomes(1);
+    release.release();
+    ASSERT_TRUE(sent) << "the converted file waited for the other fan's conversion";
+    EXPECT_TRUE(records[1].outcomes()[0].success);
+    ASSERT_TRUE(records[0].waitForOutcomes(1));
+    EXPECT_FALSE(records[0].outcomes()[0].success);
 }

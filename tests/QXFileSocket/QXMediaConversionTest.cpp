@@ -1,3 +1,4 @@
+#include "ChildProcesses.h"
 #include "EventLoop.h"
 #include "FileSocketHarness.h"
 #include "OrvaneProcess.h"
@@ -5,6 +6,7 @@
 #include "QXSocketCode.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,8 +21,12 @@ using orvane::test::ffmpegRunner;
 using orvane::test::firstVideoStream;
 using orvane::test::UploadRecorder;
 using orvane::test::waitUntil;
+using orvane::test::processEnded;
 using orvane::test::runTool;
+using orvane::test::StallLimit;
+using orvane::test::StandInFfmpeg;
 using orvane::test::writeFile;
+using orvane::test::writtenPid;
 
 namespace {
 
@@ -39,6 +45,20 @@ QXMediaSizeProbe fixedSize(double width, double height, int *calls = nullptr)
 QStringList wide(bool video, const QXMediaSizeProbe &probe)
 {
     return argumentsFor("1300x512", "2M", "P", "O", video, probe);
+}
+
+// ffmpeg's test pattern under any name (ffmpeg itself would take a "%d" in it for a sequence):
+// one picture of the given size, or for a GIF a short animation.
+QString testPicture(const QTemporaryDir &dir, const QString &name, const QString &size)
+{
+    const QString suffix = QFileInfo(name).suffix();
+    const QString made = dir.filePath("made." + suffix);
+    QStringList arguments{"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=rate=10:size=" + size};
+    arguments << (suffix == "gif" ? QStringList{"-t", "0.5"} : QStringList{"-frames:v", "1"}) << made;
+    EXPECT_EQ(runTool("ffmpeg", arguments), 0) << name.toStdString();
+    QFile::remove(dir.filePath(name));
+    QFile::rename(made, dir.filePath(name));
+    return dir.filePath(name);
 }
 
 // A file socket that converts with a real runner and sends to a fake fan.
@@ -180,6 +200,8 @@ TEST(QXMediaConversionTest, ProbeReadsRealFilesWithRotation)
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata:s:v:0", "rotate=90", turned}), 0);
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=100x50", "-frames:v", "1", picture}),
               0);
+    const QString damaged = testPicture(dir, "damaged.jpg", "1280x960");
+    ASSERT_TRUE(QFile::resize(damaged, 3000));
 
     EXPECT_EQ(probeMediaSize(clip), QSizeF(192, 108));
     EXPECT_EQ(probeMediaSize(turned), QSizeF(108, 192));
@@ -187,6 +209,9 @@ TEST(QXMediaConversionTest, ProbeReadsRealFilesWithRotation)
     EXPECT_EQ(probeMediaSize(gif), QSizeF(192, 108));
     EXPECT_EQ(probeMediaSize(dir.filePath("none.mp4")), QSizeF(0, 0));
     EXPECT_TRUE(holdsNoPicture(probeMediaSize(sound)));
+    // Its header tells a size, but ffmpeg cannot decode the picture: it cannot be read.
+    EXPECT_EQ(probeMediaSize(damaged), QSizeF(0, 0));
+    EXPECT_TRUE(holdsNoPicture(probeMediaSize(damaged)));
 
     // Without ffprobe a picture is still measured; what it cannot tell is never taken for sound.
     qputenv("ORVANE_FFPROBE", "/nonexistent/ffprobe");
@@ -248,20 +273,93 @@ TEST_F(ConverterUpload, SourceWithoutAPictureIsRefusedBeforeConverting)
     EXPECT_TRUE(fan.transfers().isEmpty());
 }
 
-TEST_F(ConverterUpload, StandInFfmpegThatFailsSendsNothing)
+TEST_F(ConverterUpload, StandInConvertersThatFailOrNeverEndSendNothing)
 {
-    // Found through the override; it writes nothing and exits 1.
-    const QString fakeFfmpeg = writeFile(dir.filePath("ffmpeg"), "#!/bin/sh\nexit 1\n");
-    QFile::setPermissions(fakeFfmpeg, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("ORVANE_FFMPEG", fakeFfmpeg.toUtf8());
-    const QString source = writeFile(dir.filePath("clip.mp4"), "source");
-    socket.setFfmpeg_mac(ffmpegRunner());
-    socket.sendFiles({std::make_shared<QXFile>(source, "clip")}, nullptr, record.progress(),
-                     record.success(), record.failure());
-    ASSERT_TRUE(record.waitForOutcomes(1));
-    qunsetenv("ORVANE_FFMPEG");
-    EXPECT_EQ(record.outcomes()[0].code, QXSocketCode::checkFailed);
-    EXPECT_EQ(record.outcomes()[0].payload.toString(), QStringLiteral("转码文件不存在"));
-    EXPECT_TRUE(record.progressValues().isEmpty());
+    const StallLimit limit(std::chrono::seconds(1));
+    const QString source = testPicture(dir, "pic.png", "100x50");
+    const QString pidFile = dir.filePath("converter");
+    // Neither writes anything: one exits 1, one sleeps for ever.
+    for (const QString &script : {QStringLiteral("exit 1"), "echo $$ > '" + pidFile + "'\nexec sleep 600"}) {
+        const StandInFfmpeg standIn(script);
+        socket.setFfmpeg_mac(ffmpegRunner());
+        UploadRecorder failed;
+        socket.sendFiles({std::make_shared<QXFile>(source, "pic")}, nullptr, failed.progress(), failed.success(),
+                         failed.failure());
+        ASSERT_TRUE(failed.waitForOutcomes(1, 60000)) << script.toStdString();
+        EXPECT_EQ(failed.outcomes()[0].code, QXSocketCode::checkFailed);
+        EXPECT_EQ(failed.outcomes()[0].payload.toString(), QStringLiteral("转码文件不存在"));
+        EXPECT_TRUE(failed.progressValues().isEmpty());
+        ASSERT_TRUE(waitUntil([this] { return socket.currentIns() == QXFileSocket::Idle; }));
+    }
+    // The one that never ended was killed.
+    EXPECT_TRUE(processEnded(writtenPid(pidFile)));
     EXPECT_TRUE(fan.transfers().isEmpty());
+}
+
+TEST_F(ConverterUpload, DamagedPicturesFailInBoundedTimeAndTheNextUploadWorks)
+{
+    socket.setFfmpeg_mac(ffmpegRunner());
+    QStringList damaged;
+    for (const char *name : {"photo.jpg", "shot.png"}) {
+        damaged << testPicture(dir, name, "1280x960");
+        ASSERT_TRUE(QFile::resize(damaged.last(), 3000));
+    }
+    const auto upload = [this](const QString &path, UploadRecorder &recorder) {
+        EXPECT_TRUE(waitUntil([this] { return socket.currentIns() == QXFileSocket::Idle; }));
+        socket.sendFile(path, "", nullptr, recorder.progress(), recorder.success(), recorder.failure());
+        return recorder.waitForOutcomes(1, 60000);
+    };
+    // Refused before converting.
+    for (const QString &path : damaged) {
+        UploadRecorder refused;
+        ASSERT_TRUE(upload(path, refused)) << path.toStdString();
+        EXPECT_EQ(refused.outcomes()[0].code, QXSocketCode::checkFailed);
+    }
+    // Taken for whole by a probe that reads no more than the header, the picture reaches ffmpeg,
+    // which never gets its first picture and is killed once it has made no progress for the limit.
+    socket.setMediaSizeProbe([](const QString &) { return QSizeF(1280, 960); });
+    {
+        const StallLimit limit(std::chrono::seconds(2));
+        for (const QString &path : damaged) {
+            UploadRecorder stalled;
+            ASSERT_TRUE(upload(path, stalled)) << path.toStdString();
+            EXPECT_EQ(stalled.outcomes()[0].code, QXSocketCode::checkFailed);
+        }
+    }
+    EXPECT_TRUE(fan.transfers().isEmpty());
+
+    socket.setMediaSizeProbe(nullptr);
+    ASSERT_TRUE(upload(testPicture(dir, "whole.jpg", "100x50"), record));
+    EXPECT_TRUE(record.outcomes()[0].success);
+    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 1; }));
+    EXPECT_EQ(fan.transfers()[0].name, "whole.mp4");
+}
+
+TEST_F(ConverterUpload, PicturesAreReadAsTheOneFileTheirNameNames)
+{
+    socket.setFfmpeg_mac(ffmpegRunner());
+    const struct
+    {
+        const char *name;
+        const char *size;
+        const char *resolution;
+    } cases[] = {
+        {"50%discount.jpg", "100x50", "64"},
+        {"frame%03d.png", "100x50", "64"},
+        {"loop%02d.gif", "100x50", "64"},
+        // Square on the wide fan: read twice, side by side.
+        {"frame%d.png", "64x64", "1300x512"},
+        {"frame%d.jpg", "100x50", "1300x512"},
+    };
+    for (const auto &c : cases) {
+        socket.setResolution(c.resolution);
+        UploadRecorder sent;
+        ASSERT_TRUE(waitUntil([this] { return socket.currentIns() == QXFileSocket::Idle; }));
+        socket.sendFile(testPicture(dir, c.name, c.size), "", nullptr, nullptr, sent.success(), sent.failure());
+        ASSERT_TRUE(sent.waitForOutcomes(1, 30000)) << c.name;
+        EXPECT_TRUE(sent.outcomes()[0].success) << c.name << " " << sent.outcomes()[0].payload.toString().toStdString();
+    }
+    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 5; }));
+    EXPECT_EQ(firstVideoStream(writeFile(dir.filePath("received.mp4"), fan.transfers()[4].body)).value("width").toInt(),
+              1300);
 }

@@ -1,11 +1,21 @@
 #include "OrvaneProcess.h"
 
+#include "ChildProcesses.h"
+
+#include <QDeadlineTimer>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
+#include <optional>
+
+#include <unistd.h>
+
+using namespace orvane::test;
 
 namespace {
 
@@ -109,4 +119,84 @@ TEST(OrvaneProcessTest, FindExecutableHonoursOverride)
     qunsetenv("ORVANE_SH");
     EXPECT_EQ(OrvaneProcess::findExecutable(QStringLiteral("sh")), shell());
     EXPECT_TRUE(OrvaneProcess::findExecutable(QStringLiteral("no-such-tool-here")).isEmpty());
+}
+
+TEST(OrvaneProcessTest, ChildWithoutProgressIsKilledWithWhatItStarted)
+{
+    const StallLimit limit(std::chrono::seconds(2));
+    QTemporaryDir dir;
+    const QString pidFile = dir.filePath("sleeper");
+    // The shell is killed; the sleep it started must not be left behind.
+    OrvaneProcess process(shell(), QStringList{"-c", QStringLiteral("sleep 600 & echo $! > '%1'; wait").arg(pidFile)});
+    EXPECT_EQ(runToStatus(process), -1);
+    const qint64 sleeper = writtenPid(pidFile);
+    ASSERT_GT(sleeper, 0);
+    EXPECT_TRUE(processEnded(sleeper));
+}
+
+TEST(OrvaneProcessTest, ReportedProgressKeepsALongRunGoing)
+{
+    const StallLimit limit(std::chrono::seconds(1));
+    // Three times the limit, with a new frame count every tenth of a second.
+    OrvaneProcess advancing(shell(), QStringList{"-c", "for i in $(seq 30); do echo frame=$i; echo speed=1x; "
+                                                       "sleep 0.1; done"});
+    EXPECT_EQ(runToStatus(advancing), 0);
+    EXPECT_TRUE(advancing.output()->startsWith("frame=1\nspeed=1x\n"));
+    // The same report over and over is no progress, whatever else changes with the clock.
+    OrvaneProcess repeating(shell(), QStringList{"-c", "for i in $(seq 40); do echo frame=7; echo fps=$i; "
+                                                        "sleep 0.1; done"});
+    EXPECT_EQ(runToStatus(repeating), -1);
+}
+
+TEST(OrvaneProcessDeathTest, StopAllEndsEveryRunAndStartsNoMore)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QTemporaryDir dir;
+            const QString pidFile = dir.filePath("child");
+            std::atomic<int> status = 0;
+            std::unique_ptr<QThread> runner(QThread::create([&] {
+                OrvaneProcess process(shell(), QStringList{"-c", QStringLiteral("echo $$ > '%1'; exec sleep 600").arg(pidFile)});
+                status = runToStatus(process);
+            }));
+            runner->start();
+            const qint64 child = writtenPid(pidFile);
+            OrvaneProcess::stopAll();
+            const bool ended = runner->wait(QDeadlineTimer(10000));
+            OrvaneProcess later(shell(), QStringList{"-c", "exit 0"});
+            const bool refused = runToStatus(later) == -1;
+            removePrivateHome();
+            _exit(child > 0 && ended && status == -1 && processEnded(child) && refused ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(OrvaneProcessDeathTest, ChildDiesWithTheApplication)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The killed application is a copy of this test run: it finds the parent's file through the
+    // environment, where the parent put it before the copy started.
+    std::optional<QTemporaryDir> dir;
+    if (qEnvironmentVariableIsEmpty("ORVANE_TEST_CHILD_PID")) {
+        dir.emplace();
+        qputenv("ORVANE_TEST_CHILD_PID", dir->filePath("child").toUtf8());
+    }
+    const QString pidFile = qEnvironmentVariable("ORVANE_TEST_CHILD_PID");
+    EXPECT_EXIT(
+        {
+            OrvaneProcess process(shell(), QStringList{"-c", QStringLiteral("echo $$ > '%1'; exec sleep 600").arg(pidFile)});
+            process.launch();
+            writtenPid(pidFile);
+            removePrivateHome();
+            ::raise(SIGKILL);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    qunsetenv("ORVANE_TEST_CHILD_PID");
+    const qint64 child = writtenPid(pidFile);
+    ASSERT_GT(child, 0);
+    const bool ended = processEnded(child);
+    if (!ended)
+        ::kill(pid_t(child), SIGKILL);
+    EXPECT_TRUE(ended);
 }

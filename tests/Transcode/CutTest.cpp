@@ -164,15 +164,19 @@ TEST_F(CutTest, WorkedFiguresReachFfmpeg)
     const QStringList calls = recorder.recordedCalls();
     ASSERT_EQ(calls.size(), 1 + 6 * 2);
     const QDir folder(folderOf("wall_2x3"));
-    EXPECT_TRUE(calls.contains(QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black",
+    // The picture is read, and each picture written, as the one file named.
+    EXPECT_TRUE(calls.contains(QStringList({"-progress", "pipe:1", "-y", "-f", "png_pipe", "-i", picture, "-vf",
+                                            "pad=1920:1357:0:138:black", "-update", "1",
                                             folder.filePath("wall_pad.png")})
                                    .join(' ')));
     // Each tile pads and crops the input itself, beside the pad run.
     const QString tile = folder.filePath("wall_2_3.png");
+    EXPECT_TRUE(calls.contains(QStringList({"-progress", "pipe:1", "-y", "-f", "png_pipe", "-i", picture, "-vf",
+                                            "pad=1920:1357:0:138:black,crop=794:794:1124:562", "-update", "1", tile})
+                                   .join(' ')));
     EXPECT_TRUE(calls.contains(
-        QStringList({"-y", "-i", picture, "-vf", "pad=1920:1357:0:138:black,crop=794:794:1124:562", tile}).join(' ')));
-    EXPECT_TRUE(calls.contains(
-        TranscodeManager::ffmpegArguments(tile, folder.filePath("wall_result_2_3.mp4"), 720, 720, "1M").join(' ')));
+        "-progress pipe:1 "
+        + TranscodeManager::ffmpegArguments(tile, folder.filePath("wall_result_2_3.mp4"), 720, 720, "1M").join(' ')));
 }
 
 TEST_F(CutTest, OneFailedStepFailsTheCutOnceWithoutFullProgress)
@@ -216,6 +220,56 @@ TEST_F(CutTest, FailedPadEndsTheCutAtOnceAndNoWaitingTileRuns)
     EXPECT_EQ(outcome.progress, (std::vector<float>{0.05f, 0.25f}));
     // The pad run, and at most the crop of the one tile that had begun: no conversion.
     EXPECT_LE(standIn.recordedCalls().size(), 2) << standIn.recordedCalls().join('\n').toStdString();
+}
+
+TEST_F(CutTest, NamesWithPercentAreCutAndConvertedAsTheOneFileNamed)
+{
+    // ffmpeg's picture reader and writer would take each name for a numbered sequence.
+    for (const QString name : {"frame%03d.png", "50%discount.jpg", "loop%02d.gif"}) {
+        const QString suffix = QFileInfo(name).suffix();
+        const QString made = media("made." + suffix);
+        ASSERT_TRUE(generateMedia(made, "testsrc2=size=192x108:rate=10:duration=0.5", false)) << name.toStdString();
+        ASSERT_TRUE(QFile::rename(made, media(name)));
+        const QString base = QFileInfo(name).completeBaseName();
+        const CutOutcome outcome = cutAndWait(m_manager, media(name), unionOf(1, 1));
+        ASSERT_EQ(outcome.completions.size(), 1u);
+        ASSERT_TRUE(std::holds_alternative<QString>(outcome.completions.front())) << name.toStdString();
+        EXPECT_EQ(filesIn(folderOf(base + "_1x1")),
+                  QStringList({base + "_1_1." + suffix, base + "_pad." + suffix, base + "_result_1_1.mp4"}));
+        // The union's own conversion of the same file.
+        const TranscodeResult converted = TranscodeManager::transcode(media(name), *unionOf(1, 1));
+        ASSERT_TRUE(std::holds_alternative<QString>(converted)) << name.toStdString();
+        EXPECT_EQ(TranscodeManager::fetchResolution(std::get<QString>(converted)), QSize(720, 720));
+    }
+}
+
+TEST_F(CutTest, DamagedPictureIsRefusedBeforeAnyRun)
+{
+    const QString damaged = media("damaged.jpg");
+    ASSERT_TRUE(generateMedia(damaged, "testsrc2=size=1280x960", false));
+    ASSERT_TRUE(QFile::resize(damaged, 3000));
+    StandInFfmpeg recorder(StandInFfmpeg::kRecorder);
+    const CutOutcome cut = cutAndWait(m_manager, damaged, unionOf(1, 1));
+    ASSERT_EQ(cut.completions.size(), 1u);
+    ASSERT_TRUE(std::holds_alternative<EditError>(cut.completions.front()));
+    EXPECT_EQ(std::get<EditError>(cut.completions.front()).kind(), EditError::Kind::resolutionFail);
+    const TranscodeResult converted = TranscodeManager::transcode(damaged, *unionOf(1, 1));
+    ASSERT_TRUE(std::holds_alternative<EditError>(converted));
+    EXPECT_EQ(std::get<EditError>(converted).kind(), EditError::Kind::transcodeFail);
+    EXPECT_TRUE(recorder.recordedCalls().isEmpty());
+}
+
+TEST_F(CutTest, ConverterThatNeverEndsFailsTheCutAndTheConversion)
+{
+    const StallLimit limit(std::chrono::seconds(1));
+    StandInFfmpeg never(QStringLiteral("exec sleep 600"));
+    const CutOutcome cut = cutAndWait(m_manager, clip(), unionOf(2, 2));
+    ASSERT_EQ(cut.completions.size(), 1u);
+    ASSERT_TRUE(std::holds_alternative<EditError>(cut.completions.front()));
+    EXPECT_EQ(std::get<EditError>(cut.completions.front()).kind(), EditError::Kind::padFail);
+    const TranscodeResult converted = TranscodeManager::transcode(clip(), *unionOf(1, 1));
+    ASSERT_TRUE(std::holds_alternative<EditError>(converted));
+    EXPECT_EQ(std::get<EditError>(converted).kind(), EditError::Kind::transcodeFail);
 }
 
 TEST_F(CutTest, PromiseFormHoldsTheFolderOrTheError)

@@ -112,6 +112,11 @@ TEST(TranscodeManagerTest, PaddedPictureHoldsTheInputAndEveryTileForAnyShape)
 
 TEST(TranscodeManagerTest, SingleConversionUsesTheFirstSquareFanSizeAndRate)
 {
+    QTemporaryDir media;
+    const QString clip = media.filePath("Show.mov");
+    const QString still = media.filePath("Show.png");
+    ASSERT_TRUE(generateMedia(clip, "testsrc2=size=160x90:rate=25:duration=1", false));
+    ASSERT_TRUE(generateMedia(still, "testsrc2=size=160x90", false));
     StandInFfmpeg recorder(StandInFfmpeg::kRecorder);
     const QString expectedOutput = QDir(TranscodeManager::transcodedDirectory()).filePath("Show.mp4");
     EXPECT_TRUE(QFileInfo(TranscodeManager::transcodedDirectory()).isDir());
@@ -119,20 +124,20 @@ TEST(TranscodeManagerTest, SingleConversionUsesTheFirstSquareFanSizeAndRate)
     auto wide = std::make_shared<NetworkingDevice>("W_kvo", "10.0.0.1");    // 1300x512, 2M
     auto small = std::make_shared<NetworkingDevice>("S_kvg", "10.0.0.2");   // 512, 1M
     UnionData fans("u", 1, 2, false, QString(), UnionGrid{{wide, small}});
-    const TranscodeResult result = TranscodeManager::transcode("/in/Show.mov", fans);
+    const TranscodeResult result = TranscodeManager::transcode(clip, fans);
     ASSERT_TRUE(std::holds_alternative<QString>(result));
     EXPECT_EQ(std::get<QString>(result), expectedOutput);
 
     UnionData empty("u", 1, 1, false, QString());
-    EXPECT_TRUE(std::holds_alternative<QString>(TranscodeManager::transcode("/in/Show.png", empty)));
+    EXPECT_TRUE(std::holds_alternative<QString>(TranscodeManager::transcode(still, empty)));
 
     const QStringList lines = recorder.recordedCalls();
     ASSERT_EQ(lines.size(), 2);
-    // The rate is the first fan's, the size the first square one's.
+    // The rate is the first fan's, the size the first square one's; ffmpeg reports its progress.
     EXPECT_EQ(lines.at(0),
-              TranscodeManager::ffmpegArguments("/in/Show.mov", expectedOutput, 512, 512, "2M").join(' '));
+              "-progress pipe:1 " + TranscodeManager::ffmpegArguments(clip, expectedOutput, 512, 512, "2M").join(' '));
     EXPECT_EQ(lines.at(1),
-              TranscodeManager::ffmpegArguments("/in/Show.png", expectedOutput, 720, 720, "1M").join(' '));
+              "-progress pipe:1 " + TranscodeManager::ffmpegArguments(still, expectedOutput, 720, 720, "1M").join(' '));
 }
 
 TEST(TranscodeManagerTest, FailedOrMissingConverterIsAFailure)

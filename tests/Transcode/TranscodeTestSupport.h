@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildProcesses.h"
 #include "Transcode/TranscodeManager.h"
 
 #include <QDir>
@@ -32,47 +33,13 @@ inline bool generateMedia(const QString &path, const QString &source, bool audio
     QStringList arguments{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", source};
     if (audio)
         arguments << "-f" << "lavfi" << "-i" << "sine=frequency=440:duration=1" << "-shortest";
-    if (path.endsWith(QLatin1String(".png")))
+    if (path.endsWith(QLatin1String(".png")) || path.endsWith(QLatin1String(".jpg")))
         arguments << "-frames:v" << "1";
     arguments << path;
     QProcess process;
     process.start(realFfmpeg(), arguments);
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
-
-// Stands a shell script in for ffmpeg while it lives.
-class StandInFfmpeg
-{
-public:
-    explicit StandInFfmpeg(const QString &script)
-    {
-        m_path = m_dir.filePath(QStringLiteral("ffmpeg"));
-        QFile file(m_path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write("#!/bin/sh\n" + script.toUtf8() + "\n");
-            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-        }
-        qputenv("ORVANE_FFMPEG", m_path.toUtf8());
-    }
-    ~StandInFfmpeg() { qunsetenv("ORVANE_FFMPEG"); }
-
-    // Succeeds and records each call's arguments as one line, for recordedCalls().
-    static constexpr const char *kRecorder = "echo \"$@\" >> \"$(dirname \"$0\")/calls\"";
-    // Waits until openGate().
-    static constexpr const char *kGated = "while [ ! -e \"$(dirname \"$0\")/open\" ]; do sleep 0.05; done";
-    void openGate() const { QFile(m_dir.filePath(QStringLiteral("open"))).open(QIODevice::WriteOnly); }
-
-    QStringList recordedCalls() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("calls")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                              : QStringList();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
 
 // What one cut reported, gathered from whichever threads report it.
 struct CutOutcome

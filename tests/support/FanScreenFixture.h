@@ -58,6 +58,8 @@ protected:
         m.insSocket()->setPort(fan.port());
         m.fileSocket()->setPlainPort(files.plainPort());
         m.fileSocket()->setPort(files.plainPort());
+        // The made files are no real media: each is taken for a picture that can be read.
+        m.fileSocket()->setMediaSizeProbe([](const QString &) { return QSizeF(64, 64); });
         m.setFfmpeg_mac([this](const QStringList &arguments) {
             const QString input = arguments.value(arguments.indexOf(QStringLiteral("-i")) + 1);
             if (!convertible(input))

@@ -132,12 +132,9 @@ QVariantMap MasterWindowController::launchDefaults()
 int MasterWindowController::runFfmpeg(const QStringList &arguments)
 {
     QXLOG(QStringLiteral("FFmpeg Arguments:%1").arg(arguments.join(QLatin1Char(' '))));
-    const QString executable = OrvaneProcess::findExecutable(QStringLiteral("ffmpeg"));
-    OrvaneProcess process(executable.isEmpty() ? std::nullopt : std::optional<QString>(executable), arguments);
-    process.launch();
-    process.waitUntilExit();
-    QXLOG(process.output().value_or(QString()));
-    const int status = process.terminate();
+    QString messages;
+    const int status = OrvaneProcess::runConverter(arguments, &messages);
+    QXLOG(messages);
     QXLOG(QString::number(status));
     QXLOG(QStringLiteral("转码结束"));
     return status;
@@ -157,6 +154,8 @@ void MasterWindowController::applicationDidFinishLaunching()
     QXConnectManager &manager = QXConnect::connectManager();
     manager.setFfmpeg_mac(&MasterWindowController::runFfmpeg);
     manager.setInputCallback(&askForPassword);
+    // A conversion still running when the application quits would hold the exit until it ends.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &OrvaneProcess::stopAll);
     QXUserDefaults::standardUserDefaults().registerDefaults(defaults);
     setToolTipDelay();
 }

@@ -17,16 +17,17 @@ public:
     ~MasterWindowController() override;
 
     // The launch sequence: hands the connection manager the conversion runner and the password
-    // prompt, registers the launch defaults (never writes them), and sets the tool-tip delay to
-    // one second. Opens no socket and starts no search or timer.
+    // prompt, has quitting end every running conversion, registers the launch defaults (never
+    // writes them), and sets the tool-tip delay to one second. Opens no socket and starts no
+    // search or timer.
     void applicationDidFinishLaunching();
 
     // The eighteen launch defaults, every value a text.
     static QVariantMap launchDefaults();
 
     // The conversion runner handed to the connection manager: runs the converter with the
-    // arguments on the calling thread, waits for it, logs its output and exit status, and
-    // returns the exit status (-1 when it could not run).
+    // arguments on the calling thread, waits for it (bounded as every converter run is), logs its
+    // messages and exit status, and returns the exit status (-1 when it could not run or was killed).
     static int runFfmpeg(const QStringList &arguments);
     // The same converter for the older runner form: the program name in argv[0] is left to
     // runFfmpeg, which finds the converter itself.

@@ -29,10 +29,18 @@ constexpr qint64 kMaxDiameter = 1 << 16;
 int runFfmpeg(const QStringList &arguments)
 {
     orvane::debugLog([&] { return arguments.join(QLatin1Char(' ')); });
-    OrvaneProcess process(OrvaneProcess::findExecutable(QStringLiteral("ffmpeg")), arguments);
-    process.launch();
-    process.waitUntilExit();
-    return process.terminate();
+    return OrvaneProcess::runConverter(arguments);
+}
+
+// One run that filters the input into the output. ffmpeg's picture writer, like its reader, would
+// take a name holding "%d" for a numbered sequence: a picture is written as the one file named.
+QStringList filterArguments(const QString &input, const QString &filter, const QString &output)
+{
+    QStringList arguments{"-y"};
+    arguments << QXMediaConversion::readerFor(input) << "-i" << input << "-vf" << filter;
+    if (TranscodeManager::fileKind(output) == QLatin1String("image"))
+        arguments << "-update" << "1";
+    return arguments << output;
 }
 
 // The bit rate of the union's first fan.
@@ -192,8 +200,8 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     // the pad run goes beside them on a thread of its own, and every core stays busy from the start.
     QThreadPool *const steps = pool();
     if (geometry->padFilter) {
-        const QStringList arguments{"-y", "-i", input, "-vf", *geometry->padFilter,
-                                    dir.filePath(QStringLiteral("%1_pad.%2").arg(name, extension))};
+        const QStringList arguments = filterArguments(
+            input, *geometry->padFilter, dir.filePath(QStringLiteral("%1_pad.%2").arg(name, extension)));
         steps->reserveThread();
         steps->startOnReservedThread(
             [run, arguments] { finishStep(run, runFfmpeg(arguments) == 0 ? Step::padded : Step::padFailed); });
@@ -213,7 +221,7 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
 void TranscodeManager::Core::runTile(const std::shared_ptr<Run> &run, const Tile &tile)
 {
     const auto going = [&run] { return !run->ended.load(); };
-    const bool made = going() && runFfmpeg({"-y", "-i", tile.source, "-vf", tile.filter, tile.tile}) == 0
+    const bool made = going() && runFfmpeg(filterArguments(tile.source, tile.filter, tile.tile)) == 0
         && (!run->transcode || (going() && convert(tile.tile, tile.result, run->resolution, run->rate)));
     finishStep(run, made ? Step::tileMade : Step::tileFailed);
 }
@@ -307,7 +315,7 @@ QStringList TranscodeManager::ffmpegArguments(const QString &input, const QStrin
     else if (kind == QLatin1String("gif"))
         arguments << "-f" << "gif" << "-i" << input;
     else if (kind == QLatin1String("image"))
-        arguments << "-loop" << "1" << "-i" << input;
+        arguments << "-loop" << "1" << QXMediaConversion::readerFor(input) << "-i" << input;
     else
         return {};
     arguments << "-c:v" << "libx264" << "-vprofile" << "baseline" << "-level" << level;

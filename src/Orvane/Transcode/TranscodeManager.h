@@ -22,8 +22,8 @@ using TranscodeResult = std::variant<QString, EditError>;
 // sized for the fans of a union by running ffmpeg, and cuts one input into one tile per fan.
 // Converted files go to the "Transcoded" folder of the application's data folder.
 //
-// The conversion calls block their thread until ffmpeg has exited and may run on any thread
-// except the GUI thread. A cut runs its tiles on the manager's own pool; it keeps that pool
+// The conversion calls block their thread until ffmpeg has exited, or has been killed for making
+// no progress, and may run on any thread except the GUI thread. A cut runs its tiles on the manager's own pool; it keeps that pool
 // alive until its last step, so the manager may be released while a cut runs.
 class TranscodeManager
 {
@@ -75,7 +75,7 @@ public:
                           const UnionData &unionData);
     // Converts the input into "Transcoded" at the size of the union's first fan that has a
     // square size: the converted file, or transcodeFail (also, before converting, for a source
-    // that holds no picture).
+    // that holds no picture or one that cannot be read).
     static TranscodeResult transcode(const QString &input, const UnionData &unionData);
 
     // The geometry of a cut of a picture of the given size for a union of row x colomn fans of
@@ -89,8 +89,9 @@ public:
     // wrongRowColomn, resolutionFail and directoryError; on a pool thread with padFail as soon as
     // the pad run fails (tile steps that have not begun then do nothing, and running ones make no
     // more progress), otherwise after the last step (transcodeFail when a tile is missing). A
-    // source that holds no picture is refused with resolutionFail. Callers move to the GUI thread
-    // themselves.
+    // source that holds no picture, or one that cannot be read, is refused with resolutionFail.
+    // Every run is bounded (see OrvaneProcess): a stalled one fails its step. Callers move to the
+    // GUI thread themselves.
     void cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode, Progress progress,
              Completion completion);
     // The same cut started on `on` (the manager's own pool when none); the future holds the
