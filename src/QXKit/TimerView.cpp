@@ -83,6 +83,13 @@ protected:
     }
 };
 
+// A screen reader reads a focused field's name and role but not a lone digit it holds, which
+// only selecting the digit made heard; the digit is told as the field's description instead.
+void describeDigit(QLineEdit *field)
+{
+    field->setAccessibleDescription(field->text());
+}
+
 } // namespace
 
 TimerView::TimerView(QWidget *parent)
@@ -107,6 +114,7 @@ TimerView::TimerView(QWidget *parent)
         field->setPalette(fieldPalette);
         field->setValidator(m_formatter);
         field->setAccessibleName(fieldName(tag));
+        describeDigit(field);
         m_fields[tag - 1] = field;
         m_tempStr.append(field->text());
         connect(field, &QLineEdit::textEdited, this, [this, tag] { controlTextDidChange(tag); });
@@ -182,6 +190,7 @@ void TimerView::dealInput(const QString &character, int tag)
 void TimerView::setFieldText(int tag, const QString &text)
 {
     m_fields[tag - 1]->setText(text);
+    describeDigit(m_fields[tag - 1]);
     m_tempStr[tag - 1] = text;
 }
 

@@ -193,6 +193,11 @@ TEST_F(TimerViewTest, MovingBetweenTheDigitsAnnouncesEachDigitWithoutSelectionNo
     for (int tag : {2, 3, 4, 5, 6, 5})
         expected.push_back(view->getObjectFromTag(tag));
     EXPECT_EQ(focused, expected);
+    // With no selection to carry it, each field is heard with its digit, the typed ones too.
+    for (const auto &[tag, digit] : {std::pair{3, "0"}, std::pair{4, "1"}, std::pair{5, "2"}}) {
+        QAccessibleInterface *field = QAccessible::queryAccessibleInterface(view->getObjectFromTag(tag));
+        EXPECT_EQ(field->text(QAccessible::Description), QString::fromLatin1(digit)) << tag;
+    }
 }
 
 TEST(TimeText, MissingOrShortPartsReadAsZero)
