@@ -85,6 +85,8 @@ protected:
 
 // A screen reader reads a focused field's name and role but not a lone digit it holds, which
 // only selecting the digit made heard; the digit is told as the field's description instead.
+// It is set wherever the view sets a digit: the field's own textChanged comes after a typed key
+// has been replaced, with the text as typed.
 void describeDigit(QLineEdit *field)
 {
     field->setAccessibleDescription(field->text());

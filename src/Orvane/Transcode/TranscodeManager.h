@@ -23,8 +23,9 @@ using TranscodeResult = std::variant<QString, EditError>;
 // Converted files go to the "Transcoded" folder of the application's data folder.
 //
 // The conversion calls block their thread until ffmpeg has exited, or has been killed for making
-// no progress, and may run on any thread except the GUI thread. A cut runs its tiles on the manager's own pool; it keeps that pool
-// alive until its last step, so the manager may be released while a cut runs.
+// no progress, and may run on any thread except the GUI thread. A cut runs its tiles on the
+// manager's own pool; it keeps that pool alive until its last step, so the manager may be
+// released while a cut runs.
 class TranscodeManager
 {
 public:
