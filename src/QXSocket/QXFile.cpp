@@ -50,7 +50,7 @@ QXFile::QXFile(const QString &path, const QString &name)
 
 QString QXFile::path() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_path;
 }
 
@@ -61,20 +61,20 @@ void QXFile::setPath(const QString &path)
         return;
     }
     const QXFileType type = typeWithName(QFileInfo(path).fileName());
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_type = type;
     m_path = path;
 }
 
 QString QXFile::name() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_name;
 }
 
 void QXFile::setName(const QString &name)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     if (!name.isEmpty()) {
         m_name = name;
     } else if (!m_path.isEmpty()) {
@@ -88,31 +88,31 @@ void QXFile::setName(const QString &name)
 
 QXFileType QXFile::type() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_type;
 }
 
 void QXFile::setType(QXFileType type)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_type = type;
 }
 
 bool QXFile::alreadyTranscoded() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_alreadyTranscoded;
 }
 
 void QXFile::setAlreadyTranscoded(bool alreadyTranscoded)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_alreadyTranscoded = alreadyTranscoded;
 }
 
 QString QXFile::translatePath()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     if (m_translatePath.isEmpty()) {
         if (m_alreadyTranscoded)
             m_translatePath = m_path;
@@ -126,7 +126,7 @@ QString QXFile::translatePath()
 
 QString QXFile::actualName() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     switch (m_type) {
     case QXFileType::SystemFile:
         return QStringLiteral("%1.%2").arg(m_name, QFileInfo(m_path).suffix());
@@ -145,13 +145,13 @@ QString QXFile::actualName() const
 
 qint64 QXFile::size() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_size;
 }
 
 qint64 QXFile::leftLength() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_leftLength;
 }
 
@@ -163,7 +163,7 @@ qint64 QXFile::sliceSize() const
 bool QXFile::update()
 {
     const QString fileName = translatePath();
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_handler.close();
     m_handler.setFileName(fileName);
     // Unbuffered: each slice is read from the file as it is sent, so a file that shrinks is seen.
@@ -183,7 +183,7 @@ QByteArray QXFile::fileHeaderData() const
 
 std::optional<QByteArray> QXFile::readSliceData()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     const qint64 wanted = qMin(kSliceSize, m_leftLength);
     const QByteArray slice = m_handler.read(wanted);
     if (slice.size() != wanted)
@@ -194,7 +194,7 @@ std::optional<QByteArray> QXFile::readSliceData()
 
 void QXFile::resetPos(qint64 offset)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     m_leftLength = m_size - offset;
     m_handler.seek(offset);
 }

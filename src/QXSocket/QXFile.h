@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QFile>
-#include <QMutex>
 #include <QString>
 #include <QVariantMap>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 // What a file is to the device, told by its name.
@@ -77,7 +77,7 @@ public:
 private:
     static QByteArray headWithName(const QByteArray &name, qint64 bodySize);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QString m_path;
     QString m_name;
     QXFileType m_type = QXFileType::None;

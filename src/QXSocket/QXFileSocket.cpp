@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QThreadPool>
 
 namespace {
@@ -35,9 +34,9 @@ QThreadPool &workerPool()
 // Every socket converts into the same "out.mp4": deleting, converting and opening it happen as
 // one step across the whole process, so two uploads converting at once never overwrite each other.
 // A file already converted needs none of it: it never waits here, behind another fan's conversion.
-QMutex &outputMutex()
+std::mutex &outputMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 
@@ -510,7 +509,7 @@ bool QXFileSocket::prepareFile(const QXFileRef &file)
 {
     if (file->alreadyTranscoded())
         return file->update();
-    QMutexLocker lock(&outputMutex());
+    std::lock_guard lock(outputMutex());
     const QString target = file->translatePath();
     // The operator's own file may lie where the copy goes (a file picked in the application's data
     // folder): it is never deleted.

@@ -125,7 +125,7 @@ QXUdpSocket::SearchId QXUdpSocket::search(double seconds, StreamHandler streamHa
 {
     SearchId generation = noSearch;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         if (m_status != Status::Searching) {
             startThreadLocked();
             m_status = Status::Searching;
@@ -180,7 +180,7 @@ void QXUdpSocket::beginSearch(quint64 generation, double seconds)
     while (m_socket->hasPendingDatagrams())
         m_socket->receiveDatagram();
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         if (m_status != Status::Searching || generation != m_generation)
             return;
         m_listeningGeneration = generation;
@@ -223,7 +223,7 @@ void QXUdpSocket::socketClosed()
     m_socket = nullptr;
     quint64 generation = 0;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         generation = m_generation;
     }
     failSearch(generation, Status::BindFailed);
@@ -241,7 +241,7 @@ void QXUdpSocket::receiveDatagrams()
         QXSearchResults added;
         StreamHandler streamHandler;
         {
-            QMutexLocker lock(&m_mutex);
+            std::lock_guard lock(m_mutex);
             if (m_status != Status::Searching || m_listeningGeneration != m_generation)
                 continue;
             added = parseReceiveString(text, m_results);
@@ -283,7 +283,7 @@ void QXUdpSocket::endSearch(quint64 generation)
     Completion completion;
     QXSearchResults results;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         if (m_status != Status::Searching || (generation != 0 && generation != m_generation))
             return;
         std::stable_sort(m_results.begin(), m_results.end(),
@@ -303,7 +303,7 @@ void QXUdpSocket::failSearch(quint64 generation, Status status)
 {
     Completion completion;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard lock(m_mutex);
         if (m_status != Status::Searching || generation != m_generation)
             return;
         completion = std::exchange(m_completion, nullptr);
@@ -317,7 +317,7 @@ void QXUdpSocket::failSearch(quint64 generation, Status status)
 
 QXSearchResults QXUdpSocket::results() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     loadResultsLocked();
     return m_results;
 }
@@ -336,7 +336,7 @@ void QXUdpSocket::loadResultsLocked() const
 
 QXUdpSocket::Status QXUdpSocket::status() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard lock(m_mutex);
     return m_status;
 }
 

@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 class QObject;
 class QThread;
@@ -108,7 +108,7 @@ private:
     const quint16 m_port;
     const quint16 m_targetPort;
 
-    mutable QMutex m_mutex; // guards everything below except the thread-confined objects
+    mutable std::mutex m_mutex; // guards everything below except the thread-confined objects
     mutable bool m_resultsLoaded = false;
     mutable QXSearchResults m_results;
     Status m_status = Status::Unbound;
