@@ -4,8 +4,8 @@
 #include "Core/HomeViewController.h"
 #include "Core/Language.h"
 #include "Modules/Account/LoginViewController.h"
-#include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "Modules/Settings/HotSpotItem.h"
 #include "Widget/Dialog/DialogInputViewController.h"
 
