@@ -3,7 +3,6 @@
 // rules, and the move of a fan onto a Wi-Fi network.
 #include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
-#include "Core/HomeViewController.h"
 #include "EventLoop.h"
 #include "FakeFan.h"
 #include "FakeFanSsdp.h"
@@ -15,6 +14,7 @@
 #include "QXButton.h"
 #include "QXConnect.h"
 #include "QXInsSocket.h"
+#include "Shell/HomeViewController.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

@@ -13,6 +13,7 @@
 #include "Modules/Union/UnionListViewController.h"
 #include "PopoverSupport.h"
 #include "Screenshots.h"
+#include "Shell/SpecialBridge.h"
 #include "UnionScreenSupport.h"
 #include "Widget/Dialog/DialogEnsureViewController.h"
 #include "Widget/Rows/RowColumnView.h"
