@@ -2,6 +2,7 @@
 
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/ContentChildDelegate.h"
+#include "Core/Dialog/DialogWindowController.h"
 #include "Core/Language.h"
 #include "Core/SearchedDevices.h"
 #include "Core/Utils.h"
@@ -16,7 +17,6 @@
 #include "QXSocketCode.h"
 #include "QXUdpSocket.h"
 #include "QXView.h"
-#include "Widget/Dialog/DialogWindowController.h"
 
 #include <QApplication>
 #include <QGridLayout>
