@@ -1,5 +1,5 @@
 #include "Core/Language.h"
-#include "Core/MasterWindowController.h"
+#include "Shell/MasterWindowController.h"
 
 #include <QApplication>
 #include <QDir>

@@ -11,6 +11,7 @@
 #include "QXButton.h"
 #include "QXDeviceStatus.h"
 #include "Screenshots.h"
+#include "Shell/SpecialBridge.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,18 +3,18 @@
 // rules, and the move of a fan onto a Wi-Fi network.
 #include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
-#include "Core/HomeViewController.h"
 #include "EventLoop.h"
 #include "FakeFan.h"
 #include "FakeFanSsdp.h"
-#include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Connect/DeviceModeSelectView.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "NetworkingDevice.h"
 #include "QXLogCapture.h"
 #include "QXButton.h"
 #include "QXConnect.h"
 #include "QXInsSocket.h"
+#include "Shell/HomeViewController.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #include "ConnectTestSupport.h"
 #include "EventLoop.h"
-#include "Modules/Connect/ConnectServerItem.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "QXButton.h"
 #include "QXConnect.h"
 

@@ -1,15 +1,15 @@
 #include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
 #include "Core/ConnecgViewControllerDelegate.h"
-#include "Core/HomeViewController.h"
 #include "Core/Language.h"
-#include "Core/MasterWindowController.h"
 #include "DeviceIntroView.h"
 #include "EventLoop.h"
 #include "FocusMark.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Connect/DeviceModeSelectView.h"
 #include "NetworkingDevice.h"
+#include "Shell/HomeViewController.h"
+#include "Shell/MasterWindowController.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // What a screen reader hears: every name translated, none a class name, in more than one language;
 // the menu heard at its current row.
 #include "AccessibilityEvents.h"
-#include "Core/HomeViewController.h"
+#include "Core/Dialog/DialogInputViewController.h"
 #include "Core/Language.h"
 #include "Modules/Account/LoginViewController.h"
-#include "Modules/Connect/ConnectServerItem.h"
 #include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "Modules/Settings/HotSpotItem.h"
-#include "Widget/Dialog/DialogInputViewController.h"
+#include "Shell/HomeViewController.h"
 
 #include "Dialog.h"
 #include "InputDialogViewController.h"

@@ -1,4 +1,4 @@
-#include "Core/HomeViewController.h"
+#include "Shell/HomeViewController.h"
 #include "Core/Language.h"
 #include "Core/NSNavigationController.h"
 #include "Modules/Union/UnionListViewController.h"

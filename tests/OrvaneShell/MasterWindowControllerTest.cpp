@@ -1,6 +1,6 @@
-#include "Core/HomeViewController.h"
 #include "Core/Language.h"
-#include "Core/MasterWindowController.h"
+#include "Shell/HomeViewController.h"
+#include "Shell/MasterWindowController.h"
 #include "AnsweringPresenter.h"
 
 #include "ChildProcesses.h"

@@ -4,9 +4,7 @@
 // own out.mp4 and a device program, none of which touches the operator's documents.
 #include "AnsweringPresenter.h"
 #include "Core/AppPaths.h"
-#include "Core/HomeViewController.h"
 #include "Core/Language.h"
-#include "Core/MasterWindowController.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "EventLoop.h"
@@ -15,6 +13,8 @@
 #include "Modules/Playlist/PlayListCell.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "OrvaneProcess.h"
+#include "Shell/HomeViewController.h"
+#include "Shell/MasterWindowController.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "QXButton.h"
 #include "QXConnect.h"

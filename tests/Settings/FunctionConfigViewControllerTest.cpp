@@ -3,7 +3,7 @@
 #include "CollectionContainerView.h"
 #include "Core/Language.h"
 #include "Loopback.h"
-#include "Modules/Connect/ConnectServerItem.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
 #include "Modules/Settings/DeviceInfoItem.h"
 #include "Modules/Settings/FunctionConfigViewController.h"

@@ -4,7 +4,7 @@
 #include "SettingsTestSupport.h"
 
 #include "ConnectTestSupport.h"
-#include "Modules/Connect/ConnectServerItem.h"
+#include "Modules/Settings/ConnectServerItem.h"
 #include "Modules/Settings/DeviceConfigSliderItem.h"
 #include "NetworkingDevice.h"
 #include "QXButton.h"

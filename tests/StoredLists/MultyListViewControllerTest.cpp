@@ -3,7 +3,6 @@
 #include "StoredListsFixture.h"
 
 #include "CoverBox.h"
-#include "Core/HomeViewController.h"
 #include "ListAccessibility.h"
 #include "Modules/Playlist/MultyListCell.h"
 #include "Modules/Playlist/MultyListViewController.h"
@@ -11,6 +10,7 @@
 #include "Modules/Video/VideoListViewController.h"
 #include "QXButton.h"
 #include "Screenshots.h"
+#include "Shell/HomeViewController.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 // The union list screen: rows from the store file, deletion with its confirmation, reloading on
 // every write and after a save refused because the file changed, stale rows, selection, the way
 // to the editor and the operation screen, and the screen reached after a login.
+#include "Core/Dialog/DialogEnsureViewController.h"
 #include "CoverBox.h"
 #include "FileSizeLimit.h"
 #include "Modules/Account/LoginViewController.h"
@@ -13,8 +14,8 @@
 #include "Modules/Union/UnionListViewController.h"
 #include "PopoverSupport.h"
 #include "Screenshots.h"
+#include "Shell/SpecialBridge.h"
 #include "UnionScreenSupport.h"
-#include "Widget/Dialog/DialogEnsureViewController.h"
 #include "Widget/Rows/RowColumnView.h"
 
 #include <QAccessible>

@@ -1,10 +1,10 @@
 #include "AccessibilityEvents.h"
 #include "AnsweringPresenter.h"
+#include "Core/Dialog/DialogEnsureViewController.h"
+#include "Core/Dialog/DialogInfoViewController.h"
+#include "Core/Dialog/DialogWindowController.h"
 #include "Core/Utils.h"
 #include "EventLoop.h"
-#include "Widget/Dialog/DialogEnsureViewController.h"
-#include "Widget/Dialog/DialogInfoViewController.h"
-#include "Widget/Dialog/DialogWindowController.h"
 
 #include <QAccessible>
 #include <QApplication>

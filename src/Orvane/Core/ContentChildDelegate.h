@@ -9,6 +9,18 @@ class QWidget;
 class ContentChildDelegate
 {
 public:
+    // The screen type codes.
+    enum ScreenType {
+        connectType = 100,
+        playlistType = 101,
+        configType = 103,
+        multyListType = 107,
+        videoListType = 108,
+        listEditType = 109,
+        materialType = 110,
+        unionType = 111,
+    };
+
     virtual ~ContentChildDelegate() = default;
     virtual void childVC(QWidget *child, int destination) = 0;
     virtual void childVC(QWidget *child, int destination, const QVariant &data) = 0;

@@ -1,11 +1,11 @@
 #include "Utils.h"
 
 #include "AppPaths.h"
+#include "Core/Dialog/DialogWindowController.h"
 #include "DialogPresenter.h"
 #include "NetworkManagerWifiProvider.h"
 #include "QXLog.h"
 #include "QXSaveFile.h"
-#include "Widget/Dialog/DialogWindowController.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "TranscodeManager.h"
 
 #include "Core/AppPaths.h"
-#include "Modules/Union/UnionData.h"
 #include "NetworkingDevice.h"
 #include "OrvaneProcess.h"
 #include "QXMediaConversion.h"
@@ -44,10 +43,9 @@ QStringList filterArguments(const QString &input, const QString &filter, const Q
 }
 
 // The bit rate of the union's first fan.
-QString rateOf(const UnionData &unionData)
+QString rateOf(const TranscodeGrid &grid)
 {
-    const auto fans = unionData.allDevices();
-    const QString rate = fans.empty() ? QString() : fans.front()->rate();
+    const QString rate = grid.fans.empty() ? QString() : grid.fans.front()->rate();
     return rate.isEmpty() ? kDefaultRate : rate;
 }
 
@@ -106,8 +104,8 @@ public:
         return m_pool.get();
     }
 
-    void cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode,
-             const Progress &progress, const Completion &completion);
+    void cut(const QString &input, const TranscodeGrid &grid, bool transcode, const Progress &progress,
+             const Completion &completion);
 
 private:
     struct Run;
@@ -149,7 +147,7 @@ struct TranscodeManager::Core::Run
     std::atomic<bool> ended = false;
 };
 
-void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode,
+void TranscodeManager::Core::cut(const QString &input, const TranscodeGrid &grid, bool transcode,
                                  const Progress &progress, const Completion &completion)
 {
     const auto report = [&](float value) {
@@ -160,12 +158,11 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
         if (completion)
             completion(error);
     };
-    const qint64 row = unionData ? unionData->row() : 0;
-    const qint64 colomn = unionData ? unionData->colomn() : 0;
-    if (row < 1 || colomn < 1 || row > UnionData::kMaxCount || colomn > UnionData::kMaxCount)
+    const qint64 row = grid.row;
+    const qint64 colomn = grid.colomn;
+    if (row < 1 || colomn < 1 || row > TranscodeGrid::kMaxCount || colomn > TranscodeGrid::kMaxCount)
         return fail(EditError::wrongRowColomn(row, colomn));
-    const auto fans = unionData->allDevices();
-    const qint64 diameter = fans.empty() ? kDefaultSide : fans.front()->diameter();
+    const qint64 diameter = grid.fans.empty() ? kDefaultSide : grid.fans.front()->diameter();
     const std::optional<QSize> picture = fetchResolution(input);
     const std::optional<CutGeometry> geometry =
         picture ? cutGeometry(*picture, row, colomn, diameter) : std::nullopt;
@@ -191,7 +188,7 @@ void TranscodeManager::Core::cut(const QString &input, const std::shared_ptr<Uni
     run->folder = folder;
     run->transcode = transcode;
     run->resolution = QSize(int(geometry->diameter), int(geometry->diameter));
-    run->rate = rateOf(*unionData);
+    run->rate = rateOf(grid);
     run->total = row * colomn;
     run->steps = run->total + (geometry->padFilter ? 1 : 0);
     report(0.25f);
@@ -333,12 +330,12 @@ QStringList TranscodeManager::ffmpegArguments(const QString &input, const QStrin
 }
 
 bool TranscodeManager::transcode(const QString &input, const QString &output, QSize resolution,
-                                 const UnionData &unionData)
+                                 const TranscodeGrid &grid)
 {
-    return convert(input, output, resolution, rateOf(unionData));
+    return convert(input, output, resolution, rateOf(grid));
 }
 
-TranscodeResult TranscodeManager::transcode(const QString &input, const UnionData &unionData)
+TranscodeResult TranscodeManager::transcode(const QString &input, const TranscodeGrid &grid)
 {
     const QString output =
         QDir(transcodedDirectory()).filePath(QFileInfo(input).completeBaseName() + QStringLiteral(".mp4"));
@@ -346,13 +343,13 @@ TranscodeResult TranscodeManager::transcode(const QString &input, const UnionDat
     if (QXMediaConversion::holdsNoPicture(QXMediaConversion::probeMediaSize(input)))
         return EditError(EditError::Kind::transcodeFail);
     qint64 side = kDefaultSide;
-    for (const auto &fan : unionData.allDevices()) {
+    for (const auto &fan : grid.fans) {
         if (const std::optional<qint64> square = qxDecimalInteger(fan->resolution())) {
             side = *square;
             break;
         }
     }
-    if (!transcode(input, output, QSize(int(side), int(side)), unionData))
+    if (!transcode(input, output, QSize(int(side), int(side)), grid))
         return EditError(EditError::Kind::transcodeFail);
     return output;
 }
@@ -363,7 +360,7 @@ std::optional<TranscodeManager::CutGeometry> TranscodeManager::cutGeometry(QSize
     const qint64 width = picture.width();
     const qint64 height = picture.height();
     if (width < 1 || height < 1 || diameter < 1 || diameter > kMaxDiameter || row < 1 || colomn < 1
-        || row > UnionData::kMaxCount || colomn > UnionData::kMaxCount)
+        || row > TranscodeGrid::kMaxCount || colomn > TranscodeGrid::kMaxCount)
         return std::nullopt;
     CutGeometry geometry;
     geometry.diameter = diameter;
@@ -398,21 +395,21 @@ std::optional<TranscodeManager::CutGeometry> TranscodeManager::cutGeometry(QSize
     return geometry;
 }
 
-void TranscodeManager::cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode,
-                           Progress progress, Completion completion)
+void TranscodeManager::cut(const QString &input, const TranscodeGrid &grid, bool transcode, Progress progress,
+                           Completion completion)
 {
-    m_core->cut(input, unionData, transcode, progress, completion);
+    m_core->cut(input, grid, transcode, progress, completion);
 }
 
-QFuture<QString> TranscodeManager::cut(const QString &input, QThreadPool *on,
-                                       const std::shared_ptr<UnionData> &unionData, bool transcode, Progress progress)
+QFuture<QString> TranscodeManager::cut(const QString &input, QThreadPool *on, const TranscodeGrid &grid,
+                                       bool transcode, Progress progress)
 {
     auto promise = std::make_shared<QPromise<QString>>();
     promise->start();
     QFuture<QString> future = promise->future();
     const std::shared_ptr<Core> core = m_core;
-    (on ? on : core->pool())->start([core, input, unionData, transcode, progress, promise] {
-        core->cut(input, unionData, transcode, progress, [promise](const TranscodeResult &result) {
+    (on ? on : core->pool())->start([core, input, grid, transcode, progress, promise] {
+        core->cut(input, grid, transcode, progress, [promise](const TranscodeResult &result) {
             if (const QString *folder = std::get_if<QString>(&result))
                 promise->addResult(*folder);
             else

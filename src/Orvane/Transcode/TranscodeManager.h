@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditError.h"
+#include "TranscodeGrid.h"
 
 #include <QFuture>
 #include <QSize>
@@ -13,7 +14,6 @@
 #include <variant>
 
 class QThreadPool;
-class UnionData;
 
 // The converted file or folder, or why there is none.
 using TranscodeResult = std::variant<QString, EditError>;
@@ -73,11 +73,11 @@ public:
     // Converts the input at the given size with the bit rate of the union's first fan; true
     // when ffmpeg succeeded.
     static bool transcode(const QString &input, const QString &output, QSize resolution,
-                          const UnionData &unionData);
+                          const TranscodeGrid &grid);
     // Converts the input into "Transcoded" at the size of the union's first fan that has a
     // square size: the converted file, or transcodeFail (also, before converting, for a source
     // that holds no picture or one that cannot be read).
-    static TranscodeResult transcode(const QString &input, const UnionData &unionData);
+    static TranscodeResult transcode(const QString &input, const TranscodeGrid &grid);
 
     // The geometry of a cut of a picture of the given size for a union of row x colomn fans of
     // the given diameter; none when any size or count is below 1.
@@ -93,11 +93,11 @@ public:
     // source that holds no picture, or one that cannot be read, is refused with resolutionFail.
     // Every run is bounded (see OrvaneProcess): a stalled one fails its step. Callers move to the
     // GUI thread themselves.
-    void cut(const QString &input, const std::shared_ptr<UnionData> &unionData, bool transcode, Progress progress,
+    void cut(const QString &input, const TranscodeGrid &grid, bool transcode, Progress progress,
              Completion completion);
     // The same cut started on `on` (the manager's own pool when none); the future holds the
     // folder, or fails with the EditError.
-    QFuture<QString> cut(const QString &input, QThreadPool *on, const std::shared_ptr<UnionData> &unionData,
+    QFuture<QString> cut(const QString &input, QThreadPool *on, const TranscodeGrid &grid,
                          bool transcode = true, Progress progress = {});
 
 private:

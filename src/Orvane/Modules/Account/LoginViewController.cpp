@@ -1,6 +1,5 @@
 #include "LoginViewController.h"
 
-#include "Core/HomeScreens.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "JSONResponse.h"
@@ -250,10 +249,4 @@ void LoginViewController::setLoggingIn(bool loggingIn)
     m_loggingIn = loggingIn;
     m_loginBtn->setVisible(!loggingIn);
     m_loginIndicator->setVisible(loggingIn);
-}
-
-LoginViewController *SpecialBridge::fetchLoginVCForUnion()
-{
-    // The union list takes nothing from the home screen when it follows a login.
-    return new LoginViewController([] { return orvane::home::makeUnionListViewController(nullptr); });
 }

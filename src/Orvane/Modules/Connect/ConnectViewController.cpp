@@ -2,9 +2,8 @@
 
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/ContentChildDelegate.h"
-#include "Core/HomeViewController.h"
+#include "Core/Dialog/DialogWindowController.h"
 #include "Core/Language.h"
-#include "Core/MasterWindowController.h"
 #include "Core/SearchedDevices.h"
 #include "Core/Utils.h"
 #include "DeviceIntroView.h"
@@ -18,7 +17,6 @@
 #include "QXSocketCode.h"
 #include "QXUdpSocket.h"
 #include "QXView.h"
-#include "Widget/Dialog/DialogWindowController.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -463,7 +461,7 @@ void ConnectViewController::comboBox(ComboBoxView *comboBox, qint64 index, const
     if (comboBox != m_languageBox || index < 0 || index >= languageList().size())
         return;
     const int type = languageList().at(index).value(QStringLiteral("type")).toInt();
-    MasterWindowController::switchLanguage(type, this);
+    emit languageChosen(type);
 }
 
 // --- Search ---
@@ -686,7 +684,7 @@ void ConnectViewController::notifyDelegateConnectSucceeded(bool succeeded, int m
 void ConnectViewController::goToPlaylist()
 {
     if (auto *home = dynamic_cast<ContentChildDelegate *>(connectDelegate()))
-        home->childVC(this, HomeViewController::playlistType);
+        home->childVC(this, ContentChildDelegate::playlistType);
 }
 
 void ConnectViewController::onGuiThread(const QPointer<ConnectViewController> &guard,

@@ -25,8 +25,8 @@ class QPushButton;
 // - Router network (STA): the screen searches the network, the operator picks a fan, and the
 //   connection is checked with the fan's password (device mode 12), asked for once and then
 //   stored under the fan's name.
-// The outcome goes to connectDelegate (the home screen). The language box switches the user
-// interface language and rebuilds the home screen.
+// The outcome goes to connectDelegate (the home screen). A language picked in the language box
+// is announced by languageChosen; the main window switches to it and rebuilds the home screen.
 //
 // Threads: everything runs on the GUI thread. Socket and discovery outcomes are moved there
 // before they touch the screen, and are dropped once the screen is gone.
@@ -78,6 +78,10 @@ public:
     // ComboboxDelegate
     std::optional<QStringList> contentForCombleBox(ComboBoxView *comboBox) override;
     void comboBox(ComboBoxView *comboBox, qint64 index, const QString &value) override;
+
+signals:
+    // The operator picked the language of the type (a type number of languageList()).
+    void languageChosen(int type);
 
 public slots:
     void clickToSearchDevice();

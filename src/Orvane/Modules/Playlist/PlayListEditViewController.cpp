@@ -316,6 +316,12 @@ void PlayListEditViewController::addAction()
     if (!navigation)
         return;
     auto *videos = new VideoListViewController(m_device);
+    // The pick is appended here, unless this editor is gone by the time it is confirmed.
+    const QPointer<PlayListEditViewController> editor(this);
+    videos->setPickTaker([editor](const QList<QXQFileInfoRef> &picked) {
+        if (editor)
+            editor->configData({{QStringLiteral("appendList"), QVariant::fromValue(picked)}});
+    });
     navigation->pushViewController(videos, true);
     videos->configWithData({{QStringLiteral("isSelecting"), true}});
 }

@@ -1,7 +1,6 @@
 #include "PlaylistViewController.h"
 
 #include "Core/ContentChildDelegate.h"
-#include "Core/HomeViewController.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "MultyListViewController.h"
@@ -781,7 +780,7 @@ void PlaylistViewController::dealSendFileEvent(const QVariant &payload)
         showInfo(localized("ov_update_success"));
         insSocket()->disconnectWtihBlock(nullptr);
         if (m_delegate)
-            m_delegate->childVC(this, HomeViewController::connectType);
+            m_delegate->childVC(this, ContentChildDelegate::connectType);
         return;
     }
     QVariantMap information = file->information();

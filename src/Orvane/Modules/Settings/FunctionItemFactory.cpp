@@ -1,5 +1,6 @@
 #include "FunctionItemFactory.h"
 
+#include "ConnectServerItem.h"
 #include "DeviceBluetoothItem.h"
 #include "DeviceConfigSliderItem.h"
 #include "DeviceInfoItem.h"
@@ -9,7 +10,6 @@
 #include "FunctionSwitchItem.h"
 #include "FunctionTimerItem.h"
 #include "HotSpotItem.h"
-#include "Modules/Connect/ConnectServerItem.h"
 #include "NormalButtonItem.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"

@@ -56,6 +56,11 @@ void UnionData::setDevice(qint64 row, qint64 colomn, const std::shared_ptr<Netwo
 std::vector<std::shared_ptr<NetworkingDevice>> UnionData::allDevices() const
 {
     QMutexLocker lock(&m_mutex);
+    return allDevicesLocked();
+}
+
+std::vector<std::shared_ptr<NetworkingDevice>> UnionData::allDevicesLocked() const
+{
     std::vector<std::shared_ptr<NetworkingDevice>> fans;
     for (const auto &cells : m_devices) {
         for (const auto &fan : cells) {
@@ -64,6 +69,12 @@ std::vector<std::shared_ptr<NetworkingDevice>> UnionData::allDevices() const
         }
     }
     return fans;
+}
+
+TranscodeGrid UnionData::transcodeGrid() const
+{
+    QMutexLocker lock(&m_mutex);
+    return TranscodeGrid(m_row, m_colomn, allDevicesLocked());
 }
 
 QString UnionData::fileText() const

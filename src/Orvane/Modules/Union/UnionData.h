@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QXInsCode.h"
+#include "Transcode/TranscodeGrid.h"
 
 #include <QMap>
 #include <QMutex>
@@ -45,9 +46,9 @@ using MaskPlan = QMap<QXInsCode, qint16>;
 class UnionData
 {
 public:
-    // The largest row or column count a union may have: the reader, the writer and the union
-    // editor all keep to it.
-    static constexpr qint64 kMaxCount = 32;
+    // The largest row or column count a union may have: the reader, the writer, the union
+    // editor and the conversion all keep to it.
+    static constexpr qint64 kMaxCount = TranscodeGrid::kMaxCount;
 
     // Without a grid the union gets `row` rows of `colomn` empty slots; a given grid is used as
     // it is. The new record has no master and index -1 (not stored).
@@ -74,6 +75,8 @@ public:
     void setDevice(qint64 row, qint64 colomn, const std::shared_ptr<NetworkingDevice> &device);
     // The fans of the grid row by row, left to right, empty slots left out.
     std::vector<std::shared_ptr<NetworkingDevice>> allDevices() const;
+    // What the conversion reads of the union: its size and allDevices(), taken together.
+    TranscodeGrid transcodeGrid() const;
     // The fan that leads Wi-Fi synchronisation.
     std::shared_ptr<NetworkingDevice> masterDevice() const { return locked(&UnionData::m_masterDevice); }
     void setMasterDevice(const std::shared_ptr<NetworkingDevice> &master)
@@ -111,6 +114,7 @@ private:
         this->*field = value;
     }
 
+    std::vector<std::shared_ptr<NetworkingDevice>> allDevicesLocked() const;
     MemberPosition positionLocked(const std::shared_ptr<NetworkingDevice> &device) const;
     bool isTopLocked(MemberPosition position) const;
     std::shared_ptr<NetworkingDevice> slotLocked(qint64 row, qint64 colomn) const;

@@ -1,5 +1,6 @@
 #include "UnionListViewController.h"
 
+#include "Core/Dialog/DialogEnsureViewController.h"
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "Dialog.h"
@@ -11,7 +12,6 @@
 #include "UnionData.h"
 #include "UnionEditViewController.h"
 #include "UnionListCell.h"
-#include "Widget/Dialog/DialogEnsureViewController.h"
 #include "Widget/Rows/RowColumnView.h"
 
 #include <QDialog>

@@ -2,7 +2,6 @@
 
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
-#include "Modules/Playlist/PlayListEditViewController.h"
 #include "QXButton.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
@@ -362,10 +361,9 @@ void VideoListViewController::sureAction()
 {
     if (!m_isSelecting)
         return;
-    auto *editor = qobject_cast<PlayListEditViewController *>(orvane::previewsVC(this));
-    if (!editor)
+    if (!m_takePick)
         return;
-    editor->configData({{QStringLiteral("appendList"), QVariant::fromValue(m_selectedList)}});
+    m_takePick(m_selectedList);
     backAction();
 }
 

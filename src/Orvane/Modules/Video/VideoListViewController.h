@@ -23,7 +23,7 @@ class VideoListCell;
 
 // The video files stored on one fan: read from the fan, uploaded (converted on the way),
 // deleted one at a time or all at once. Opened by the play-list editor it also picks: the
-// operator ticks rows and confirms, and the ticked entries go back to the editor. A screen
+// operator ticks rows and confirms, and the ticked entries go back to the editor (setPickTaker). A screen
 // made for a union member (device set) works on that fan's pooled connection.
 //
 // Socket answers arrive on the socket threads; the screen moves all its work to the GUI thread.
@@ -46,6 +46,10 @@ public:
 
     // "isSelecting" (a Boolean) switches picking on or off; anything else is ignored.
     Q_INVOKABLE void configWithData(const QVariantMap &data);
+    // Where a confirmed pick goes (the editor that opened the screen); without one, confirming
+    // does nothing.
+    using PickTaker = std::function<void(const QList<QXQFileInfoRef> &picked)>;
+    void setPickTaker(PickTaker takePick) { m_takePick = std::move(takePick); }
 
     bool isSelecting() const { return m_isSelecting; }
     QList<QXQFileInfoRef> videoLists() const { return m_videoLists; }
@@ -103,6 +107,7 @@ private:
     bool m_isSelecting = false;
     QList<QXQFileInfoRef> m_videoLists;
     QList<QXQFileInfoRef> m_selectedList;
+    PickTaker m_takePick;
     qint64 m_deleteIndex = -1;
     // Files whose delete waits to be sent or answered, in the operator's order.
     QList<QXQFileInfoRef> m_pendingDeletes;

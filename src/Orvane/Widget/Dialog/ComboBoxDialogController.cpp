@@ -1,6 +1,6 @@
 #include "ComboBoxDialogController.h"
 
-#include "DialogContent.h"
+#include "Core/Dialog/DialogContent.h"
 #include "QXColor.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConnecgViewControllerDelegate.h"
-#include "ContentChildDelegate.h"
+#include "Core/ConnecgViewControllerDelegate.h"
+#include "Core/ContentChildDelegate.h"
 #include "QXConnect.h"
 
 #include <QListWidget>
@@ -41,8 +41,8 @@ private:
 };
 
 // The content of the main window: the menu on one side and a content area that shows one screen
-// at a time, chosen by a screen type code. Every screen is created once, when the home screen is
-// built, and keeps its state while another one is shown.
+// at a time, chosen by a screen type code (ContentChildDelegate::ScreenType). Every screen is
+// created once, when the home screen is built, and keeps its state while another one is shown.
 class HomeViewController : public QWidget,
                            public QXConnect,
                            public ContentChildDelegate,
@@ -50,17 +50,6 @@ class HomeViewController : public QWidget,
 {
     Q_OBJECT
 public:
-    enum ScreenType {
-        connectType = 100,
-        playlistType = 101,
-        configType = 103,
-        multyListType = 107,
-        videoListType = 108,
-        listEditType = 109,
-        materialType = 110,
-        unionType = 111,
-    };
-
     explicit HomeViewController(QWidget *parent = nullptr);
     ~HomeViewController() override;
 

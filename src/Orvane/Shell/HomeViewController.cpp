@@ -1,13 +1,13 @@
 #include "HomeViewController.h"
 
 #include "AccessibleFocus.h"
+#include "Core/NSNavigationController.h"
+#include "Core/Utils.h"
 #include "HomeMenuCell.h"
 #include "HomeScreens.h"
-#include "NSNavigationController.h"
 #include "QXColor.h"
 #include "QXInsSocket.h"
 #include "QXView.h"
-#include "Utils.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ComboBoxView.h"
-#include "Modules/Settings/FunctionConfigItem.h"
+#include "FunctionConfigItem.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,7 +5,8 @@ class QWidget;
 
 // Where the home screen gets each of its screens: the one place to change when a screen is
 // built. Each maker creates the screen, ties it to the home screen where the screen reports
-// back (the connection screen's and the settings screen's delegates), and returns it; the home
+// back (the connection screen's and the settings screen's delegates, and the connection
+// screen's language choice, which goes to the main window), and returns it; the home
 // screen owns it from then on. The root screens of the play-list and union sections are
 // wrapped in a navigation container by the home screen.
 namespace orvane::home {

@@ -1,6 +1,7 @@
 #include "HomeScreens.h"
 
 #include "HomeViewController.h"
+#include "MasterWindowController.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Playlist/PlaylistViewController.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
@@ -16,6 +17,8 @@ QWidget *makeConnectViewController(HomeViewController *home)
 {
     auto *screen = new ConnectViewController;
     screen->setConnectDelegate(home);
+    QObject::connect(screen, &ConnectViewController::languageChosen, screen,
+                     [screen](int type) { MasterWindowController::switchLanguage(type, screen); });
     return screen;
 }
 

@@ -38,7 +38,7 @@ public:
     // has returned to the event loop, so the control that asked is not deleted under itself.
     void rebuildHomeScreen();
 
-    // What the connection screen's language box calls: a type other than the current language's
+    // Where the connection screen's language choice goes: a type other than the current language's
     // switches the language and rebuilds the home screen of the window that holds `from`; returns
     // whether anything changed.
     static bool switchLanguage(int type, QWidget *from);

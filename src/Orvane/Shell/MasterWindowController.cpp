@@ -1,8 +1,8 @@
 #include "MasterWindowController.h"
 
-#include "HomeViewController.h"
+#include "Core/Language.h"
 #include "Dialog.h"
-#include "Language.h"
+#include "HomeViewController.h"
 #include "OrvaneProcess.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
