@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "DialogPresenter.h"
 #include "NetworkManagerWifiProvider.h"
+#include "QXEventLoop.h"
 #include "QXLog.h"
 #include "QXSaveFile.h"
 #include "Widget/Dialog/DialogWindowController.h"
@@ -112,6 +113,11 @@ void Utils::showDialogWithType(DialogType type, const QString &info, std::functi
         clickAction(code);
 }
 
+void Utils::showInfoLater(const QString &text)
+{
+    qxOnGuiThread([text] { shareInstance()->showDialogWithType(DialogType::info, text, nullptr); });
+}
+
 void Utils::showDialogWithType(DialogType type, const QString &info, QObject *target, std::function<void()> okAction,
                                std::function<void()> cancelAction)
 {
@@ -119,7 +125,7 @@ void Utils::showDialogWithType(DialogType type, const QString &info, QObject *ta
     if (!onGuiThread()) {
         qWarning("Utils: a dialog was asked for off the GUI thread; answered as cancelled");
         if (cancelAction)
-            QMetaObject::invokeMethod(context, std::move(cancelAction), Qt::QueuedConnection);
+            qxOnGuiThread(context, std::move(cancelAction));
         return;
     }
     auto *dialog = new DialogWindowController(mainWindowForDialogs());
