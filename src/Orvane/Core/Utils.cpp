@@ -36,7 +36,7 @@ QString rectText(const QRect &rect)
     return QStringLiteral("{{%1, %2}, {%3, %4}}").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
 }
 
-bool onGuiThread()
+bool isGuiThread()
 {
     return qApp && QThread::currentThread() == qApp->thread();
 }
@@ -92,7 +92,7 @@ QString Utils::fileListPath() const
 
 void Utils::showDialogWithType(DialogType type, const QString &info, std::function<void(int)> clickAction)
 {
-    if (!onGuiThread()) {
+    if (!isGuiThread()) {
         qWarning("Utils: a dialog was asked for off the GUI thread; answered as cancelled");
         if (clickAction)
             clickAction(clickCancel);
@@ -122,7 +122,7 @@ void Utils::showDialogWithType(DialogType type, const QString &info, QObject *ta
                                std::function<void()> cancelAction)
 {
     QPointer<QObject> context(target ? target : this);
-    if (!onGuiThread()) {
+    if (!isGuiThread()) {
         qWarning("Utils: a dialog was asked for off the GUI thread; answered as cancelled");
         if (cancelAction)
             qxOnGuiThread(context, std::move(cancelAction));
