@@ -3,6 +3,7 @@
 #include "DialogLook.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QApplication>
@@ -64,7 +65,7 @@ AlertSheet::AlertSheet(AlertStyle style, const QString &title, const std::option
     top->addWidget(iconLabel);
     top->addLayout(texts, 1);
 
-    const QStringList titles = buttons.isEmpty() ? QStringList{qxkit::localizedString(QStringLiteral("ov_confirm"))}
+    const QStringList titles = buttons.isEmpty() ? QStringList{qxLocalized(QStringLiteral("ov_confirm"))}
                                                  : buttons;
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -119,7 +120,7 @@ void AlertSheet::keyPressEvent(QKeyEvent *event)
 {
     // Esc is the way out: the one button of a notice, or the button titled as a cancel.
     if (event->key() == Qt::Key_Escape) {
-        const QString cancel = qxkit::localizedString(QStringLiteral("ov_cancel"));
+        const QString cancel = qxLocalized(QStringLiteral("ov_cancel"));
         for (int index = 0; index < m_buttons.size(); ++index) {
             if (m_buttons.size() == 1 || m_buttons.at(index)->text() == cancel) {
                 press(index);

@@ -4,6 +4,7 @@
 #include "ConfirmDialogController.h"
 #include "DialogPresenter.h"
 #include "InputDialogViewController.h"
+#include "QXEventLoop.h"
 #include "QXView.h"
 #include "PopoverController.h"
 #include "SelectDialogController.h"
@@ -29,7 +30,7 @@ bool carriedToGuiThread(Show show)
 {
     if (!qApp || QThread::currentThread() == qApp->thread())
         return false;
-    QMetaObject::invokeMethod(qApp, std::move(show), Qt::QueuedConnection);
+    qxOnGuiThread(std::move(show));
     return true;
 }
 

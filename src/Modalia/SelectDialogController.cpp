@@ -1,6 +1,7 @@
 #include "SelectDialogController.h"
 
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QPainter>
@@ -44,7 +45,7 @@ SelectDialogController::SelectDialogController(QSize size, const QStringList &it
     : PopoverController(new QScrollArea, behavior, parent)
     , m_answer(std::move(answer))
 {
-    setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_choices")));
+    setAccessibleName(qxLocalized(QStringLiteral("ov_a11y_choices")));
 
     auto *list = new QWidget;
     auto *rows = new QVBoxLayout(list);

@@ -1,7 +1,8 @@
 #include "AccessibleFocus.h"
 
+#include "QXEventLoop.h"
+
 #include <QAccessible>
-#include <QMetaObject>
 #include <QWidget>
 
 namespace qxkit {
@@ -16,13 +17,10 @@ void announceFocus(QObject *object, int child)
 
 void afterFocusEvent(QWidget *widget, std::function<void()> step)
 {
-    QMetaObject::invokeMethod(
-        widget,
-        [widget, step = std::move(step)] {
-            if (widget->hasFocus())
-                step();
-        },
-        Qt::QueuedConnection);
+    qxNextTurn(widget, [widget, step = std::move(step)] {
+        if (widget->hasFocus())
+            step();
+    });
 }
 
 } // namespace qxkit

@@ -5,6 +5,8 @@
 #include "ComboBoxAccessible.h"
 #include "ComboBoxDropDownWindow.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QAccessible>
@@ -126,7 +128,7 @@ void ComboBoxView::showDragWindow()
         m_dragWC->deleteLater();
     }
     m_dragWC = new dragWindowController(m_contentArray, this);
-    m_dragWC->setAccessibleName(accessibleName().isEmpty() ? qxkit::localizedString(QStringLiteral("ov_a11y_choices"))
+    m_dragWC->setAccessibleName(accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices"))
                                                            : accessibleName());
     const int width = m_contentView->width();
     const int height = m_showFull ? int(m_contentArray.size()) * dragViewTableCell::rowHeight : width;
@@ -211,7 +213,7 @@ void ComboBoxView::setStringOfIndex(quint64 index)
     if (QThread::currentThread() == thread())
         apply();
     else
-        QMetaObject::invokeMethod(this, std::move(apply), Qt::QueuedConnection);
+        qxOnGuiThread(QPointer<ComboBoxView>(this), std::move(apply));
 }
 
 qint64 ComboBoxView::selectedIndex() const

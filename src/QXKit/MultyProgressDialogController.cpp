@@ -3,6 +3,8 @@
 #include "ProgressTableCell.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXProgress.h"
 #include "QXView.h"
 
@@ -37,7 +39,7 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
     setWindowTitle(QApplication::applicationName());
-    setAccessibleName(qxkit::localizedString(QStringLiteral("ov_a11y_progress")));
+    setAccessibleName(qxLocalized(QStringLiteral("ov_a11y_progress")));
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
     m_list->setObjectName(QStringLiteral("list"));
@@ -89,14 +91,14 @@ MultyProgressDialogController::MultyProgressDialogController(QList<ProgressData>
                 &MultyProgressDialogController::totalChanged, Qt::QueuedConnection);
         // Work that finished before the sheet was made must not leave its confirm button locked.
         if (m_totalProgress->fractionCompleted() == 1.0)
-            QMetaObject::invokeMethod(this, [this] { totalChanged(1.0); }, Qt::QueuedConnection);
+            qxNextTurn(this, [this] { totalChanged(1.0); });
     }
 }
 
 void MultyProgressDialogController::setConfirmEnabled(bool enabled)
 {
     m_confirmEnabled = enabled;
-    QMetaObject::invokeMethod(this, [this] { m_confirmBtn->setEnabled(m_confirmEnabled); }, Qt::QueuedConnection);
+    qxNextTurn(this, [this] { m_confirmBtn->setEnabled(m_confirmEnabled); });
 }
 
 qreal MultyProgressDialogController::heightOfRow(int) const

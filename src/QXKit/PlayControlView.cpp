@@ -1,6 +1,7 @@
 #include "PlayControlView.h"
 
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "StandardIcon.h"
 
@@ -20,7 +21,7 @@ QPushButton *controlButton(QStyle::StandardPixmap icon, const QString &name, con
     button->setIconSize(QSize(20, 20));
     button->setFlat(true);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setAccessibleName(qxkit::localizedString(nameKey));
+    button->setAccessibleName(qxLocalized(nameKey));
     qxkit::setToolTipKey(button, nameKey);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     qxkit::setCRadius(button, 4);

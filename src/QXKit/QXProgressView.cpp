@@ -2,6 +2,8 @@
 
 #include "AccessibleFactory.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXProgressViewAccessible.h"
 #include "QXView.h"
 
@@ -93,7 +95,7 @@ void QXProgressView::setProgress(float progress)
     m_progress = progress;
     m_fillSpansFullHeight = true;
     layoutBar();
-    QMetaObject::invokeMethod(this, &QXProgressView::showPercentage, Qt::QueuedConnection);
+    qxNextTurn(this, [this] { showPercentage(); });
     if (percent(progress) != before)
         announceValue();
 }
@@ -154,7 +156,7 @@ QString QXProgressView::stateDescription() const
     const QString shown = percentText(m_progress);
     switch (state()) {
     case State::Running:
-        return qxkit::localizedString(QStringLiteral("ov_progress_running")).arg(shown);
+        return qxLocalized(QStringLiteral("ov_progress_running")).arg(shown);
     case State::Finished:
         return valueText();
     case State::Failed:
@@ -162,8 +164,8 @@ QString QXProgressView::stateDescription() const
         if (percent(m_progress) <= 0)
             return valueText();
         return m_failureReason.isEmpty()
-            ? qxkit::localizedString(QStringLiteral("ov_progress_failed_at")).arg(shown)
-            : qxkit::localizedString(QStringLiteral("ov_progress_failed_at_reason")).arg(shown, m_failureReason);
+            ? qxLocalized(QStringLiteral("ov_progress_failed_at")).arg(shown)
+            : qxLocalized(QStringLiteral("ov_progress_failed_at_reason")).arg(shown, m_failureReason);
     }
     return {};
 }
@@ -174,9 +176,9 @@ QString QXProgressView::valueText() const
     case State::Running:
         return percentText(m_progress);
     case State::Finished:
-        return qxkit::localizedString(QStringLiteral("ov_progress_finished"));
+        return qxLocalized(QStringLiteral("ov_progress_finished"));
     case State::Failed:
-        return m_failureReason.isEmpty() ? qxkit::localizedString(QStringLiteral("ov_progress_failed"))
+        return m_failureReason.isEmpty() ? qxLocalized(QStringLiteral("ov_progress_failed"))
                                          : m_failureReason;
     }
     return {};

@@ -1,6 +1,7 @@
 #include "QXView.h"
 
 #include "PasswordAccessibility.h"
+#include "QXLocalized.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -116,19 +117,11 @@ void applyText(QWidget *widget, const QString &text)
 
 } // namespace
 
-QString localizedString(const QString &key)
-{
-    if (key.isEmpty())
-        return {};
-    const QByteArray id = key.toUtf8();
-    return qtTrId(id.constData());
-}
-
 void setInternationalKey(QWidget *widget, const QString &key)
 {
     widget->setProperty(internationalKeyProperty, key);
     if (!key.isEmpty())
-        applyText(widget, localizedString(key));
+        applyText(widget, qxLocalized(key));
 }
 
 QString internationalKey(const QWidget *widget)
@@ -139,7 +132,7 @@ QString internationalKey(const QWidget *widget)
 void setToolTipKey(QWidget *widget, const QString &key)
 {
     widget->setProperty(toolTipKeyProperty, key);
-    widget->setToolTip(localizedString(key));
+    widget->setToolTip(qxLocalized(key));
 }
 
 QString toolTipKey(const QWidget *widget)

@@ -10,14 +10,11 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// Helpers every screen applies to its widgets: localisation keys, a switch that lets the mouse
+// Helpers every screen applies to its widgets: localisation keys (their texts come from
+// qxLocalized in QXFoundation), a switch that lets the mouse
 // pass through a widget, and a painted "layer" (background, corner radius, border) under the
 // widget's own drawing.
 namespace qxkit {
-
-// The text for a localisation key in the installed translations; the key itself when no
-// translation has it, so a missing entry is visible instead of blank.
-QString localizedString(const QString &key);
 
 // Stores the key and shows its text on labels, line edits, buttons and text edits. An empty key
 // only clears the stored key and leaves the text alone.

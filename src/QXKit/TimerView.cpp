@@ -2,6 +2,7 @@
 
 #include "AccessibleFactory.h"
 #include "IntegerFormatter.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "TimerViewAccessible.h"
 
@@ -45,17 +46,17 @@ QString fieldName(int tag)
 {
     switch (tag) {
     case 1:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_hours_tens"));
+        return qxLocalized(QStringLiteral("ov_a11y_hours_tens"));
     case 2:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_hours_units"));
+        return qxLocalized(QStringLiteral("ov_a11y_hours_units"));
     case 3:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_minutes_tens"));
+        return qxLocalized(QStringLiteral("ov_a11y_minutes_tens"));
     case 4:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_minutes_units"));
+        return qxLocalized(QStringLiteral("ov_a11y_minutes_units"));
     case 5:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_seconds_tens"));
+        return qxLocalized(QStringLiteral("ov_a11y_seconds_tens"));
     default:
-        return qxkit::localizedString(QStringLiteral("ov_a11y_seconds_units"));
+        return qxLocalized(QStringLiteral("ov_a11y_seconds_units"));
     }
 }
 

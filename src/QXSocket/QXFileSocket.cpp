@@ -1,5 +1,7 @@
 #include "QXFileSocket.h"
 
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXSocketCode.h"
 #include "QXSocketFileOperation.h"
 #include "QXSocketReadOperation.h"
@@ -314,8 +316,9 @@ void QXFileSocket::checkPassword(const QString &password, QXOperationBlock succe
 void QXFileSocket::checkPasswordWithDialog(QXOperationBlock success, QXOperationBlock failure)
 {
     const QString name = wifiName();
-    const QString prompt = QStringLiteral("%1%2,%3:").arg(
-        qtTrId("ov_connect_device"), name.isEmpty() ? QString() : QStringLiteral(":%1").arg(name), qtTrId("ov_psd"));
+    const QString prompt = QStringLiteral("%1%2,%3:").arg(qxLocalized("ov_connect_device"),
+                                                          name.isEmpty() ? QString() : QStringLiteral(":%1").arg(name),
+                                                          qxLocalized("ov_psd"));
     const std::weak_ptr<QXFileSocket *> weak = m_self;
     auto answered = std::make_shared<std::atomic<bool>>(false);
     QXPasswordAction action = [weak, answered, success, failure](const std::optional<QString> &password) {
@@ -329,25 +332,21 @@ void QXFileSocket::checkPasswordWithDialog(QXOperationBlock success, QXOperation
         else
             (*self)->failAndDisconnect(failure, qxCode(QXSocketCode::checkFailed), QVariant());
     };
-    QCoreApplication *application = QCoreApplication::instance();
-    if (!application) {
+    if (!QCoreApplication::instance()) {
         action(std::nullopt);
         return;
     }
-    QMetaObject::invokeMethod(
-        application,
-        [weak, prompt, action] {
-            const std::shared_ptr<QXFileSocket *> self = weak.lock();
-            if (!self)
-                return;
-            QXFileSocketDelegate *d = (*self)->fileDelegate();
-            if (!d) {
-                action(std::nullopt);
-                return;
-            }
-            d->fileSocket(*self, prompt, QString(), QString(), action);
-        },
-        Qt::QueuedConnection);
+    qxOnGuiThread([weak, prompt, action] {
+        const std::shared_ptr<QXFileSocket *> self = weak.lock();
+        if (!self)
+            return;
+        QXFileSocketDelegate *d = (*self)->fileDelegate();
+        if (!d) {
+            action(std::nullopt);
+            return;
+        }
+        d->fileSocket(*self, prompt, QString(), QString(), action);
+    });
 }
 
 void QXFileSocket::failAndDisconnect(const QXOperationBlock &failure, qint64 code, const QVariant &payload)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnsweringPresenter.h"
+#include "QXLocalized.h"
 #include "Screenshots.h"
 #include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
@@ -27,7 +28,7 @@ namespace orvane::test {
 // What the operator reads for a localisation key in the language installed now.
 inline QString text(const char *key)
 {
-    return qxkit::localizedString(QString::fromLatin1(key));
+    return qxLocalized(key);
 }
 
 // The machine's Wi-Fi as a test wants it: the joined network and the networks in range.

@@ -8,6 +8,7 @@
 #include "PopoverController.h"
 #include "PopoverSupport.h"
 #include "QXButton.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "SelectDialogController.h"
 
@@ -330,7 +331,7 @@ TEST(DialogKeys, EnterConfirmsEveryForm)
     int escaped = -1;
     presenter.answerNext([](QDialog *d) { pressEscape(d); });
     Dialog::showAlert(AlertStyle::warning, QStringLiteral("Title"), std::nullopt, {},
-                      {QStringLiteral("Delete"), qxkit::localizedString(QStringLiteral("ov_cancel"))}, &window,
+                      {QStringLiteral("Delete"), qxLocalized(QStringLiteral("ov_cancel"))}, &window,
                       [&](int index) { escaped = index; });
     EXPECT_EQ(escaped, 1);
 

@@ -7,6 +7,7 @@
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Settings/ConnectServerItem.h"
 #include "Modules/Settings/HotSpotItem.h"
+#include "QXLocalized.h"
 #include "Shell/HomeViewController.h"
 
 #include "Dialog.h"
@@ -130,7 +131,7 @@ TEST(Accessibility, FocusingTheMenuIsHeardAtItsCurrentRow)
     EXPECT_EQ(last.object, home.menuView());
     EXPECT_EQ(last.child, 0);
     EXPECT_EQ(last.role, QAccessible::ListItem);
-    EXPECT_EQ(last.name, qtTrId("ov_connect_device"));
+    EXPECT_EQ(last.name, qxLocalized("ov_connect_device"));
 
     // A row selected for a screen while the focus is elsewhere is not heard as the focus.
     auto *connect = qobject_cast<ConnectViewController *>(home.connectViewController());

@@ -8,6 +8,7 @@
 #include "EventLoop.h"
 #include "FakeFan.h"
 #include "FocusMark.h"
+#include "QXLocalized.h"
 #include "Screenshots.h"
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
@@ -235,7 +236,7 @@ TEST_F(HomeViewControllerTest, PlaylistRowWithTheFanUnreachableShowsTheFailureTh
 
     ASSERT_TRUE(waitUntil([&] { return !home->isReconnecting(); }, 5000));
     ASSERT_EQ(presenter.texts.size(), 1);
-    EXPECT_TRUE(presenter.texts.first().contains(qtTrId("ov_conn_fail_tip")));
+    EXPECT_TRUE(presenter.texts.first().contains(qxLocalized("ov_conn_fail_tip")));
     EXPECT_EQ(home->currentContentViewType(), 100);
     EXPECT_EQ(selectedRow(), 0);
     EXPECT_EQ(shownScreen(), home->connectViewController());
@@ -287,7 +288,7 @@ TEST_F(HomeViewControllerTest, ALinkThatNeverPassedThePasswordStepIsNotTakenAsCo
     ASSERT_TRUE(waitUntil([&] { return !home->isReconnecting(); }, 5000));
     EXPECT_EQ(home->currentContentViewType(), 100);
     ASSERT_EQ(presenter.texts.size(), 1);
-    EXPECT_TRUE(presenter.texts.first().contains(qtTrId("ov_conn_fail_tip")));
+    EXPECT_TRUE(presenter.texts.first().contains(qxLocalized("ov_conn_fail_tip")));
     EXPECT_EQ(fan.passwordAttempts(), 2) << "the reconnection tried the password again";
     manager.device()->setTargetMode(QXConnectManager::plainMode);
 }

@@ -1,4 +1,5 @@
 #include "Core/Language.h"
+#include "QXLocalized.h"
 #include "QXUserDefaults.h"
 
 #include <QGuiApplication>
@@ -64,13 +65,13 @@ TEST_F(LanguageTest, ChoosingJapaneseStoresItAloneAndTranslatesKeys)
     EXPECT_EQ(QXUserDefaults::standardUserDefaults().arrayForKey(kAppleLanguages), QVariantList{"ja"});
     EXPECT_EQ(installedLanguage(), "ja");
     EXPECT_EQ(currentLanguage(), 3);
-    EXPECT_EQ(qtTrId("ov_playlist"), QStringLiteral("再生リスト"));
+    EXPECT_EQ(qxLocalized("ov_playlist"), QStringLiteral("再生リスト"));
 
     setLanguageWithType(10);
-    EXPECT_EQ(qtTrId("ov_playlist"), QStringLiteral("播放列表"));
+    EXPECT_EQ(qxLocalized("ov_playlist"), QStringLiteral("播放列表"));
     setLanguageWithType(5);
     EXPECT_EQ(QXUserDefaults::standardUserDefaults().arrayForKey(kAppleLanguages), QVariantList{"en"});
-    EXPECT_EQ(qtTrId("ov_playlist"), QStringLiteral("Play list"));
+    EXPECT_EQ(qxLocalized("ov_playlist"), QStringLiteral("Play list"));
 }
 
 TEST_F(LanguageTest, OneTranslatorAtATimeAndArabicRunsRightToLeft)
@@ -79,7 +80,7 @@ TEST_F(LanguageTest, OneTranslatorAtATimeAndArabicRunsRightToLeft)
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     setLanguageWithType(4);
     // A translator left installed from before would answer first with its own text.
-    EXPECT_EQ(qtTrId("ov_back"), QStringLiteral("Zurück"));
+    EXPECT_EQ(qxLocalized("ov_back"), QStringLiteral("Zurück"));
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
@@ -94,5 +95,5 @@ TEST_F(LanguageTest, UnknownCodeOrNoneFallsBackToTheStartupLanguage)
     setLanguage(QStringLiteral("ja"));
     setLanguage(std::nullopt);
     EXPECT_EQ(installedLanguage(), "fr");
-    EXPECT_EQ(qtTrId("ov_back"), QStringLiteral("Retour"));
+    EXPECT_EQ(qxLocalized("ov_back"), QStringLiteral("Retour"));
 }

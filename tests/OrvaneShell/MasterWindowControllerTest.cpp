@@ -8,6 +8,7 @@
 #include "HomeMenuCell.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
+#include "QXLocalized.h"
 #include "QXUserDefaults.h"
 
 #include <QApplication>
@@ -94,7 +95,7 @@ TEST_F(MasterWindowControllerTest, TheLaunchDefaultsHoldTheDevicesFactoryValues)
         {"CloseTime", "00:00:00"},     {"IsApMode", "0"}};
     for (const auto &[key, value] : expected)
         EXPECT_EQ(defaults.value(QString::fromLatin1(key)).toString(), QString::fromLatin1(value)) << key;
-    EXPECT_EQ(defaults.value(QStringLiteral("Device_Type")).toString(), qtTrId("ov_default_device_type"));
+    EXPECT_EQ(defaults.value(QStringLiteral("Device_Type")).toString(), qxLocalized("ov_default_device_type"));
     EXPECT_EQ(defaults.size(), 18);
 }
 

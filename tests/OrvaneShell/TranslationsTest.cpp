@@ -30,11 +30,11 @@ QString translationsDir()
     return sourceDir() + QStringLiteral("/src/Orvane/resources/translations");
 }
 
-// Keys named in code: the argument of every qtTrId("…"), every "ov_…" literal (keys handed to
-// setInternationalKey and tables of keys), and the titles of the union operation table.
+// Keys named in code: the argument of every qxLocalized("…"), every "ov_…" literal (keys handed
+// to setInternationalKey and tables of keys), and the titles of the union operation table.
 QSet<QString> keysUsedInSources()
 {
-    static const QRegularExpression trId(QStringLiteral(R"(qtTrId\(\s*"([^"]+)\")"));
+    static const QRegularExpression lookup(QStringLiteral(R"(qxLocalized\(\s*"([^"]+)\")"));
     static const QRegularExpression ovLiteral(QStringLiteral(R"re("(ov_[A-Za-z0-9_]+)")re"));
     QSet<QString> keys;
     QDirIterator it(sourceDir() + QStringLiteral("/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
@@ -44,7 +44,7 @@ QSet<QString> keysUsedInSources()
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QString text = QString::fromUtf8(file.readAll());
-        for (const QRegularExpression *pattern : {&trId, &ovLiteral}) {
+        for (const QRegularExpression *pattern : {&lookup, &ovLiteral}) {
             for (auto match = pattern->globalMatch(text); match.hasNext();)
                 keys.insert(match.next().captured(1));
         }

@@ -3,6 +3,7 @@
 #include "EventLoop.h"
 #include "Modules/Playlist/PlayListCell.h"
 #include "CoverBox.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QAccessible>
@@ -84,7 +85,7 @@ TEST_F(PlayListCellTest, ShowsTheEntryAtItsPosition)
     // The playing row says that it plays, not the word of its play button.
     cell.setIsPlaying(true);
     EXPECT_TRUE(row->text(QAccessible::Description)
-                    .endsWith(QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_playing"))));
+                    .endsWith(QStringLiteral(", ") + qxLocalized(QStringLiteral("ov_playing"))));
     EXPECT_FALSE(row->state().selected);
     cell.setSelected(true);
     EXPECT_TRUE(row->state().selected);

@@ -3,6 +3,7 @@
 #include "ProgressTableCell.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXProgress.h"
 #include "QXProgressView.h"
 #include "QXView.h"
@@ -84,7 +85,7 @@ TEST(QXProgressView, AssistiveTechnologyGetsThePercentageAsAValueAndTheEndInWord
     bar.setProgress(1.2f);
     EXPECT_EQ(bar.state(), QXProgressView::State::Finished);
     EXPECT_EQ(value->currentValue().toInt(), 100) << "the value stays in its range";
-    EXPECT_EQ(bar.valueText(), qxkit::localizedString(QStringLiteral("ov_progress_finished")));
+    EXPECT_EQ(bar.valueText(), qxLocalized(QStringLiteral("ov_progress_finished")));
 }
 
 TEST(ProgressTableCell, FollowsItsProgressAndRecoloursOnPauseAndResume)
@@ -213,7 +214,7 @@ TEST(MultyProgressDialogController, EachRowIsAProgressBarTheKeyboardReachesAndAF
     collectBars(QAccessible::queryAccessibleInterface(&sheet), bars);
     ASSERT_EQ(bars.size(), 2);
     EXPECT_EQ(bars.at(0)->text(QAccessible::Name), QStringLiteral("orvane_kvi_SN0001"));
-    EXPECT_EQ(bars.at(0)->text(QAccessible::Value), qxkit::localizedString(QStringLiteral("ov_progress_failed")));
+    EXPECT_EQ(bars.at(0)->text(QAccessible::Value), qxLocalized(QStringLiteral("ov_progress_failed")));
     ASSERT_NE(bars.at(0)->valueInterface(), nullptr);
     EXPECT_EQ(bars.at(0)->valueInterface()->currentValue().toInt(), 40);
     EXPECT_EQ(bars.at(1)->text(QAccessible::Name), QStringLiteral("orvane_kvi_SN0002"));

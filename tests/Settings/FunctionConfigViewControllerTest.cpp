@@ -1,3 +1,4 @@
+#include "QXLocalized.h"
 #include "SettingsTestSupport.h"
 
 #include "CollectionContainerView.h"
@@ -100,7 +101,7 @@ TEST_F(SettingsScreenTest, AdvancedSectionOpensAndClosesWithItsToggle)
     EXPECT_EQ(collection->numberOfItemsInSection(1), 0);
     auto *toggle = qobject_cast<NormalButtonItem *>(itemAt(2, 0));
     ASSERT_NE(toggle, nullptr);
-    EXPECT_EQ(toggle->btn()->text(), qtTrId("ov_advanced"));
+    EXPECT_EQ(toggle->btn()->text(), qxLocalized("ov_advanced"));
     EXPECT_EQ(screen->sizeForItem(collection, nullptr, {2, 0}).height(), 60);
     EXPECT_EQ(screen->sizeForItem(collection, nullptr, {0, 6}).height(), 120);
     EXPECT_EQ(screen->sizeForItem(collection, nullptr, {0, 0}).height(), 240);
@@ -116,14 +117,14 @@ TEST_F(SettingsScreenTest, AdvancedSectionOpensAndClosesWithItsToggle)
     EXPECT_EQ(collection->numberOfItemsInSection(1), 8);
     toggle = qobject_cast<NormalButtonItem *>(itemAt(2, 0));
     ASSERT_NE(toggle, nullptr);
-    EXPECT_EQ(toggle->btn()->text(), qtTrId("ov_collapse"));
+    EXPECT_EQ(toggle->btn()->text(), qxLocalized("ov_collapse"));
     EXPECT_EQ(screen->sizeForItem(collection, nullptr, {1, 0}).height(), 120);
     EXPECT_EQ(screen->sizeForItem(collection, nullptr, {1, 1}).height(), 240);
 
     toggle->btn()->click();
     EXPECT_FALSE(screen->showAdvanced());
     EXPECT_EQ(collection->numberOfItemsInSection(1), 0);
-    EXPECT_EQ(qobject_cast<NormalButtonItem *>(itemAt(2, 0))->btn()->text(), qtTrId("ov_advanced"));
+    EXPECT_EQ(qobject_cast<NormalButtonItem *>(itemAt(2, 0))->btn()->text(), qxLocalized("ov_advanced"));
 }
 
 TEST_F(SettingsScreenTest, EditorsAreTiedToTheMemberBeforeTheyReadIt)
@@ -225,7 +226,7 @@ TEST_F(SettingsRefreshTest, FailedStatusSaysSoOnceAndTheScreenIsRebuiltFromTheMa
     ASSERT_TRUE(showFor(plainModel));
     EXPECT_TRUE(orvane::test::waitUntil([&] { return presenter.texts.size() == 1; }));
     orvane::test::spinFor(50);
-    EXPECT_EQ(presenter.texts, QStringList{qtTrId("ov_conn_fail_tip")});
+    EXPECT_EQ(presenter.texts, QStringList{qxLocalized("ov_conn_fail_tip")});
     EXPECT_TRUE(screen->refreshBtn()->isEnabled());
     EXPECT_EQ(record->mask().horizontalDistance(), 10);
     // The rebuilt items start from the new mask.
@@ -256,7 +257,7 @@ TEST_F(SettingsRefreshTest, InfoLineShowsATextForTwoSecondsThenTheWifiName)
     QElapsedTimer shown;
     shown.start();
     screen->showLocalizedInfo(QStringLiteral("ov_set_light_success"));
-    EXPECT_EQ(screen->infoLabel()->text(), qtTrId("ov_set_light_success"));
+    EXPECT_EQ(screen->infoLabel()->text(), qxLocalized("ov_set_light_success"));
     ASSERT_TRUE(orvane::test::waitUntil([&] { return screen->infoLabel()->text() == QStringLiteral("ORVANE_FAN"); },
                                         4000));
     EXPECT_GE(shown.elapsed(), 1900);

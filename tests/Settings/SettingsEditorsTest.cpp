@@ -1,5 +1,6 @@
 // The generic editors against a fake fan on loopback: what each shown value sends and what the
 // device record keeps, and the gate, the confirmations and the outcomes of every editor.
+#include "QXLocalized.h"
 #include "SettingsTestSupport.h"
 
 #include "ComboBoxView.h"
@@ -32,7 +33,7 @@ using orvane::test::wireValue;
 
 QString text(const char *key)
 {
-    return qtTrId(key);
+    return qxLocalized(key);
 }
 
 qint64 district(const QXDevice &record, qint64 number, const char *key)

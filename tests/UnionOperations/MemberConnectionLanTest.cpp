@@ -1,4 +1,5 @@
 // Connecting one union member with its stored or a typed password.
+#include "QXLocalized.h"
 #include "UnionFans.h"
 
 #include "QXView.h"
@@ -37,7 +38,7 @@ TEST_F(MemberConnection, StoredPasswordsConnectFromEightCharactersOn)
     manager->addDevice(fan->name, QStringLiteral("1234567"));
     EXPECT_EQ(connectFan(), QList<bool>{false});
     EXPECT_EQ(fan->ins->connectionCount(), 0) << "a short password is refused without traffic";
-    EXPECT_TRUE(presenter.texts.contains(qxkit::localizedString(QStringLiteral("ov_psd_wrong"))));
+    EXPECT_TRUE(presenter.texts.contains(qxLocalized(QStringLiteral("ov_psd_wrong"))));
 
     manager->addDevice(fan->name, QString::fromLatin1(kFanPassword));
     EXPECT_EQ(connectFan(), QList<bool>{true});
@@ -74,7 +75,7 @@ TEST_F(MemberConnection, ATypedPasswordEndsTheAttemptWhenRefusedOrCancelled)
     manager = std::make_unique<QXConnectManager>();
     presenter.answerNext(typeAndPress(QStringLiteral("badpass99"), "confirmBtn", "valueText"));
     EXPECT_EQ(connectFan(), QList<bool>{false});
-    EXPECT_TRUE(presenter.texts.contains(qxkit::localizedString(QStringLiteral("ov_conn_fail_tip"))));
+    EXPECT_TRUE(presenter.texts.contains(qxLocalized(QStringLiteral("ov_conn_fail_tip"))));
     EXPECT_TRUE(manager->pwdOfDevice(fan->name).isEmpty());
 
     presenter.answerNext(press("cancelBtn"));

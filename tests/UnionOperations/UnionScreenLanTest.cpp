@@ -1,5 +1,6 @@
 // The union operation screen driving fake fans: a member's play list and settings as windows,
 // and a 2 x 2 union from a generated clip to its tiles on the fans, masks and synchronisation.
+#include "QXLocalized.h"
 #include "UnionFans.h"
 
 #include "Core/NSNavigationController.h"
@@ -119,7 +120,7 @@ TEST_F(UnionScreen, AMembersPlayListWindowConnectsItsFanEachTimeItAppears)
     fans.front()->ins->setRefuseConnections(true);
     ASSERT_TRUE(dropLink());
     window->show();
-    EXPECT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_conn_fail_tip")); }));
+    EXPECT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_conn_fail_tip")); }));
     window->reject();
 }
 

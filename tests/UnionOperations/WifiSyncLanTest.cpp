@@ -1,4 +1,5 @@
 // Wi-Fi synchronisation through the union's master, and the refresh of member addresses.
+#include "QXLocalized.h"
 #include "UnionFans.h"
 
 #include "FakeFanSsdp.h"
@@ -158,7 +159,7 @@ TEST_F(WifiSync, ClosingClearsTheMarksAndARefusalIsShown)
 
     masterAnswers({{65, R"({"type":65,"status":0})"}});
     sync().wifiSyncAction(false);
-    const QString refused = qxkit::localizedString("ov_fail") + ',' + qxkit::localizedString("ov_connecting");
+    const QString refused = qxLocalized("ov_fail") + ',' + qxLocalized("ov_connecting");
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(refused); }));
     EXPECT_TRUE(view.sync && view.refresh);
 }
@@ -167,8 +168,8 @@ TEST_F(WifiSync, AMasterThatDoesNotKnowTheQueryIsNamed)
 {
     fans.front()->ins->setReply(0x40, FakeFan::Reply::none());
     sync().refreshWifiSyncAction();
-    const QString unsupported = qxkit::localizedString("ov_refresh_wifi_sync") + ','
-        + qxkit::localizedString("ov_unsupport_tip") + ':' + fans.front()->name;
+    const QString unsupported = qxLocalized("ov_refresh_wifi_sync") + ','
+        + qxLocalized("ov_unsupport_tip") + ':' + fans.front()->name;
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(unsupported); }, 8000));
     EXPECT_TRUE(view.refresh);
     EXPECT_FALSE(view.sync);
@@ -206,7 +207,7 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirmOrTheStoreFailureIsShown)
         const FileSizeLimit full(8);
         sheet->confirmBtn()->click();
     }
-    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_add_file_fail")); }));
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_add_file_fail")); }));
     EXPECT_EQ(storedBytes(), before);
     EXPECT_EQ(view.toolTips, 0);
 
@@ -218,7 +219,7 @@ TEST_F(WifiSync, RefreshedAddressesAreStoredOnConfirmOrTheStoreFailureIsShown)
     {
         const UpdateRecorder announced;
         sheet->confirmBtn()->click();
-        ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); }));
+        ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_union_list_changed")); }));
         EXPECT_EQ(announced.urls.size(), 1);
     }
     EXPECT_EQ(storedBytes(), rewritten);
@@ -245,7 +246,7 @@ TEST_F(WifiSync, ARefreshWhoseSearchCannotRunSaysSoFailsItsRowsAndStoresNothing)
     ASSERT_TRUE(holder.bind(QHostAddress::AnyIPv4, discovery.port(), QAbstractSocket::DontShareAddress));
 
     UnionWifiSync(moved, connector(), &view, discovery).refreshIPAction();
-    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_search_failed")); }));
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_search_failed")); }));
     EXPECT_EQ(discovery.status(), QXUdpSocket::Status::BindFailed);
     const QList<std::shared_ptr<QXProgress>> rows = sheetRows();
     ASSERT_EQ(rows.size(), 2);
@@ -263,9 +264,9 @@ TEST_F(WifiSync, WhileAnotherScreenSearchesTheRefreshAsksToWaitAndLeavesThatSear
         discovery.searchDevicesWithDuration(600, [&](const QXSearchResults &) { otherEnded = true; });
     ASSERT_NE(other, QXUdpSocket::noSearch);
     sync().refreshIPAction();
-    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxkit::localizedString("ov_wait_for_search")); }));
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_wait_for_search")); }));
     spinFor(50);
-    EXPECT_FALSE(presenter.texts.contains(qxkit::localizedString("ov_search_failed")))
+    EXPECT_FALSE(presenter.texts.contains(qxLocalized("ov_search_failed")))
         << "a refused search is no failed one";
     EXPECT_TRUE(sheetRows().isEmpty()) << "no sheet waits for answers that cannot come";
     EXPECT_EQ(discovery.status(), QXUdpSocket::Status::Searching);

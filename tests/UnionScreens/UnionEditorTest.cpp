@@ -11,6 +11,7 @@
 #include "Modules/Union/UnionEditViewController.h"
 #include "NetworkingDevice.h"
 #include "PopoverSupport.h"
+#include "QXLocalized.h"
 #include "QXUdpSocket.h"
 #include "QXUserDefaults.h"
 #include "Screenshots.h"
@@ -222,7 +223,7 @@ TEST_F(UnionEditorTest, CountsOutsideOneToTheLimitNeverReachTheGrid)
         setCount(editor->rowTF(), QString::fromLatin1(typed));
         EXPECT_EQ(editor->container()->row(), 2) << typed;
         EXPECT_EQ(editor->rowTF()->text(), QStringLiteral("2")) << typed;
-        EXPECT_TRUE(presenter.texts.value(0).startsWith(qtTrId("ov_union_size_tip"))) << typed;
+        EXPECT_TRUE(presenter.texts.value(0).startsWith(qxLocalized("ov_union_size_tip"))) << typed;
     }
     setCount(editor->colomnTF(), QStringLiteral("4"));
     EXPECT_EQ(editor->container()->colomn(), 4);
@@ -245,7 +246,7 @@ TEST_F(UnionEditorTest, NamesTheFileCannotHoldAreRefused)
         presenter.texts.clear();
         editor->nameTF()->setText(QString::fromLatin1(name));
         editor->saveBtn()->click();
-        EXPECT_EQ(presenter.texts, QStringList{qtTrId("ov_spec_chars_tip")}) << name;
+        EXPECT_EQ(presenter.texts, QStringList{qxLocalized("ov_spec_chars_tip")}) << name;
     }
     EXPECT_FALSE(QFile::exists(UnionDataUtil::localURL()));
 }
@@ -274,7 +275,7 @@ TEST_F(UnionEditorTest, AFailedStoreSaysSoAndKeepsTheEditorOpen)
     open(std::nullopt);
     editor->nameTF()->setText(QStringLiteral("new"));
     save(press("confirmBtn"));
-    EXPECT_EQ(presenter.texts.value(1), qtTrId("ov_add_file_fail"));
+    EXPECT_EQ(presenter.texts.value(1), qxLocalized("ov_add_file_fail"));
     EXPECT_TRUE(saved.isEmpty());
     EXPECT_EQ(navigation->topViewController(), editor);
     EXPECT_EQ(storedBytes(), QByteArray("\xff\xfe"));
@@ -287,7 +288,7 @@ TEST_F(UnionEditorTest, AFailedStoreSaysSoAndKeepsTheEditorOpen)
     writeStore(changed);
     presenter.texts.clear();
     save(pickMaster(0));
-    EXPECT_EQ(presenter.texts.value(1), qtTrId("ov_union_list_changed"));
+    EXPECT_EQ(presenter.texts.value(1), qxLocalized("ov_union_list_changed"));
     EXPECT_TRUE(saved.isEmpty());
     EXPECT_EQ(navigation->topViewController(), editor);
     EXPECT_EQ(storedBytes(), changed);
@@ -328,7 +329,7 @@ TEST_F(UnionEditorTest, TheMasterIsChosenAndTheUnionSavedFromTheKeyboardAlone)
     QAccessibleInterface *dialog = orvane::test::accessibleWindow(picker->window());
     ASSERT_NE(dialog, nullptr) << "a screen reader finds the picker";
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
-    EXPECT_EQ(dialog->text(QAccessible::Name), qtTrId("ov_master"));
+    EXPECT_EQ(dialog->text(QAccessible::Name), qxLocalized("ov_master"));
     EXPECT_EQ(qxkit::focusMarkedWidget(), picker->comboBox());
     orvane::test::saveScreenshot(orvane::test::grabWithPopover(navigation.get(), picker->window()),
                                  QStringLiteral("union-editor-master-picker-open"));

@@ -13,6 +13,7 @@
 #include "ListAccessibility.h"
 #include "Modules/Union/UnionListViewController.h"
 #include "PopoverSupport.h"
+#include "QXLocalized.h"
 #include "Screenshots.h"
 #include "Shell/SpecialBridge.h"
 #include "UnionScreenSupport.h"
@@ -100,7 +101,7 @@ TEST_F(UnionListScreenTest, RowsShowPositionNameAndSize)
     EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("2 beta 2 x 3"));
     EXPECT_TRUE(cell->deleteButton()->accessibleName().endsWith(QStringLiteral("beta")));
     EXPECT_TRUE(cell->focusPolicy() & Qt::TabFocus);
-    orvane::test::expectAccessibleList(screen->listTable(), qtTrId("ov_union"), 3);
+    orvane::test::expectAccessibleList(screen->listTable(), qxLocalized("ov_union"), 3);
     EXPECT_FALSE(orvane::test::grabScreenshot(navigation.get(), QStringLiteral("union-list")).isNull());
 }
 
@@ -113,7 +114,7 @@ TEST_F(UnionListScreenTest, DeletingRowTwoOfThreeRewritesTheFileAndRenumbers)
     });
     screen->cell(1)->deleteButton()->click();
     spinFor(30);
-    EXPECT_EQ(presenter.texts.value(0), qtTrId("ov_confirm_delete") + u'?');
+    EXPECT_EQ(presenter.texts.value(0), qxLocalized("ov_confirm_delete") + u'?');
     EXPECT_EQ(storedBytes(), QByteArray("alpha,1,2,0\nA1,10.0.0.1#A2,10.0.0.2\ngamma,1,1,0\nG1,10.0.2.1"));
     EXPECT_EQ(shownRows(), (QStringList{"1 alpha 1 x 2", "2 gamma 1 x 1"}));
 
@@ -135,7 +136,7 @@ TEST_F(UnionListScreenTest, DeletingTheLastUnionLeavesAnEmptyFile)
     EXPECT_TRUE(screen->listData().empty());
     EXPECT_EQ(screen->cell(0), nullptr);
     // An empty list is still a list, of no items, and the keyboard can stop on it.
-    orvane::test::expectAccessibleList(screen->listTable(), qtTrId("ov_union"), 0);
+    orvane::test::expectAccessibleList(screen->listTable(), qxLocalized("ov_union"), 0);
     EXPECT_TRUE(screen->listTable()->widget()->focusPolicy() & Qt::TabFocus);
 }
 
@@ -193,7 +194,7 @@ TEST_F(UnionListScreenTest, AFailedWriteSaysSoAndKeepsTheRow)
         const orvane::test::FileSizeLimit full(8);
         deleteRow(1, "btnOK");
     }
-    EXPECT_EQ(presenter.texts.value(1), qtTrId("ov_fail"));
+    EXPECT_EQ(presenter.texts.value(1), qxLocalized("ov_fail"));
     EXPECT_EQ(storedBytes(), kThreeUnions);
     EXPECT_EQ(shownRows().size(), 3);
 }
@@ -251,7 +252,7 @@ TEST_F(UnionListScreenTest, AfterASaveRefusedAsStaleTheListShowsWhatTheFileHolds
     presenter.answerNext(press("confirmBtn"));
     presenter.answerNext(press("btnOK"));
     editor->saveBtn()->click();
-    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qtTrId("ov_union_list_changed")); }));
+    ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_union_list_changed")); }));
     EXPECT_EQ(storedBytes(), rewritten);
     editor->cancelBtn()->click();
     settle();

@@ -10,6 +10,7 @@
 #include "QXDevice.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXQFileInfo.h"
 #include "QXView.h"
 
@@ -28,7 +29,7 @@ inline QXConnectManager &manager()
 
 inline QString text(const char *key)
 {
-    return qxkit::localizedString(QString::fromLatin1(key));
+    return qxLocalized(key);
 }
 
 // The file names of list entries, in order.

@@ -4,6 +4,7 @@
 #include "Core/Dialog/DialogWindowController.h"
 #include "DialogPresenter.h"
 #include "NetworkManagerWifiProvider.h"
+#include "QXEventLoop.h"
 #include "QXLog.h"
 #include "QXSaveFile.h"
 
@@ -35,7 +36,7 @@ QString rectText(const QRect &rect)
     return QStringLiteral("{{%1, %2}, {%3, %4}}").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
 }
 
-bool onGuiThread()
+bool isGuiThread()
 {
     return qApp && QThread::currentThread() == qApp->thread();
 }
@@ -91,7 +92,7 @@ QString Utils::fileListPath() const
 
 void Utils::showDialogWithType(DialogType type, const QString &info, std::function<void(int)> clickAction)
 {
-    if (!onGuiThread()) {
+    if (!isGuiThread()) {
         qWarning("Utils: a dialog was asked for off the GUI thread; answered as cancelled");
         if (clickAction)
             clickAction(clickCancel);
@@ -112,14 +113,19 @@ void Utils::showDialogWithType(DialogType type, const QString &info, std::functi
         clickAction(code);
 }
 
+void Utils::showInfoLater(const QString &text)
+{
+    qxOnGuiThread([text] { shareInstance()->showDialogWithType(DialogType::info, text, nullptr); });
+}
+
 void Utils::showDialogWithType(DialogType type, const QString &info, QObject *target, std::function<void()> okAction,
                                std::function<void()> cancelAction)
 {
     QPointer<QObject> context(target ? target : this);
-    if (!onGuiThread()) {
+    if (!isGuiThread()) {
         qWarning("Utils: a dialog was asked for off the GUI thread; answered as cancelled");
         if (cancelAction)
-            QMetaObject::invokeMethod(context, std::move(cancelAction), Qt::QueuedConnection);
+            qxOnGuiThread(context, std::move(cancelAction));
         return;
     }
     auto *dialog = new DialogWindowController(mainWindowForDialogs());

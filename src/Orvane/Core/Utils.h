@@ -53,6 +53,9 @@ public:
     // showing the dialog beneath, if any. GUI thread only: called from another thread it shows
     // nothing and answers clickCancel at once.
     void showDialogWithType(DialogType type, const QString &info, std::function<void(int)> clickAction);
+    // The information dialog with the text, shown from the GUI thread's event loop at a later
+    // turn, whoever asks and from which thread; nobody waits for it.
+    static void showInfoLater(const QString &text);
 
     // The same dialog wired to actions: OK and Cancel run them instead of closing the dialog, and
     // each action must close it (usually with clickToOK or clickToCancel) after reading, say,
@@ -60,7 +63,7 @@ public:
     // actions run only while the target exists (otherwise the dialog just closes). Esc or closing
     // the window runs the Cancel action (an information dialog's only action). Returns once the
     // dialog is gone. Called from another thread it shows nothing and queues the Cancel action
-    // to the target's thread.
+    // to the GUI thread, to run while the target exists.
     void showDialogWithType(DialogType type, const QString &info, QObject *target, std::function<void()> okAction,
                             std::function<void()> cancelAction);
 

@@ -6,7 +6,9 @@
 #include "HomeMenuCell.h"
 #include "HomeScreens.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QCoreApplication>
@@ -169,7 +171,7 @@ void HomeViewController::initUI()
     m_infoView->setObjectName(QStringLiteral("InfoView"));
     m_textOperationInfo = qxkit::label({}, qxkit::globalTextColor());
     m_textOperationInfo->setObjectName(QStringLiteral("textOperationInfo"));
-    m_textOperationInfo->setAccessibleName(qtTrId("ov_a11y_status"));
+    m_textOperationInfo->setAccessibleName(qxLocalized("ov_a11y_status"));
     auto *infoLayout = new QHBoxLayout(m_infoView);
     infoLayout->setContentsMargins(12, 4, 12, 4);
     infoLayout->addWidget(m_textOperationInfo);
@@ -202,7 +204,7 @@ void HomeViewController::initCustomViewStyle()
 
 void HomeViewController::buildMenu()
 {
-    m_menuView->setAccessibleName(qtTrId("ov_a11y_menu"));
+    m_menuView->setAccessibleName(qxLocalized("ov_a11y_menu"));
     m_menuView->setSpacing(0);
     m_menuView->setFrameShape(QFrame::NoFrame);
     m_menuView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -258,12 +260,8 @@ void HomeViewController::startReconnection(int row)
     // either way the outcome is handled later, on the GUI thread, so the event loop never waits.
     QPointer<HomeViewController> self(this);
     auto report = [self, attempt](bool connected) {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [self, attempt, connected] {
-                if (self)
-                    self->finishReconnection(attempt, connected);
-            },
-            Qt::QueuedConnection);
+        qxOnGuiThread(self,
+                      [attempt, connected](HomeViewController &home) { home.finishReconnection(attempt, connected); });
     };
     socket->connectedWithSuccess([report](auto &&...) { report(true); }, [report](auto &&...) { report(false); });
 }
@@ -284,7 +282,7 @@ void HomeViewController::finishReconnection(quint64 attempt, bool connected)
         return;
     }
     QPointer<HomeViewController> self(this);
-    m_utils->showDialogWithType(Utils::DialogType::info, qtTrId("ov_conn_fail_tip"), [self](int) {
+    m_utils->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_conn_fail_tip"), [self](int) {
         if (self)
             self->switchToViewControllerType(connectType);
     });
@@ -423,13 +421,8 @@ void HomeViewController::setCurrentCell(HomeMenuCell *cell)
 
 void HomeViewController::switchOnMainThread(int type)
 {
-    QPointer<HomeViewController> self(this);
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [self, type] {
-            if (self)
-                self->switchToViewControllerType(type);
-        },
-        Qt::QueuedConnection);
+    qxOnGuiThread(QPointer<HomeViewController>(this),
+                  [type](HomeViewController &home) { home.switchToViewControllerType(type); });
 }
 
 void HomeViewController::childVC(QWidget *, int destination)

@@ -6,6 +6,8 @@
 #include "OrvaneProcess.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXUserDefaults.h"
 
@@ -37,11 +39,9 @@ std::optional<QString> buttonTitle(const QString &title)
 // cancelled or when no window can show it).
 void askForPassword(const QString &prompt, const QString &cancel, const QString &confirm, QXPasswordAction action)
 {
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [prompt, cancel, confirm, action] {
-            Modalia::Dialog::showPasswordInput(prompt, buttonTitle(cancel), buttonTitle(confirm), nullptr, action);
-        },
-        Qt::QueuedConnection);
+    qxOnGuiThread([prompt, cancel, confirm, action] {
+        Modalia::Dialog::showPasswordInput(prompt, buttonTitle(cancel), buttonTitle(confirm), nullptr, action);
+    });
 }
 
 // Where a widget sits under a root widget: at each level down, its class and its place among
@@ -110,7 +110,7 @@ QVariantMap MasterWindowController::launchDefaults()
     return {
         {QStringLiteral("Address_IP"), QStringLiteral("192.168.2.1")},
         {QStringLiteral("Resolution"), QStringLiteral("512")},
-        {QStringLiteral("Device_Type"), qtTrId("ov_default_device_type")},
+        {QStringLiteral("Device_Type"), qxLocalized("ov_default_device_type")},
         {QStringLiteral("Address_Port1"), QStringLiteral("8000")},
         {QStringLiteral("Address_Port2"), QStringLiteral("8001")},
         {QStringLiteral("Address_Port3"), QStringLiteral("8002")},
@@ -174,30 +174,25 @@ void MasterWindowController::installHomeScreen()
 void MasterWindowController::rebuildHomeScreen()
 {
     QPointer<MasterWindowController> self(this);
-    QMetaObject::invokeMethod(
-        this, [self] {
-            if (!self)
-                return;
-            // The keyboard focus stays on its control (the language box that switched, say), now
-            // in the rebuilt screen, rather than falling to the menu.
-            const WidgetPlace focusPlace = placeUnder(self->m_home, QApplication::focusWidget());
-            // Taken out first: setCentralWidget would delete the old home screen at once.
-            if (QWidget *old = self->takeCentralWidget())
-                old->deleteLater();
-            self->installHomeScreen();
-            if (focusPlace.isEmpty())
-                return;
-            // The new screen is shown from the event loop; the focus follows once it is.
-            QMetaObject::invokeMethod(
-                self.data(),
-                [self, focusPlace] {
-                    QWidget *equivalent = self->m_home ? widgetAtPlace(self->m_home, focusPlace) : nullptr;
-                    if (equivalent && equivalent->isVisible() && equivalent->isEnabled())
-                        equivalent->setFocus(Qt::OtherFocusReason);
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+    qxNextTurn(this, [self] {
+        if (!self)
+            return;
+        // The keyboard focus stays on its control (the language box that switched, say), now
+        // in the rebuilt screen, rather than falling to the menu.
+        const WidgetPlace focusPlace = placeUnder(self->m_home, QApplication::focusWidget());
+        // Taken out first: setCentralWidget would delete the old home screen at once.
+        if (QWidget *old = self->takeCentralWidget())
+            old->deleteLater();
+        self->installHomeScreen();
+        if (focusPlace.isEmpty())
+            return;
+        // The new screen is shown from the event loop; the focus follows once it is.
+        qxNextTurn(self.data(), [self, focusPlace] {
+            QWidget *equivalent = self->m_home ? widgetAtPlace(self->m_home, focusPlace) : nullptr;
+            if (equivalent && equivalent->isVisible() && equivalent->isEnabled())
+                equivalent->setFocus(Qt::OtherFocusReason);
+        });
+    });
 }
 
 bool MasterWindowController::switchLanguage(int type, QWidget *from)

@@ -13,11 +13,6 @@
 
 namespace orvane::screen {
 
-QString localized(const char *key)
-{
-    return qxkit::localizedString(QString::fromLatin1(key));
-}
-
 QXButton *barButton(const char *key, const char *toolTipKey)
 {
     auto *button = new QXButton;
@@ -90,20 +85,6 @@ QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const 
     column->setSpacing(8);
     column->addLayout(bar);
     return column;
-}
-
-Poster poster(QObject *context)
-{
-    QPointer<QObject> guard(context);
-    return [guard](std::function<void()> function) {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard, function = std::move(function)] {
-                if (guard)
-                    function();
-            },
-            Qt::QueuedConnection);
-    };
 }
 
 } // namespace orvane::screen

@@ -18,8 +18,6 @@ class QXButton;
 // Pieces the list screens (videos, play lists, the list of play lists) are built from.
 namespace orvane::screen {
 
-// The localised text of an "ov_" key.
-QString localized(const char *key);
 // A bar button showing the key's text, reachable by keyboard, named for screen readers; with a
 // tool-tip key, the tip is its accessible description too.
 QXButton *barButton(const char *key, const char *toolTipKey = nullptr);
@@ -40,10 +38,5 @@ void applyScreenLook(QWidget *screen);
 // The screen adds the rest below the bar.
 QVBoxLayout *screenColumn(QWidget *screen, QXButton *back, QLabel *title, const QList<QXButton *> &buttons,
                           QWidget *middle = nullptr);
-
-// Made on the GUI thread, callable from any thread: runs a function on the GUI thread unless
-// `context` is gone by then.
-using Poster = std::function<void(std::function<void()>)>;
-Poster poster(QObject *context);
 
 } // namespace orvane::screen

@@ -2,7 +2,9 @@
 
 #include "Core/BaseViewController.h"
 #include "Core/Utils.h"
+#include "QXEventLoop.h"
 #include "QXFileSocket.h"
+#include "QXLocalized.h"
 #include "Widget/Panel/FilePanel.h"
 #include "Widget/ScreenParts.h"
 
@@ -47,7 +49,7 @@ void UploadBar::failFile()
 {
     setFailed();
     setProgress(0);
-    setText(orvane::screen::localized("ov_add_file_fail"));
+    setText(qxLocalized("ov_add_file_fail"));
 }
 
 void UploadBar::finishBatch(bool succeeded)
@@ -55,7 +57,7 @@ void UploadBar::finishBatch(bool succeeded)
     if (succeeded) {
         setFinished();
         setProgress(0);
-        setText(orvane::screen::localized("ov_add_file_success"));
+        setText(qxLocalized("ov_add_file_success"));
         setHideProgressLabel(true);
     } else {
         failFile();
@@ -69,7 +71,7 @@ void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, c
                        std::function<void(const QStringList &)> chosen)
 {
     if (socket.currentIns() != QXFileSocket::Idle) {
-        screen->utils()->showDialogWithType(Utils::DialogType::info, localized("ov_wait_for_upload"), nullptr);
+        screen->utils()->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_wait_for_upload"), nullptr);
         return;
     }
     orvane::panel::OpenOptions options;
@@ -79,8 +81,7 @@ void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, c
     orvane::panel::openPanel(screen, options, [guard, chosen = std::move(chosen)](const QStringList &paths) {
         if (!guard || paths.isEmpty())
             return;
-        QMetaObject::invokeMethod(
-            guard, [guard, chosen, paths] { chosen(paths); }, Qt::QueuedConnection);
+        qxNextTurn(guard, [guard, chosen, paths] { chosen(paths); });
     });
 }
 

@@ -7,6 +7,7 @@
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXDeviceStatus.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "User.h"
 
@@ -241,7 +242,7 @@ void LoginViewController::login()
 void LoginViewController::showLoginFailed()
 {
     Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                               qxkit::localizedString(QStringLiteral("ov_login_failed")), nullptr);
+                                               qxLocalized(QStringLiteral("ov_login_failed")), nullptr);
 }
 
 void LoginViewController::setLoggingIn(bool loggingIn)

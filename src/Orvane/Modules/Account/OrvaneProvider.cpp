@@ -1,5 +1,6 @@
 #include "OrvaneProvider.h"
 
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QJsonDocument>
@@ -63,7 +64,7 @@ QFuture<HttpResponse> OrvaneProvider::request(const OrvaneAPI &target) const
 QString OrvaneProvider::cloudServerErrorMessage()
 {
     static const QString key = QStringLiteral("cloud_server_error");
-    const QString text = qxkit::localizedString(key);
+    const QString text = qxLocalized(key);
     return text == key ? QStringLiteral("服务器异常,请稍后重试") : text;
 }
 

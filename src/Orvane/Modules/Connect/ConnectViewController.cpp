@@ -13,6 +13,8 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXUdpSocket.h"
@@ -175,7 +177,7 @@ void ConnectViewController::buildUI()
     m_btnBack->setFlat(true);
     m_languageBox = new ComboBoxView(this);
     m_languageBox->setFixedSize(170, controlHeight);
-    m_languageBox->setAccessibleName(qtTrId("ov_a11y_language"));
+    m_languageBox->setAccessibleName(qxLocalized("ov_a11y_language"));
 
     m_modeSelectView = new DeviceModeSelectView(this);
     m_introView = new DeviceIntroView(this);
@@ -485,8 +487,8 @@ void ConnectViewController::UPnPDiscovery()
 {
     const QPointer<ConnectViewController> guard(this);
     QXUdpSocket::shared().searchDevicesWithDuration(searchSeconds, [guard](const QXSearchResults &results) {
-        onGuiThread(guard, [devices = orvane::devicesFrom(results)](ConnectViewController *self) {
-            self->setDevicesFromResults(devices);
+        qxOnGuiThread(guard, [devices = orvane::devicesFrom(results)](ConnectViewController &self) {
+            self.setDevicesFromResults(devices);
         });
     });
 }
@@ -498,7 +500,7 @@ void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<Ne
     if (m_deviceList.isEmpty()) {
         // An emptied list must not keep showing a device that can no longer be chosen.
         m_searchComboBoxView->clearSelectedValue();
-        m_searchComboBoxView->setPlaceholderText(qxkit::localizedString(QStringLiteral("ov_no_device_found")));
+        m_searchComboBoxView->setPlaceholderText(qxLocalized(QStringLiteral("ov_no_device_found")));
     } else {
         actionForSelectWithIndex(0);
     }
@@ -548,17 +550,17 @@ void ConnectViewController::connectAtApMode()
     socket->connectedWithSuccess(
         [guard, wifiName](const QXOperationRef &, qint64, const QVariant &) {
             recordApConnection(wifiName);
-            onGuiThread(guard, [](ConnectViewController *self) {
+            qxOnGuiThread(guard, [](ConnectViewController &self) {
                 QXLOG(QStringLiteral("连接成功"));
-                self->endConnectView();
-                self->notifyDelegateConnectSucceeded(true, QXConnectManager::plainMode);
+                self.endConnectView();
+                self.notifyDelegateConnectSucceeded(true, QXConnectManager::plainMode);
             });
         },
         [guard](const QXOperationRef &, qint64, const QVariant &) {
-            onGuiThread(guard, [](ConnectViewController *self) {
-                self->notifyDelegateConnectSucceeded(false, QXConnectManager::plainMode);
-                self->endConnectView();
-                self->showInfo("ov_conn_fail_tip");
+            qxOnGuiThread(guard, [](ConnectViewController &self) {
+                self.notifyDelegateConnectSucceeded(false, QXConnectManager::plainMode);
+                self.endConnectView();
+                self.showInfo("ov_conn_fail_tip");
             });
         });
 }
@@ -576,7 +578,7 @@ void ConnectViewController::connectAtStaMode()
     connectManager().configDeviceWithWifiName(device->name());
     const QPointer<ConnectViewController> guard(this);
     insSocket()->disconnectWtihBlock([guard, device](qint64, const QVariant &) {
-        onGuiThread(guard, [device](ConnectViewController *self) { self->connectSelectedDevice(device); });
+        qxOnGuiThread(guard, [device](ConnectViewController &self) { self.connectSelectedDevice(device); });
     });
 }
 
@@ -612,23 +614,23 @@ void ConnectViewController::changeToSTAMode(const QString &password, bool canEns
     socket->connectedWithSuccess(
         [guard, device, password](const QXOperationRef &, qint64, const QVariant &) {
             recordStaConnection(*device, password);
-            onGuiThread(guard, [](ConnectViewController *self) {
+            qxOnGuiThread(guard, [](ConnectViewController &self) {
                 QXLOG(QStringLiteral("切换到STA成功"));
-                self->endConnectView();
-                self->notifyDelegateConnectSucceeded(true, QXConnectManager::verifiedMode);
+                self.endConnectView();
+                self.notifyDelegateConnectSucceeded(true, QXConnectManager::verifiedMode);
             });
         },
         [guard, device, canEnsure](const QXOperationRef &, qint64 code, const QVariant &) {
             if (asksForPasswordAgain(code, canEnsure)) {
-                onGuiThread(guard,
-                            [](ConnectViewController *self) { self->ensurePwdDialogIsFromValidationFailed(true); });
+                qxOnGuiThread(guard,
+                              [](ConnectViewController &self) { self.ensurePwdDialogIsFromValidationFailed(true); });
                 return;
             }
             recordStaFailure(*device);
-            onGuiThread(guard, [](ConnectViewController *self) {
-                self->notifyDelegateConnectSucceeded(false, QXConnectManager::verifiedMode);
-                self->endConnectView();
-                self->showInfo("ov_conn_fail_tip");
+            qxOnGuiThread(guard, [](ConnectViewController &self) {
+                self.notifyDelegateConnectSucceeded(false, QXConnectManager::verifiedMode);
+                self.endConnectView();
+                self.showInfo("ov_conn_fail_tip");
             });
         });
 }
@@ -637,7 +639,7 @@ void ConnectViewController::ensurePwdDialogIsFromValidationFailed(bool failed)
 {
     const bool forgotten = failed && connectManager().device()->is4G();
     const QString message =
-        qxkit::localizedString(forgotten ? QStringLiteral("ov_forget_password_hint") : QStringLiteral("ov_psd"));
+        qxLocalized(forgotten ? QStringLiteral("ov_forget_password_hint") : QStringLiteral("ov_psd"));
     m_passwordAnswered = false;
     utils()->showDialogWithType(
         Utils::DialogType::input, message, this, [this] { pwdAction(); }, [this] { cancleAction(); });
@@ -667,7 +669,7 @@ void ConnectViewController::cancleAction()
 
 void ConnectViewController::showInfo(const char *key)
 {
-    utils()->showDialogWithType(Utils::DialogType::info, qxkit::localizedString(QString::fromLatin1(key)), nullptr);
+    utils()->showDialogWithType(Utils::DialogType::info, qxLocalized(key), nullptr);
 }
 
 void ConnectViewController::notifyDelegateConnectSucceeded(bool succeeded, int mode)
@@ -685,16 +687,4 @@ void ConnectViewController::goToPlaylist()
 {
     if (auto *home = dynamic_cast<ContentChildDelegate *>(connectDelegate()))
         home->childVC(this, ContentChildDelegate::playlistType);
-}
-
-void ConnectViewController::onGuiThread(const QPointer<ConnectViewController> &guard,
-                                        std::function<void(ConnectViewController *)> step)
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [guard, step = std::move(step)] {
-            if (guard)
-                step(guard.data());
-        },
-        Qt::QueuedConnection);
 }

@@ -117,10 +117,6 @@ private:
     void showInfo(const char *key);
     void notifyDelegateConnectSucceeded(bool succeeded, int mode);
     void goToPlaylist();
-    // Runs the step on the GUI thread unless this screen is gone by then. Make the guard on the
-    // GUI thread, before the socket call whose outcome it carries.
-    static void onGuiThread(const QPointer<ConnectViewController> &guard,
-                            std::function<void(ConnectViewController *)> step);
 
     ConnecgViewControllerDelegate *m_connectDelegate = nullptr;
     QPointer<QObject> m_connectDelegateObject;

@@ -5,7 +5,9 @@
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "Widget/ScreenParts.h"
 
@@ -14,8 +16,6 @@
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
-
-using orvane::screen::localized;
 
 MultyListCell::MultyListCell(QWidget *parent)
     : MouseTrackingCell(parent)
@@ -80,11 +80,10 @@ void MultyListCell::useAction()
     const qint64 index = m_index;
     const std::shared_ptr<QXDevice> record = currentDevice();
     const std::function<void(qint64)> changed = m_listChangeAction;
-    const orvane::screen::Poster post = orvane::screen::poster(QCoreApplication::instance());
     insSocket()->sendInsWithType(
         QXInsCode::useList, qint16(index),
-        [record, changed, post, index](const QXOperationRef &, qint64, const QVariant &) {
-            post([record, changed, index] {
+        [record, changed, index](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread([record, changed, index] {
                 if (record)
                     record->editStatus([index](QXDeviceStatus &status) { status.setListIndex(index); });
                 if (changed)
@@ -104,7 +103,7 @@ void MultyListCell::deleteAction()
 {
     Utils *utils = Utils::shareInstance();
     utils->showDialogWithType(
-        Utils::DialogType::ensure, localized("ov_delete_list_ensure"), this,
+        Utils::DialogType::ensure, qxLocalized("ov_delete_list_ensure"), this,
         [this, utils] {
             utils->clickToOK();
             deleteList();
@@ -118,12 +117,11 @@ void MultyListCell::deleteList()
     // sent for, to the block of that moment.
     const qint64 index = m_index;
     const std::function<void(qint64)> deleted = m_listDeleteAction;
-    const orvane::screen::Poster post = orvane::screen::poster(QCoreApplication::instance());
     insSocket()->sendInsWithType(
         QXInsCode::deleteList, qint16(index),
-        [deleted, post, index](const QXOperationRef &, qint64, const QVariant &) {
+        [deleted, index](const QXOperationRef &, qint64, const QVariant &) {
             if (deleted)
-                post([deleted, index] { deleted(index); });
+                qxOnGuiThread([deleted, index] { deleted(index); });
         },
         nullptr);
 }

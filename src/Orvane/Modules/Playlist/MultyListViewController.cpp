@@ -6,7 +6,9 @@
 #include "PlayListEditViewController.h"
 #include "QXButton.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXStoredListText.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
@@ -14,8 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-using orvane::screen::localized;
 
 namespace {
 
@@ -61,7 +61,7 @@ void MultyListViewController::buildLayout()
 
     m_listTable = new RowColumnView(kRowHeight);
     m_listTable->setObjectName(QStringLiteral("listTable"));
-    m_listTable->setAccessibleName(localized("ov_multi_list"));
+    m_listTable->setAccessibleName(qxLocalized("ov_multi_list"));
     m_listTable->setRowCount([this] { return int(m_lists.size()); });
     m_listTable->setRows<MultyListCell>([] { return new MultyListCell; },
                                         [this](MultyListCell *cell, int row) { fillRow(cell, row); });
@@ -92,17 +92,17 @@ void MultyListViewController::loadPlayLists()
 {
     m_refreshBtn->setEnabled(false);
     const std::shared_ptr<QXInsSocket> socket = insSocket();
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     socket->fetchCurrentPlayListIndexWithSuccess(
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
             // A reply that is no number marks the first list as current.
             const qint64 index = payload.typeId() == QMetaType::Int ? payload.toInt() : 0;
-            post([this, index] { setListIndex(index); });
+            qxOnGuiThread(guard, [this, index] { setListIndex(index); });
         },
         nullptr);
     socket->fetchPlaylistsWithSuccess(
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
-            post([this, payload] {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
+            qxOnGuiThread(guard, [this, payload] {
                 m_refreshBtn->setEnabled(true);
                 if (payload.typeId() != QMetaType::QString)
                     return;
@@ -110,8 +110,8 @@ void MultyListViewController::loadPlayLists()
                 m_listTable->reloadData();
             });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) {
-            post([this] { m_refreshBtn->setEnabled(true); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { m_refreshBtn->setEnabled(true); });
         });
 }
 

@@ -4,6 +4,7 @@
 #include "CoverBox.h"
 #include "PlayListCellAccessible.h"
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "StandardIcon.h"
 #include "Widget/ScreenParts.h"
@@ -59,7 +60,7 @@ PlayListCell::PlayListCell(QWidget *parent)
     // holding an arrow keeps stepping.
     m_stepper->setRange(1, kMaxTimes);
     m_stepper->setKeyboardTracking(false);
-    m_stepper->setAccessibleName(qxkit::localizedString(QStringLiteral("ov_times")));
+    m_stepper->setAccessibleName(qxLocalized(QStringLiteral("ov_times")));
     m_stepper->setFocusPolicy(Qt::StrongFocus);
 
     auto *operationView = new QWidget;
@@ -131,7 +132,7 @@ void PlayListCell::setIsPlaying(bool playing)
     const QPixmap icon = standardIcon(playing ? QStyle::SP_MediaPlay : QStyle::SP_FileIcon).pixmap(kIconSize);
     if (m_itemTypeIcon->pixmap().cacheKey() != icon.cacheKey())
         m_itemTypeIcon->setPixmap(icon);
-    m_itemTypeIcon->setAccessibleName(playing ? qxkit::localizedString(QStringLiteral("ov_playing")) : QString());
+    m_itemTypeIcon->setAccessibleName(playing ? qxLocalized(QStringLiteral("ov_playing")) : QString());
 }
 
 void PlayListCell::setSelected(bool selected)

@@ -1,6 +1,7 @@
 #include "PlayListCellAccessible.h"
 
 #include "PlayListCell.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QLabel>
@@ -29,10 +30,10 @@ QString PlayListCellAccessible::text(QAccessible::Text t) const
         return cell()->itemIndexLabel()->text() + QLatin1Char(' ') + cell()->itemName()->text();
     if (t == QAccessible::Description) {
         QString description = QStringLiteral("%1: %2, %3: %4")
-                                  .arg(qxkit::localizedString(QStringLiteral("ov_file_size")), cell()->itemSize()->text(),
-                                       qxkit::localizedString(QStringLiteral("ov_times")), cell()->itemTimes()->text());
+                                  .arg(qxLocalized(QStringLiteral("ov_file_size")), cell()->itemSize()->text(),
+                                       qxLocalized(QStringLiteral("ov_times")), cell()->itemTimes()->text());
         if (cell()->isPlaying())
-            description += QStringLiteral(", ") + qxkit::localizedString(QStringLiteral("ov_playing"));
+            description += QStringLiteral(", ") + qxLocalized(QStringLiteral("ov_playing"));
         return description;
     }
     return QAccessibleWidget::text(t);

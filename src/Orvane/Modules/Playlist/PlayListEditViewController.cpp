@@ -6,8 +6,10 @@
 #include "Modules/Video/VideoListViewController.h"
 #include "PlayListCell.h"
 #include "QXButton.h"
+#include "QXEventLoop.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
@@ -16,8 +18,6 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
-
-using orvane::screen::localized;
 
 namespace {
 
@@ -64,13 +64,12 @@ void PlayListEditViewController::buildLayout()
     m_addBtn = orvane::screen::barButton("ov_add");
     m_nameField = new QLineEdit;
     m_nameField->setObjectName(QStringLiteral("nameField"));
-    m_nameField->setAccessibleName(localized("ov_file_name"));
+    m_nameField->setAccessibleName(qxLocalized("ov_file_name"));
     m_nameField->setMinimumWidth(180);
-
 
     m_listTable = new RowColumnView(kRowHeight);
     m_listTable->setObjectName(QStringLiteral("listTable"));
-    m_listTable->setAccessibleName(localized("ov_playlist"));
+    m_listTable->setAccessibleName(qxLocalized("ov_playlist"));
     m_listTable->setRowCount([this] { return int(m_list.size()); });
     m_listTable->setRows<PlayListCell>([this] { return makeRow(); },
                                        [this](PlayListCell *cell, int row) { fillRow(cell, row); });
@@ -147,14 +146,14 @@ void PlayListEditViewController::reloadDataWithIndex(qint64 index)
 {
     m_list.clear();
     reloadData();
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->fetchListAtIndex(
         index,
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
             if (payload.typeId() != QMetaType::QString)
                 return;
             const QList<QXQFileInfoRef> entries = QXPlayListText::analyzeListString(payload.toString());
-            post([this, entries] {
+            qxOnGuiThread(guard, [this, entries] {
                 m_list = entries;
                 reloadData();
             });
@@ -195,24 +194,18 @@ void PlayListEditViewController::fillRow(PlayListCell *cell, int row)
     const QXQFileInfoRef entry = m_list.at(row);
     cell->setChangeTimesAction([entry](qint64 times) { entry->setFileTimes(QString::number(times)); });
     cell->setMoveItemAction([this, entry](bool up) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, entry, up] {
-                const int from = int(m_list.indexOf(entry));
-                const int to = up ? from - 1 : from + 1;
-                if (from >= 0 && to >= 0 && to < m_list.size())
-                    moveRow(from, to);
-            },
-            Qt::QueuedConnection);
+        qxNextTurn(this, [this, entry, up] {
+            const int from = int(m_list.indexOf(entry));
+            const int to = up ? from - 1 : from + 1;
+            if (from >= 0 && to >= 0 && to < m_list.size())
+                moveRow(from, to);
+        });
     });
     cell->setDeleteAction([this, entry] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, entry] {
-                if (m_list.removeOne(entry))
-                    reloadData();
-            },
-            Qt::QueuedConnection);
+        qxNextTurn(this, [this, entry] {
+            if (m_list.removeOne(entry))
+                reloadData();
+        });
     });
 }
 
@@ -232,8 +225,8 @@ QString PlayListEditViewController::fullListName(const QString &name)
 
 void PlayListEditViewController::alert(const char *key)
 {
-    Modalia::Dialog::showAlert(Modalia::AlertStyle::critical, localized(key), std::nullopt, QIcon(),
-                               {localized("ov_confirm")}, this, nullptr);
+    Modalia::Dialog::showAlert(Modalia::AlertStyle::critical, qxLocalized(key), std::nullopt, QIcon(),
+                               {qxLocalized("ov_confirm")}, this, nullptr);
 }
 
 bool PlayListEditViewController::checkName(const QString &name, bool fromSave)
@@ -267,7 +260,7 @@ void PlayListEditViewController::saveAction()
 void PlayListEditViewController::copyAction()
 {
     QPointer<PlayListEditViewController> self(this);
-    Modalia::Dialog::showInput(localized("ov_input_list_name"), std::nullopt, std::nullopt, nullptr,
+    Modalia::Dialog::showInput(qxLocalized("ov_input_list_name"), std::nullopt, std::nullopt, nullptr,
                                [self](const std::optional<QString> &text) {
                                    if (!self || !text)
                                        return;
@@ -283,16 +276,20 @@ void PlayListEditViewController::upload(const QString &name, bool renamed)
     // deleted once the new one is safe on the fan.
     const std::optional<qint64> oldIndex = renamed ? m_listIndex : std::nullopt;
     const std::shared_ptr<QXInsSocket> socket = insSocket();
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     fileSocket()->sendListWithName(
         name, QXPlayListText::getListString(m_list), nullptr,
-        [this, post, socket, oldIndex](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, socket, oldIndex](const QXOperationRef &, qint64, const QVariant &) {
             if (oldIndex)
                 socket->sendInsWithType(QXInsCode::deleteList, qint16(*oldIndex), nullptr, nullptr);
-            post([this] { QTimer::singleShot(kCloseDelayMs, this, &PlayListEditViewController::backAction); });
+            qxOnGuiThread(guard, [this] {
+                QTimer::singleShot(kCloseDelayMs, this, &PlayListEditViewController::backAction);
+            });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) {
-            post([this] { utils()->showDialogWithType(Utils::DialogType::info, localized("ov_add_file_fail"), nullptr); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] {
+                utils()->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_add_file_fail"), nullptr);
+            });
         });
 }
 
@@ -301,7 +298,7 @@ void PlayListEditViewController::upload(const QString &name, bool renamed)
 void PlayListEditViewController::clearAction()
 {
     utils()->showDialogWithType(
-        Utils::DialogType::ensure, localized("ov_clear_list_tip"), this,
+        Utils::DialogType::ensure, qxLocalized("ov_clear_list_tip"), this,
         [this] {
             utils()->clickToOK();
             m_list.clear();

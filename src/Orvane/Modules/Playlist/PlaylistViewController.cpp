@@ -11,8 +11,10 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
@@ -35,8 +37,6 @@
 #include <QVBoxLayout>
 
 using orvane::screen::barButton;
-using orvane::screen::localized;
-using orvane::screen::Poster;
 using qxkit::standardIcon;
 
 namespace {
@@ -108,7 +108,7 @@ void PlaylistViewController::buildLayout()
     m_headerView->operationLabel()->setFixedWidth(PlayListCell::kOperationWidth);
     m_playList = new RowColumnView(kRowHeight);
     m_playList->setObjectName(QStringLiteral("playList"));
-    m_playList->setAccessibleName(localized("ov_playlist"));
+    m_playList->setAccessibleName(qxLocalized("ov_playlist"));
     m_playList->setRowCount([this] { return int(m_contentArray.size()); });
     m_playList->setRows<PlayListCell>([this] { return makeRow(); },
                                       [this](PlayListCell *cell, int row) { fillRow(cell, row); });
@@ -129,11 +129,11 @@ void PlaylistViewController::buildLayout()
     m_btnPower->setFlat(true);
     m_btnPower->setIconSize(QSize(24, 24));
     m_btnPower->setFocusPolicy(Qt::StrongFocus);
-    m_btnPower->setAccessibleName(localized("ov_power"));
+    m_btnPower->setAccessibleName(qxLocalized("ov_power"));
     m_btnPower->setToolTip(m_btnPower->accessibleName());
     m_playControlView = new PlayControlView;
-    m_playControlView->previousBtn()->setAccessibleName(localized("ov_previous"));
-    m_playControlView->nextBtn()->setAccessibleName(localized("ov_next"));
+    m_playControlView->previousBtn()->setAccessibleName(qxLocalized("ov_previous"));
+    m_playControlView->nextBtn()->setAccessibleName(qxLocalized("ov_next"));
     auto *controls = new QHBoxLayout;
     controls->addWidget(m_btnPower);
     controls->addStretch(1);
@@ -164,12 +164,14 @@ void PlaylistViewController::initSocket()
 
 void PlaylistViewController::connectThenRefresh()
 {
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->connectedWithSuccess(
-        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { refreshList(); }); },
-        [this, post](const QXOperationRef &, qint64 code, const QVariant &) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { refreshList(); });
+        },
+        [this, guard](const QXOperationRef &, qint64 code, const QVariant &) {
             QXLOG(QStringLiteral("连接失败:%1").arg(code));
-            post([this] { showInfo(localized("ov_conn_fail_tip")); });
+            qxOnGuiThread(guard, [this] { showInfo(qxLocalized("ov_conn_fail_tip")); });
         });
 }
 
@@ -227,7 +229,7 @@ void PlaylistViewController::showPlaying(bool playing)
 {
     QPushButton *button = btnPlayVideo();
     button->setIcon(standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    button->setAccessibleName(localized(playing ? "ov_pause" : "ov_play"));
+    button->setAccessibleName(qxLocalized(playing ? "ov_pause" : "ov_play"));
     button->setToolTip(button->accessibleName());
 }
 
@@ -266,9 +268,9 @@ void PlaylistViewController::refreshList()
     const std::shared_ptr<QXDevice> record = currentDevice();
     // The list text waits for the status: the rows are rebuilt only once both are fresh.
     auto listText = std::make_shared<std::optional<QString>>();
-    const Poster post = orvane::screen::poster(this);
-    const auto listDone = [this, post] {
-        post([this] {
+    const QPointer<QObject> guard(this);
+    const auto listDone = [this, guard] {
+        qxOnGuiThread(guard, [this] {
             enableSaveBtn(false);
             enableListButtons(true);
             showPlaying(currentDeviceStatus().isPlaying());
@@ -289,12 +291,12 @@ void PlaylistViewController::refreshList()
         });
     socket->sendInsWithType(
         QXInsCode::status, 0,
-        [this, post, record, listText](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard, record, listText](const QXOperationRef &, qint64, const QVariant &payload) {
             QXLOG(QStringLiteral("获取设备状态:%1").arg(QString::fromLatin1(payload.toByteArray().toHex())));
             if (record)
                 record->configStatusWithData(payload.toByteArray());
             const std::optional<QString> content = *listText;
-            post([this, content] {
+            qxOnGuiThread(guard, [this, content] {
                 refreshTableWithContent(content);
                 refreshBtn();
                 showPower(currentDeviceStatus().isRunning());
@@ -353,36 +355,30 @@ PlayListCell *PlaylistViewController::makeRow()
             changeTimes(weakCell, times);
     });
     cell->setMoveItemAction([this, weakCell](bool up) {
-        QMetaObject::invokeMethod(
-            this, [this, weakCell, up] {
-                const int current = rowOfCell(weakCell);
-                if (up && current >= 1)
-                    upItemAtIndex(current);
-                else if (!up && current >= 0 && current < m_contentArray.size() - 1)
-                    downItemAtIndex(current);
-            },
-            Qt::QueuedConnection);
+        qxNextTurn(this, [this, weakCell, up] {
+            const int current = rowOfCell(weakCell);
+            if (up && current >= 1)
+                upItemAtIndex(current);
+            else if (!up && current >= 0 && current < m_contentArray.size() - 1)
+                downItemAtIndex(current);
+        });
     });
     cell->setDeleteAction([this, weakCell] {
-        QMetaObject::invokeMethod(
-            this, [this, weakCell] {
-                const int current = rowOfCell(weakCell);
-                if (current >= 0)
-                    askToDeleteRow(current);
-            },
-            Qt::QueuedConnection);
+        qxNextTurn(this, [this, weakCell] {
+            const int current = rowOfCell(weakCell);
+            if (current >= 0)
+                askToDeleteRow(current);
+        });
     });
     cell->setPlayAction([this, weakCell] {
-        QMetaObject::invokeMethod(
-            this, [this, weakCell] {
-                const int current = rowOfCell(weakCell);
-                QXLOG(QStringLiteral("WillPlayIndex:%1").arg(current));
-                if (current < 0)
-                    return;
-                selectRow(current);
-                playItemAtIndex(current);
-            },
-            Qt::QueuedConnection);
+        qxNextTurn(this, [this, weakCell] {
+            const int current = rowOfCell(weakCell);
+            QXLOG(QStringLiteral("WillPlayIndex:%1").arg(current));
+            if (current < 0)
+                return;
+            selectRow(current);
+            playItemAtIndex(current);
+        });
     });
     return cell;
 }
@@ -525,10 +521,10 @@ void PlaylistViewController::doubleClickItem()
 void PlaylistViewController::playItemAtIndex(int row)
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->sendInsWithType(
         QXInsCode::playItem, qint16(row),
-        [this, post, record, row](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, record, row](const QXOperationRef &, qint64, const QVariant &) {
             QXLOG(QStringLiteral("播放成功"));
             if (record) {
                 record->editStatus([row](QXDeviceStatus &status) {
@@ -536,7 +532,7 @@ void PlaylistViewController::playItemAtIndex(int row)
                     status.setIsPlaying(true);
                 });
             }
-            post([this] {
+            qxOnGuiThread(guard, [this] {
                 reloadData();
                 showPlaying(true);
             });
@@ -580,14 +576,14 @@ void PlaylistViewController::clickPlayVideoBtn()
     QXLOG(QStringLiteral("点击了PlayVideo"));
     const bool playing = currentDeviceStatus().isPlaying();
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->sendInsWithType(
         playing ? QXInsCode::pause : QXInsCode::play, 0,
-        [this, post, record, playing](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, record, playing](const QXOperationRef &, qint64, const QVariant &) {
             QXLOG(playing ? QStringLiteral("暂停播放") : QStringLiteral("继续播放"));
             if (record)
                 record->editStatus([playing](QXDeviceStatus &status) { status.setIsPlaying(!playing); });
-            post([this, playing] { showPlaying(!playing); });
+            qxOnGuiThread(guard, [this, playing] { showPlaying(!playing); });
         },
         [](const QXOperationRef &, qint64, const QVariant &) { QXLOG(QStringLiteral("fail")); });
 }
@@ -599,11 +595,11 @@ void PlaylistViewController::clickPowerBtn()
     // The button shows what the fan reports, not the click.
     showPower(running);
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->sendInsWithType(
         running ? QXInsCode::powerOff : QXInsCode::powerOn, 0,
-        [this, post, record, running](const QXOperationRef &, qint64, const QVariant &) {
-            post([this, record, running] {
+        [this, guard, record, running](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this, record, running] {
                 if (record) {
                     record->editStatus([running](QXDeviceStatus &status) {
                         status.setIsRunning(!running);
@@ -616,7 +612,9 @@ void PlaylistViewController::clickPowerBtn()
                     showPlaying(true);
             });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { showPower(false); }); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { showPower(false); });
+        });
 }
 
 // --- Deleting and clearing ---
@@ -625,7 +623,8 @@ void PlaylistViewController::askToDeleteRow(int row)
 {
     m_deleteRow = row;
     QPointer<PlaylistViewController> self(this);
-    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_delete_file_ensure"), [self, row](int answer) {
+    const QString question = qxLocalized("ov_delete_file_ensure");
+    utils()->showDialogWithType(Utils::DialogType::ensure, question, [self, row](int answer) {
         if (self && answer == Utils::clickOK)
             self->deleteItem(row);
     });
@@ -638,18 +637,18 @@ void PlaylistViewController::deleteItem(int row)
     const QXQFileInfoRef entry = m_contentArray.takeAt(row);
     reloadData();
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->sendInsWithType(
         QXInsCode::deleteItem, qint16(row),
         [record, row](const QXOperationRef &, qint64, const QVariant &) {
             if (record)
                 record->file()->deleteItemAtIndexPath(row);
         },
-        [this, post, entry, row](const QXOperationRef &, qint64 code, const QVariant &) {
+        [this, guard, entry, row](const QXOperationRef &, qint64 code, const QVariant &) {
             QXLOG(QStringLiteral("删除失败:%1").arg(code));
             // The fan may still hold the entry: the screen shows what it holds, and puts the row
             // back itself while an upload keeps the list from being read.
-            post([this, entry, row] {
+            qxOnGuiThread(guard, [this, entry, row] {
                 if (!fileUploadRunning()) {
                     refreshList();
                     return;
@@ -664,7 +663,7 @@ void PlaylistViewController::clickToClearList()
 {
     QXLOG(QStringLiteral("发送指令：清空列表"));
     QPointer<PlaylistViewController> self(this);
-    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_clear_list_tip"), [self](int answer) {
+    utils()->showDialogWithType(Utils::DialogType::ensure, qxLocalized("ov_clear_list_tip"), [self](int answer) {
         if (self && answer == Utils::clickOK)
             self->clearList();
     });
@@ -673,20 +672,20 @@ void PlaylistViewController::clickToClearList()
 void PlaylistViewController::clearList()
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->sendInsWithType(
         QXInsCode::clearList, 0,
-        [this, post, record](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, record](const QXOperationRef &, qint64, const QVariant &) {
             if (record)
                 record->file()->deleteAllItems();
-            post([this] {
+            qxOnGuiThread(guard, [this] {
                 enableSaveBtn(false);
                 m_contentArray.clear();
                 reloadData();
             });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) {
-            post([this] { showInfo(localized("ov_conn_fail_tip")); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { showInfo(qxLocalized("ov_conn_fail_tip")); });
         });
 }
 
@@ -706,13 +705,13 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
         const QString name = QXPlayListText::cleanUploadName(QFileInfo(path).fileName());
         const QString baseName = QFileInfo(name).completeBaseName();
         if (record && record->file()->isExistFileWithName(baseName)) {
-            showInfo(QStringLiteral("%1：%2.mp4").arg(localized("ov_file_name_duplicate"), baseName));
+            showInfo(QStringLiteral("%1：%2.mp4").arg(qxLocalized("ov_file_name_duplicate"), baseName));
             continue;
         }
         auto file = std::make_shared<QXFile>(path, baseName);
         const QXFileType type = file->type();
         if (type == QXFileType::None || type == QXFileType::Other) {
-            showInfo(QStringLiteral("%1：%2").arg(localized("ov_invalid_file"), name));
+            showInfo(QStringLiteral("%1：%2").arg(qxLocalized("ov_invalid_file"), name));
             continue;
         }
         files.append(file);
@@ -721,26 +720,26 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
     }
 
     auto batch = std::make_shared<UploadBatch>(int(files.size()));
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     fileSocket()->sendFiles(
         files,
-        [this, post, batch](bool ready, const QString &path) {
+        [this, guard, batch](bool ready, const QString &path) {
             if (!ready)
-                post([this, batch, path] { startFileTurn(batch, path); });
+                qxOnGuiThread(guard, [this, batch, path] { startFileTurn(batch, path); });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
             const double progress = payload.toDouble();
-            post([this, progress] { dealProgressEvent(progress); });
+            qxOnGuiThread(guard, [this, progress] { dealProgressEvent(progress); });
         },
-        [this, post, batch](const QXOperationRef &, qint64, const QVariant &payload) {
-            post([this, batch, payload] {
+        [this, guard, batch](const QXOperationRef &, qint64, const QVariant &payload) {
+            qxOnGuiThread(guard, [this, batch, payload] {
                 finishFile(batch, true);
                 dealSendFileEvent(payload);
             });
         },
-        [this, post, batch](const QXOperationRef &, qint64 code, const QVariant &payload) {
+        [this, guard, batch](const QXOperationRef &, qint64 code, const QVariant &payload) {
             QXLOG(QStringLiteral("上传失败:%1 %2").arg(code).arg(payload.toString()));
-            post([this, batch] { finishFile(batch, false); });
+            qxOnGuiThread(guard, [this, batch] { finishFile(batch, false); });
         });
 }
 
@@ -777,7 +776,7 @@ void PlaylistViewController::dealSendFileEvent(const QVariant &payload)
         return;
     if (file->type() == QXFileType::SystemFile) {
         QXLOG(QStringLiteral("更新程序上传成功"));
-        showInfo(localized("ov_update_success"));
+        showInfo(qxLocalized("ov_update_success"));
         insSocket()->disconnectWtihBlock(nullptr);
         if (m_delegate)
             m_delegate->childVC(this, ContentChildDelegate::connectType);
@@ -817,30 +816,34 @@ void PlaylistViewController::saveContentList()
         sendListWithName(kDefaultListName, content);
         return;
     }
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->fetchCurrentPlayListNameWithSuccess(
-        [this, post, content](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard, content](const QXOperationRef &, qint64, const QVariant &payload) {
             const QString name = payload.toString();
-            post([this, name, content] { sendListWithName(name, content); });
+            qxOnGuiThread(guard, [this, name, content] { sendListWithName(name, content); });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { enableSaveBtn(true); }); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { enableSaveBtn(true); });
+        });
 }
 
 void PlaylistViewController::sendListWithName(const QString &name, const QString &content)
 {
     const std::shared_ptr<QXDevice> record = currentDevice();
-    const Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     fileSocket()->sendListWithName(
         name, content, nullptr,
-        [this, post, record, content](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, record, content](const QXOperationRef &, qint64, const QVariant &) {
             if (record)
                 record->configFileWithString(content);
-            post([this] {
+            qxOnGuiThread(guard, [this] {
                 enableSaveBtn(false);
                 reloadData();
             });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) { post([this] { enableSaveBtn(true); }); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
+            qxOnGuiThread(guard, [this] { enableSaveBtn(true); });
+        });
 }
 
 // --- Several lists ---

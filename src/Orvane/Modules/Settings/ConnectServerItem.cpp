@@ -6,7 +6,9 @@
 #include "QXConnectManager.h"
 #include "QXDevice.h"
 #include "QXDeviceStatus.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QCoreApplication>
@@ -27,17 +29,6 @@ void printError()
 {
     std::fputs("Error\n", stdout);
     std::fflush(stdout);
-}
-
-void showInfoLater(const char *key)
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [key] {
-            Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                                       qxkit::localizedString(QString::fromLatin1(key)), nullptr);
-        },
-        Qt::QueuedConnection);
 }
 
 } // namespace
@@ -167,14 +158,14 @@ void ConnectServerItem::connectAction()
     const std::shared_ptr<QXInsSocket> socket = insSocket();
     if (socket->isDisconnected()) {
         Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                                   qxkit::localizedString(QStringLiteral("ov_conn_fail_tip")), nullptr);
+                                                   qxLocalized(QStringLiteral("ov_conn_fail_tip")), nullptr);
         return;
     }
     if (socket->currentIns() != -1)
         return;
     const QPointer<ConnectServerItem> guard(this);
     Utils::shareInstance()->showDialogWithType(Utils::DialogType::ensure,
-                                               qxkit::localizedString(QStringLiteral("ov_ap2sta_tip")),
+                                               qxLocalized(QStringLiteral("ov_ap2sta_tip")),
                                                [guard](int click) {
                                                    if (guard)
                                                        guard->confirmMove(click);
@@ -187,13 +178,9 @@ void ConnectServerItem::confirmMove(int click)
         return;
     const QPointer<ConnectServerItem> guard(this);
     auto joinOnGuiThread = [guard] {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard] {
-                if (guard)
-                    guard->moveToWifi(guard->m_wifiBox->selectString(), guard->m_pwdInput->text());
-            },
-            Qt::QueuedConnection);
+        qxOnGuiThread(guard, [](ConnectServerItem &item) {
+            item.moveToWifi(item.m_wifiBox->selectString(), item.m_pwdInput->text());
+        });
     };
     const qint64 index = m_serverBox->selectedIndex();
     if (!serverChoiceSupported() || index < 0) {
@@ -227,7 +214,7 @@ void ConnectServerItem::moveToWifi(const QString &wifiName, const QString &pwd)
                 record->setMode(QXConnectManager::verifiedMode);
             if (const std::shared_ptr<QXInsSocket> socket = weakSocket.lock())
                 socket->disconnectWtihBlock([](qint64, const QVariant &) {});
-            showInfoLater("ov_ap2stp_success");
+            Utils::showInfoLater(qxLocalized("ov_ap2stp_success"));
         },
         [](const QXOperationRef &, qint64, const QVariant &) { printError(); });
 }

@@ -1,8 +1,10 @@
 #include "DeviceBluetoothItem.h"
 
+#include "Core/Utils.h"
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QGridLayout>
@@ -72,12 +74,10 @@ void DeviceBluetoothItem::sureAction()
         return;
     insSocket()->connectBluetoothAddress(
         m_dataSource.at(m_chosen).address,
-        [success = qxkit::localizedString(QStringLiteral("ov_set_success"))](const QXOperationRef &, qint64,
-                                                                             const QVariant &) {
-            showInfoDialogLater(success);
+        [success = qxLocalized(QStringLiteral("ov_set_success"))](const QXOperationRef &, qint64, const QVariant &) {
+            Utils::showInfoLater(success);
         },
-        [failure = qxkit::localizedString(QStringLiteral("ov_set_fail"))](const QXOperationRef &, qint64,
-                                                                          const QVariant &) {
-            showInfoDialogLater(failure);
+        [failure = qxLocalized(QStringLiteral("ov_set_fail"))](const QXOperationRef &, qint64, const QVariant &) {
+            Utils::showInfoLater(failure);
         });
 }

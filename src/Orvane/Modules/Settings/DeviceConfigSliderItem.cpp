@@ -1,6 +1,7 @@
 #include "DeviceConfigSliderItem.h"
 
 #include "QXColor.h"
+#include "QXEventLoop.h"
 #include "QXView.h"
 
 #include <QAbstractScrollArea>
@@ -159,13 +160,13 @@ void DeviceConfigSliderItem::sendRowValue(QWidget *sender)
         [guard, completion, index, shown, successKey](const SettingTarget &target, qint64, const QVariant &) {
             if (completion && target.record)
                 completion(*target.record, index == 0, shown);
-            updateWhileShown(guard, [index, shown, successKey](DeviceConfigSliderItem &item) {
+            qxOnGuiThread(guard, [index, shown, successKey](DeviceConfigSliderItem &item) {
                 item.showRowValue(index, shown);
                 item.showInfoKey(successKey);
             });
         },
         [guard, index, failKey](const SettingTarget &, qint64, const QVariant &) {
-            updateWhileShown(guard, [index, failKey](DeviceConfigSliderItem &item) {
+            qxOnGuiThread(guard, [index, failKey](DeviceConfigSliderItem &item) {
                 item.showRowValue(index, item.m_rows[index].accepted);
                 item.showInfoKey(failKey);
             });

@@ -2,6 +2,7 @@
 
 #include "QXColor.h"
 #include "QXConnect.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QHBoxLayout>
@@ -63,7 +64,7 @@ void DeviceInfoItem::refresh()
     const QXDeviceVersion &version = status.version();
     const bool reportsRole = (status.functionSet() & QXDeviceFunction::master) != 0;
     m_rows[std::size_t(Row::state)].line->setVisible(reportsRole);
-    const QString role = qxkit::localizedString(QString::fromLatin1(status.isMaster() ? "ov_master" : "ov_slave"));
+    const QString role = qxLocalized(QString::fromLatin1(status.isMaster() ? "ov_master" : "ov_slave"));
     value(Row::state)->setText(QLatin1Char(':') + role);
     value(Row::corVersion)->setText(versionText(version.coreVersion0(), version.coreVersion1()));
     value(Row::underVersion)->setText(versionText(version.baseVersion0(), version.baseVersion1()));

@@ -4,6 +4,8 @@
 #include "QXColor.h"
 #include "QXDashboard.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QFont>
@@ -56,14 +58,14 @@ FunctionAngleItem::FunctionAngleItem(QWidget *parent)
     m_dashboard->setAccessibleName(m_titleLabel->text());
 
     m_subBtn = framedButton(QStringLiteral("-"), 24, this);
-    m_subBtn->setAccessibleName(qxkit::localizedString(QStringLiteral("ov_angle_decrease")));
+    m_subBtn->setAccessibleName(qxLocalized(QStringLiteral("ov_angle_decrease")));
     m_valueBtn = framedButton(QString(), 16, this);
     // Shows the angle only: clicks pass it by and the keyboard skips it.
     qxkit::setUserInterfaceDisabled(m_valueBtn, true);
     m_valueBtn->setFocusPolicy(Qt::NoFocus);
     m_valueBtn->setAccessibleName(m_titleLabel->text());
     m_addBtn = framedButton(QStringLiteral("+"), 24, this);
-    m_addBtn->setAccessibleName(qxkit::localizedString(QStringLiteral("ov_angle_increase")));
+    m_addBtn->setAccessibleName(qxLocalized(QStringLiteral("ov_angle_increase")));
     connect(m_subBtn, &QPushButton::clicked, this, &FunctionAngleItem::subAction);
     connect(m_addBtn, &QPushButton::clicked, this, &FunctionAngleItem::addAction);
     setTabOrder(m_subBtn, m_addBtn);
@@ -139,7 +141,7 @@ void FunctionAngleItem::sendAngle(qint16 angle, std::function<void(bool accepted
     // No gate: a socket that is down or busy answers through the failure, which says so.
     const QPointer<FunctionAngleItem> guard(this);
     const auto finish = [guard, completion](bool accepted) {
-        updateWhileShown(guard, [completion, accepted](FunctionAngleItem &item) {
+        qxOnGuiThread(guard, [completion, accepted](FunctionAngleItem &item) {
             item.showDeviceAngle();
             if (completion)
                 completion(accepted);
@@ -152,9 +154,9 @@ void FunctionAngleItem::sendAngle(qint16 angle, std::function<void(bool accepted
                 target.record->editStatus([angle](QXDeviceStatus &status) { status.setAngle(angle); });
             finish(true);
         },
-        [finish, error = qxkit::localizedString(QStringLiteral("ov_set_angle_error"))](const SettingTarget &, qint64,
-                                                                                       const QVariant &) {
+        [finish, error = qxLocalized(QStringLiteral("ov_set_angle_error"))](const SettingTarget &, qint64,
+                                                                            const QVariant &) {
             finish(false);
-            showInfoDialogLater(error);
+            Utils::showInfoLater(error);
         });
 }

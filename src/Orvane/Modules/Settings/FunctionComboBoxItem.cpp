@@ -3,6 +3,7 @@
 #include "ITSwitch.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
 #include "QXView.h"
 
 #include <QGridLayout>
@@ -115,10 +116,10 @@ void FunctionComboBoxItem::sendChoice()
         [guard, completion, value](const SettingTarget &target, qint64, const QVariant &) {
             if (completion && target.record)
                 completion(*target.record, true, value);
-            updateWhileShown(guard, [value](FunctionComboBoxItem &item) { item.m_currentValue = value; });
+            qxOnGuiThread(guard, [value](FunctionComboBoxItem &item) { item.m_currentValue = value; });
         },
         [guard, completion, previous](const SettingTarget &target, qint64, const QVariant &) {
-            updateWhileShown(guard, [](FunctionComboBoxItem &item) { item.selectCurrentValue(); });
+            qxOnGuiThread(guard, [](FunctionComboBoxItem &item) { item.selectCurrentValue(); });
             if (completion && target.record)
                 completion(*target.record, false, previous);
         });
@@ -142,6 +143,6 @@ void FunctionComboBoxItem::sendSwitchRow()
                 completion(*target.record, on);
         },
         [guard, flipBack, on](const SettingTarget &, qint64, const QVariant &) {
-            updateWhileShown(guard, [flipBack, on](FunctionComboBoxItem &item) { flipBack(item, on); });
+            qxOnGuiThread(guard, [flipBack, on](FunctionComboBoxItem &item) { flipBack(item, on); });
         });
 }

@@ -4,6 +4,7 @@
 #include "InfoDisplayable.h"
 #include "QXInsSocket.h"
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ FunctionConfigItem::Gate FunctionConfigItem::passGate()
     const std::shared_ptr<QXInsSocket> socket = insSocket();
     if (socket->isDisconnected()) {
         Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                                   qxkit::localizedString(QStringLiteral("ov_conn_fail_tip")), nullptr);
+                                                   qxLocalized(QStringLiteral("ov_conn_fail_tip")), nullptr);
         return Gate::disconnected;
     }
     return socket->currentIns() == -1 ? Gate::open : Gate::busy;
@@ -49,7 +50,7 @@ FunctionConfigItem::Gate FunctionConfigItem::passGate()
 void FunctionConfigItem::confirm(const QString &key, std::function<void(bool confirmed)> answered)
 {
     const QPointer<FunctionConfigItem> guard(this);
-    Utils::shareInstance()->showDialogWithType(Utils::DialogType::ensure, qxkit::localizedString(key),
+    Utils::shareInstance()->showDialogWithType(Utils::DialogType::ensure, qxLocalized(key),
                                                [guard, answered = std::move(answered)](int click) {
                                                    if (guard)
                                                        answered(click == Utils::clickOK);
@@ -76,14 +77,6 @@ void FunctionConfigItem::showInfoKey(const QString &key) const
 {
     if (!key.isEmpty() && m_infoDisplayer)
         m_infoDisplayer->showLocalizedInfo(key);
-}
-
-void showInfoDialogLater(const QString &text)
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [text] { Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, text, nullptr); },
-        Qt::QueuedConnection);
 }
 
 QLabel *keyedLabel(const char *key)

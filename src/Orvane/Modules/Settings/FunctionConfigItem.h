@@ -4,7 +4,6 @@
 #include "QXConnect.h"
 #include "QXInsCode.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
@@ -72,23 +71,6 @@ private:
     std::shared_ptr<NetworkingDevice> m_device;
     InfoDisplayable *m_infoDisplayer = nullptr;
 };
-
-// Runs `update` with the item on the GUI thread, only while the item still exists then. Safe
-// from any thread: the guard is taken on the GUI thread and read there only.
-template <typename Item, typename Update>
-void updateWhileShown(const QPointer<Item> &item, Update update)
-{
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [item, update] {
-            if (item)
-                update(*item);
-        },
-        Qt::QueuedConnection);
-}
-
-// Shows an information dialog with the text on the GUI thread, whoever asks and from where.
-void showInfoDialogLater(const QString &text);
 
 // A title of an editor: the text of the localisation key, in the editors' text colour.
 QLabel *keyedLabel(const char *key);

@@ -10,7 +10,9 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QApplication>
@@ -222,7 +224,7 @@ void FunctionConfigViewController::showInfo(const QString &text)
 
 void FunctionConfigViewController::showLocalizedInfo(const QString &key)
 {
-    showInfo(qxkit::localizedString(key));
+    showInfo(qxLocalized(key));
 }
 
 void FunctionConfigViewController::restoreInfo()
@@ -247,7 +249,7 @@ void FunctionConfigViewController::refresh()
     // Each request ends on the GUI thread, on every path; the last one rebuilds the screen.
     auto pending = std::make_shared<int>(withBluetooth ? 3 : 2);
     const auto settle = [guard, pending](std::function<void(FunctionConfigViewController &)> apply) {
-        updateWhileShown(guard, [pending, apply = std::move(apply)](FunctionConfigViewController &screen) {
+        qxOnGuiThread(guard, [pending, apply = std::move(apply)](FunctionConfigViewController &screen) {
             if (apply)
                 apply(screen);
             if (--*pending == 0)
@@ -266,10 +268,10 @@ void FunctionConfigViewController::refresh()
     // The failure is told by the screen that asked: once it is gone, no dialog turns up over
     // whatever the operator went on to.
     socket->sendInsWithType(QXInsCode::status, 0, recordReply(&QXDevice::configStatusWithData),
-                            [settle, guard, failText = qxkit::localizedString(QStringLiteral("ov_conn_fail_tip"))](
+                            [settle, guard, failText = qxLocalized(QStringLiteral("ov_conn_fail_tip"))](
                                 const QXOperationRef &, qint64, const QVariant &) {
                                 settle({});
-                                updateWhileShown(guard, [failText](FunctionConfigViewController &) {
+                                qxOnGuiThread(guard, [failText](FunctionConfigViewController &) {
                                     Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, failText,
                                                                                nullptr);
                                 });

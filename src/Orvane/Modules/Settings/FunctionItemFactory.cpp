@@ -1,6 +1,7 @@
 #include "FunctionItemFactory.h"
 
 #include "ConnectServerItem.h"
+#include "Core/Utils.h"
 #include "DeviceBluetoothItem.h"
 #include "DeviceConfigSliderItem.h"
 #include "DeviceInfoItem.h"
@@ -14,6 +15,7 @@
 #include "QXConnectManager.h"
 #include "QXDevice.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
 
@@ -22,11 +24,6 @@
 namespace orvane::settings {
 
 namespace {
-
-QString text(const char *key)
-{
-    return qxkit::localizedString(QString::fromLatin1(key));
-}
 
 // Ties the editor to the screen's info line and device before anything configures it.
 template <typename Item>
@@ -51,7 +48,7 @@ FunctionConfigItem::SendOutcome buttonCompletion(Completion completion)
         return [](const SettingTarget &target, qint64 code, const QVariant &) {
             if (code != QXSocketCode::success)
                 return;
-            showInfoDialogLater(text("ov_sta2ap_success"));
+            Utils::showInfoLater(qxLocalized("ov_sta2ap_success"));
             if (target.record)
                 target.record->setMode(QXConnectManager::plainMode);
             closeSocket(target);
@@ -60,7 +57,7 @@ FunctionConfigItem::SendOutcome buttonCompletion(Completion completion)
         return [](const SettingTarget &target, qint64 code, const QVariant &) {
             if (code != QXSocketCode::success)
                 return;
-            showInfoDialogLater(text("ov_restarting"));
+            Utils::showInfoLater(qxLocalized("ov_restarting"));
             closeSocket(target);
         };
     default:
@@ -96,7 +93,7 @@ QWidget *makeChoice(FunctionConfigViewController &screen, const ChoiceSetup &set
     QStringList contents;
     QList<qint64> values;
     for (const ChoiceOption &option : setup.options) {
-        contents.append(option.localized ? text(option.text) : QString::fromUtf8(option.text));
+        contents.append(option.localized ? qxLocalized(option.text) : QString::fromUtf8(option.text));
         values.append(option.value);
     }
     const qint64 current = record ? setup.read(*record) : 0;
@@ -113,12 +110,12 @@ QWidget *makeChoice(FunctionConfigViewController &screen, const ChoiceSetup &set
     }
     item->setEnsureInfoKey(QString::fromLatin1(setup.ensureInfoKey));
     const bool reports = completion == Completion::maskModeReport;
-    item->setBoxCompletion([write = setup.write, reports, success = text("ov_set_success"),
-                            failure = text("ov_set_fail")](QXDevice &target, bool accepted, qint64 value) {
+    item->setBoxCompletion([write = setup.write, reports, success = qxLocalized("ov_set_success"),
+                            failure = qxLocalized("ov_set_fail")](QXDevice &target, bool accepted, qint64 value) {
         if (accepted)
             write(target, value);
         if (reports)
-            showInfoDialogLater(accepted ? success : failure);
+            Utils::showInfoLater(accepted ? success : failure);
     });
     return item;
 }

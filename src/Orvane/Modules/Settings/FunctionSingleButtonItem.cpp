@@ -5,6 +5,7 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QHBoxLayout>
@@ -48,7 +49,7 @@ void FunctionSingleButtonItem::btnAction()
     const std::shared_ptr<QXDevice> record = currentDevice();
     if (*m_ins == QXInsCode::staToAp && record && record->mode() == QXConnectManager::plainMode) {
         Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                                   qxkit::localizedString(QStringLiteral("ov_already_normal_mode")),
+                                                   qxLocalized(QStringLiteral("ov_already_normal_mode")),
                                                    nullptr);
         return;
     }

@@ -4,6 +4,7 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
 #include "QXView.h"
 
@@ -98,6 +99,6 @@ void FunctionSwitchItem::switchAction(Row row, bool on)
                 target.record->editStatus([write, on](QXDeviceStatus &status) { (status.*write)(on); });
         },
         [guard, on](const SettingTarget &, qint64, const QVariant &) {
-            updateWhileShown(guard, [on](ITSwitch &shown) { shown.setChecked(!on); });
+            qxOnGuiThread(guard, [on](ITSwitch &shown) { shown.setChecked(!on); });
         });
 }

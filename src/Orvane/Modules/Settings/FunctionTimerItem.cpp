@@ -4,6 +4,7 @@
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
 #include "QXView.h"
 #include "TimerView.h"
@@ -142,13 +143,13 @@ void FunctionTimerItem::saveTimer()
                 });
             }
             // The saved times are what the device has now: an edit back to the old ones differs.
-            updateWhileShown(guard, [start, end](FunctionTimerItem &item) {
+            qxOnGuiThread(guard, [start, end](FunctionTimerItem &item) {
                 item.m_saveBtn->hide();
                 item.m_startTimerView->setDefaultTime(start);
                 item.m_stopTimerView->setDefaultTime(end);
             });
         },
-        [guard](const QXOperationRef &, qint64, const QVariant &) { updateWhileShown(guard, showDeviceTimer); });
+        [guard](const QXOperationRef &, qint64, const QVariant &) { qxOnGuiThread(guard, showDeviceTimer); });
 }
 
 void FunctionTimerItem::closeTimer()
@@ -160,7 +161,7 @@ void FunctionTimerItem::closeTimer()
         [guard](const SettingTarget &target, qint64, const QVariant &) {
             if (target.record)
                 target.record->editStatus([](QXDeviceStatus &status) { status.timer().setIsOn(false); });
-            updateWhileShown(guard, [](FunctionTimerItem &item) { item.m_saveBtn->hide(); });
+            qxOnGuiThread(guard, [](FunctionTimerItem &item) { item.m_saveBtn->hide(); });
         },
-        [guard](const SettingTarget &, qint64, const QVariant &) { updateWhileShown(guard, showDeviceTimer); });
+        [guard](const SettingTarget &, qint64, const QVariant &) { qxOnGuiThread(guard, showDeviceTimer); });
 }

@@ -6,7 +6,9 @@
 #include "QXColor.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 
 #include <QGridLayout>
@@ -23,14 +25,13 @@ constexpr qsizetype hotspotPasswordLength = 8;
 void showInfoDialog(const char *key)
 {
     Utils::shareInstance()->showDialogWithType(Utils::DialogType::info,
-                                               qxkit::localizedString(QString::fromLatin1(key)), nullptr);
+                                               qxLocalized(key), nullptr);
 }
 
 // Shows the dialog of `key` once the device answered, whether the page is still there or not.
 QXOperationBlock dialogOutcome(const char *key)
 {
-    return [text = qxkit::localizedString(QString::fromLatin1(key))](const QXOperationRef &, qint64,
-                                                                      const QVariant &) { showInfoDialogLater(text); };
+    return [text = qxLocalized(key)](const QXOperationRef &, qint64, const QVariant &) { Utils::showInfoLater(text); };
 }
 
 } // namespace
@@ -105,7 +106,7 @@ void HotSpotItem::refresh()
     const QPointer<HotSpotItem> guard(this);
     insSocket()->connectedWithSuccess(
         [guard](const QXOperationRef &, qint64, const QVariant &) {
-            updateWhileShown(guard, [](HotSpotItem &item) {
+            qxOnGuiThread(guard, [](HotSpotItem &item) {
                 item.showName(Utils::shareInstance()->getWifiName().value_or(QString()));
             });
         },
@@ -173,10 +174,10 @@ void HotSpotItem::sendSwitch(ITSwitch *toggle, QXInsCode code, bool on, SendOutc
         code, on ? 1 : 0,
         [guard, accepted](const SettingTarget &target, qint64 result, const QVariant &payload) {
             accepted(target, result, payload);
-            updateWhileShown(guard, [](ITSwitch &shown) { shown.setEnabled(true); });
+            qxOnGuiThread(guard, [](ITSwitch &shown) { shown.setEnabled(true); });
         },
         [guard, on](const SettingTarget &, qint64, const QVariant &) {
-            updateWhileShown(guard, [on](ITSwitch &shown) {
+            qxOnGuiThread(guard, [on](ITSwitch &shown) {
                 shown.setEnabled(true);
                 shown.setChecked(!on);
             });

@@ -8,6 +8,8 @@
 #include "NetworkingDevice.h"
 #include "QXColor.h"
 #include "QXConnect.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXUdpSocket.h"
 #include "QXView.h"
@@ -102,7 +104,7 @@ std::optional<UnionConfigViewController::OperationGroups> UnionConfigViewControl
             if (!entry.isObject() || !action || !title.isString())
                 return std::nullopt;
             // Synchronisation is usable only once the master has answered.
-            operations.append({*action, qxkit::localizedString(title.toString()), !isSync(*action)});
+            operations.append({*action, qxLocalized(title.toString()), !isSync(*action)});
         }
         groups.append(operations);
     }
@@ -354,7 +356,7 @@ void UnionConfigViewController::pickMedia(bool folder, std::function<void(const 
             return;
         const QString path = paths.first();
         // Out of the panel's own signal: the work shows sheets of its own.
-        QMetaObject::invokeMethod(self, [picked, path] { picked(path); }, Qt::QueuedConnection);
+        qxNextTurn(self, [picked, path] { picked(path); });
     });
 }
 

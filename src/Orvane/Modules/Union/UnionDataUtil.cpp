@@ -2,6 +2,7 @@
 
 #include "Core/AppPaths.h"
 #include "NetworkingDevice.h"
+#include "QXLocalized.h"
 #include "QXNumber.h"
 #include "QXSaveFile.h"
 #include "QXUtf8.h"
@@ -381,23 +382,23 @@ std::optional<UnionStoreError> remove(const std::shared_ptr<UnionData> &unionDat
 
 QString sizeTip()
 {
-    return qtTrId("ov_union_size_tip") + QStringLiteral(" (1 - %1)").arg(UnionData::kMaxCount);
+    return qxLocalized("ov_union_size_tip") + QStringLiteral(" (1 - %1)").arg(UnionData::kMaxCount);
 }
 
 QString failureText(const UnionStoreError &error)
 {
     switch (error.kind) {
     case UnionStoreError::Kind::invalidName:
-        return qtTrId("ov_spec_chars_tip");
+        return qxLocalized("ov_spec_chars_tip");
     case UnionStoreError::Kind::invalidSize:
         return sizeTip();
     case UnionStoreError::Kind::changed:
-        return qtTrId("ov_union_list_changed");
+        return qxLocalized("ov_union_list_changed");
     case UnionStoreError::Kind::unreadable:
     case UnionStoreError::Kind::unwritable:
         break;
     }
-    return qtTrId("ov_add_file_fail");
+    return qxLocalized("ov_add_file_fail");
 }
 
 } // namespace UnionDataUtil

@@ -2,6 +2,7 @@
 
 #include "NetworkingDevice.h"
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "StandardIcon.h"
 
@@ -286,13 +287,13 @@ void UnionDeviceItemView::updateToolTip()
     setToolTip(discName()->isElided() ? name + QLatin1Char('\n') + place : place);
 
     // The whole name, however the disc shows it, with the slot's place in words.
-    const QString tileName = name.isEmpty() ? qtTrId("ov_a11y_grid_empty").arg(row, colomn)
-                                            : qtTrId("ov_a11y_grid_fan").arg(name, row, colomn);
+    const QString tileName = name.isEmpty() ? qxLocalized("ov_a11y_grid_empty").arg(row, colomn)
+                                            : qxLocalized("ov_a11y_grid_fan").arg(name, row, colomn);
     setAccessibleName(tileName);
     m_bottomBtn->setAccessibleName(tileName);
     m_bottomBtn->setAccessibleDescription(ip);
-    m_nameBtn->setAccessibleName(qtTrId("ov_playlist") + QStringLiteral(": ") + name);
-    m_settingBtn->setAccessibleName(qtTrId("ov_param_conf") + QStringLiteral(": ") + name);
+    m_nameBtn->setAccessibleName(qxLocalized("ov_playlist") + QStringLiteral(": ") + name);
+    m_settingBtn->setAccessibleName(qxLocalized("ov_param_conf") + QStringLiteral(": ") + name);
 }
 
 void UnionDeviceItemView::configure(const std::shared_ptr<NetworkingDevice> &device, qint64 row, qint64 colomn,

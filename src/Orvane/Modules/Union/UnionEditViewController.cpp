@@ -7,6 +7,8 @@
 #include "NetworkingDevice.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "UnionContainer.h"
 #include "UnionDataUtil.h"
@@ -278,13 +280,7 @@ void UnionEditViewController::searchDevices()
     const QPointer<UnionEditViewController> guard(this);
     m_socket->searchDevicesWithDuration(kSearchSeconds, [guard](const QXSearchResults &results) {
         // The completion may come from the discovery thread when the search cannot start.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guard, results] {
-                if (guard)
-                    guard->showSearchResults(results);
-            },
-            Qt::QueuedConnection);
+        qxOnGuiThread(guard, [results](UnionEditViewController &editor) { editor.showSearchResults(results); });
     });
 }
 
@@ -347,7 +343,7 @@ bool UnionEditViewController::applyCounts()
 void UnionEditViewController::chooseMaster()
 {
     if (!UnionDataUtil::isStorableName(m_nameTF->text())) {
-        showInfo(qtTrId("ov_spec_chars_tip"));
+        showInfo(qxLocalized("ov_spec_chars_tip"));
         return;
     }
     if (!applyCounts())
@@ -363,9 +359,9 @@ void UnionEditViewController::chooseMaster()
     auto *picker = new ComboBoxDialogController(names, [guard](qint64, const std::optional<QString> &name) {
         // After the picker has closed, so that a failure can be shown over the editor.
         if (guard)
-            QMetaObject::invokeMethod(guard, [guard, name] { guard->saveUnion(name); }, Qt::QueuedConnection);
+            qxNextTurn(guard, [guard, name] { guard->saveUnion(name); });
     });
-    picker->setPrompt(qtTrId("ov_master"));
+    picker->setPrompt(qxLocalized("ov_master"));
     Modalia::Dialog::showPopover(picker, m_saveBtn->rect(), m_saveBtn, Qt::TopEdge,
                                  Modalia::PopoverBehavior::transient);
 }

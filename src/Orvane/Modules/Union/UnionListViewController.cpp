@@ -7,6 +7,8 @@
 #include "Modules/Account/User.h"
 #include "QXButton.h"
 #include "QXColor.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXView.h"
 #include "UnionConfigViewController.h"
 #include "UnionData.h"
@@ -151,15 +153,15 @@ void UnionListViewController::confirmDelete(qint64 row, const std::shared_ptr<Un
     if (!unionAt(row, shown) || !button)
         return;
     QPointer<UnionListViewController> self(this);
-    const QString question = qtTrId("ov_confirm_delete") + QLatin1Char('?');
+    const QString question = qxLocalized("ov_confirm_delete") + QLatin1Char('?');
     auto *ensure = new DialogEnsureViewController(question,
                                                   [self, row, shown](int value) {
                                                       // After the popover has closed, so that a
                                                       // failure can be shown over the screen.
                                                       if (self && value == Utils::clickOK)
-                                                          QMetaObject::invokeMethod(
-                                                              self, [self, row, shown] { self->deleteUnion(row, shown); },
-                                                              Qt::QueuedConnection);
+                                                          qxNextTurn(self, [self, row, shown] {
+                                                              self->deleteUnion(row, shown);
+                                                          });
                                                   });
     connect(ensure, &DialogEnsureViewController::dismissed, ensure, [ensure] {
         if (auto *popover = qobject_cast<QDialog *>(ensure->window()))
@@ -175,7 +177,7 @@ void UnionListViewController::deleteUnion(qint64 row, const std::shared_ptr<Unio
         return;
     // Only the union's own lines leave the file, so unions this list cannot show stay stored.
     if (UnionDataUtil::remove(shown, m_dataUrl))
-        Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, qtTrId("ov_fail"), {});
+        Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_fail"), {});
     // Show what the file holds now: after a failure the union is still there, and a file changed
     // elsewhere may hold it at another place.
     readFile();

@@ -5,27 +5,17 @@
 #include "NetworkingDevice.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXView.h"
-
-#include <QCoreApplication>
-
-void onGuiThreadLater(std::function<void()> work)
-{
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
-}
-
-void showUnionInfo(const QString &text)
-{
-    onGuiThreadLater([text] { Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, text, {}); });
-}
 
 namespace {
 
 void finish(const UnionMemberConnector::Completion &completion, bool connected)
 {
-    onGuiThreadLater([completion, connected] { completion(connected); });
+    qxOnGuiThread([completion, connected] { completion(connected); });
 }
 
 } // namespace
@@ -47,11 +37,11 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
 void UnionMemberConnector::askPassword(const std::shared_ptr<NetworkingDevice> &device, Completion completion) const
 {
     const UnionMemberConnector self = *this;
-    onGuiThreadLater([self, device, completion] {
+    qxOnGuiThread([self, device, completion] {
         if (!self.m_screen)
             return completion(false);
-        const QString prompt = qxkit::localizedString(QStringLiteral("ov_connect_device")) + QLatin1Char(':')
-            + device->name() + QLatin1Char(',') + qxkit::localizedString(QStringLiteral("ov_psd")) + QLatin1Char(':');
+        const QString prompt = qxLocalized(QStringLiteral("ov_connect_device")) + QLatin1Char(':')
+            + device->name() + QLatin1Char(',') + qxLocalized(QStringLiteral("ov_psd")) + QLatin1Char(':');
         Modalia::Dialog::showInput(prompt, std::nullopt, std::nullopt, self.m_screen,
                                    [self, device, completion](const std::optional<QString> &typed) {
                                        if (!typed || !self.m_screen)
@@ -66,7 +56,7 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
 {
     if (password.size() < minimumPasswordLength) {
         finish(completion, false);
-        showUnionInfo(qxkit::localizedString(QStringLiteral("ov_psd_wrong")));
+        Utils::showInfoLater(qxLocalized(QStringLiteral("ov_psd_wrong")));
         return;
     }
     const std::shared_ptr<QXInsSocket> socket = m_manager->fetchInsSocketWithDevice(device, QXConnectManager::verifiedMode);
@@ -84,7 +74,7 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
     const UnionMemberConnector self = *this;
     socket->connectedWithSuccess(
         [self, device, password, completion](const QXOperationRef &, qint64, const QVariant &) {
-            onGuiThreadLater([self, device, password, completion] {
+            qxOnGuiThread([self, device, password, completion] {
                 // Writing the store costs a settings file write on the GUI thread; a password
                 // that is stored already is left as it is.
                 if (self.m_screen && self.m_manager->pwdOfDevice(device->name()) != password)
@@ -98,6 +88,6 @@ void UnionMemberConnector::connect(const std::shared_ptr<NetworkingDevice> &devi
             if (askOnFailure && code == QXSocketCode::checkFailed)
                 return self.askPassword(device, completion);
             finish(completion, false);
-            showUnionInfo(qxkit::localizedString(QStringLiteral("ov_conn_fail_tip")));
+            Utils::showInfoLater(qxLocalized(QStringLiteral("ov_conn_fail_tip")));
         });
 }

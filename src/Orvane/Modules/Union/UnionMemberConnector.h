@@ -45,8 +45,3 @@ private:
     QPointer<QWidget> m_screen;
     QXConnectManager *m_manager;
 };
-
-// Runs `work` on the GUI thread at its next turn, whoever calls and whatever has been closed.
-void onGuiThreadLater(std::function<void()> work);
-// The older information dialog with the localised texts joined as given, on the GUI thread.
-void showUnionInfo(const QString &text);

@@ -1,5 +1,7 @@
 #include "UnionRun.h"
 
+#include "QXEventLoop.h"
+
 #include <QCoreApplication>
 #include <QThread>
 
@@ -10,7 +12,7 @@ UnionRun *UnionRun::start(QList<Member> members)
 {
     Q_ASSERT(QThread::currentThread() == qApp->thread());
     auto *run = new UnionRun(std::move(members));
-    QMetaObject::invokeMethod(run, [run] { run->startMembers(); }, Qt::QueuedConnection);
+    qxNextTurn(run, [run] { run->startMembers(); });
     return run;
 }
 
@@ -43,7 +45,7 @@ void UnionRun::startMembers()
         // one from inside this loop.
         const Done done = [this, index, reported] {
             if (!reported->exchange(true))
-                QMetaObject::invokeMethod(this, [this, index] { end(index); }, Qt::QueuedConnection);
+                qxNextTurn(this, [this, index] { end(index); });
         };
         m_members.at(index).task(done);
     }

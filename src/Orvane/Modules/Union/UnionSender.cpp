@@ -4,6 +4,8 @@
 #include "Dialog.h"
 #include "NetworkingDevice.h"
 #include "QXConnectManager.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXProgress.h"
 #include "QXView.h"
@@ -75,7 +77,7 @@ void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
                               auto pending = std::make_shared<std::atomic<qsizetype>>(task.second.size());
                               const auto answered = [pending, finishMember] {
                                   if (pending->fetch_sub(1) == 1)
-                                      onGuiThreadLater(finishMember);
+                                      qxOnGuiThread(finishMember);
                               };
                               for (auto it = task.second.cbegin(); it != task.second.cend(); ++it) {
                                   socket->sendInsWithType(
@@ -95,7 +97,7 @@ void UnionSender::runMaskTasks(const QList<MaskTask> &maskTasks) const
 void UnionSender::confirmThen(std::function<void()> work)
 {
     Utils::shareInstance()->showDialogWithType(Utils::DialogType::ensure,
-                                               qxkit::localizedString(QStringLiteral("ov_confirm_operate")),
+                                               qxLocalized(QStringLiteral("ov_confirm_operate")),
                                                [work](int clicked) {
                                                    if (clicked == Utils::clickOK)
                                                        work();
@@ -117,7 +119,7 @@ void UnionSender::confirmInsForAllDevice(QXInsCode code, qint16 data) const
 void UnionSender::deleteVideoAction() const
 {
     const UnionSender self = *this;
-    Modalia::Dialog::showInput(qxkit::localizedString(QStringLiteral("ov_ask_delete_index")), std::nullopt,
+    Modalia::Dialog::showInput(qxLocalized(QStringLiteral("ov_ask_delete_index")), std::nullopt,
                                std::nullopt, m_connector.screen(), [self](const std::optional<QString> &typed) {
                                    const std::optional<qint16> value = typed ? deleteIndexValue(*typed) : std::nullopt;
                                    if (value)

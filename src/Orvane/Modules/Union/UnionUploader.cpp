@@ -3,6 +3,7 @@
 #include "NetworkingDevice.h"
 #include "QXConnectManager.h"
 #include "QXFile.h"
+#include "QXLocalized.h"
 #include "QXProgress.h"
 #include "QXQFileInfo.h"
 #include "QXView.h"
@@ -55,7 +56,7 @@ UnionUploader::UnionUploader(std::shared_ptr<UnionData> unionData, std::shared_p
 
 UnionUploader::ConversionSheet UnionUploader::presentConversionSheet() const
 {
-    ConversionSheet conversion{UnionProgress::make({qxkit::localizedString(QStringLiteral("ov_cut_transcode"))}), {}};
+    ConversionSheet conversion{UnionProgress::make({qxLocalized(QStringLiteral("ov_cut_transcode"))}), {}};
     conversion.sheet = presentUnionProgress(m_context.screen(), conversion.progress, false, kConversionRowHeight);
     return conversion;
 }

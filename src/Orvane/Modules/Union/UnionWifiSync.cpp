@@ -1,7 +1,10 @@
 #include "UnionWifiSync.h"
 
+#include "Core/Utils.h"
 #include "NetworkingDevice.h"
 #include "QXConnectManager.h"
+#include "QXEventLoop.h"
+#include "QXLocalized.h"
 #include "QXProgress.h"
 #include "QXSocketCode.h"
 #include "QXUdpSocket.h"
@@ -18,11 +21,6 @@
 #include <utility>
 
 namespace {
-
-QString localized(const char *key)
-{
-    return qxkit::localizedString(QString::fromLatin1(key));
-}
 
 // The reply body of a JSON command; empty when the master answered with an empty body.
 QByteArray replyBody(const QVariant &payload)
@@ -112,13 +110,13 @@ void UnionWifiSync::sendWifiSync(bool open, bool connected) const
     masterSocket()->sendJsonCommanndWithParams(
         open ? openSyncCommand() : closeSyncCommand(),
         [self, open](const QXOperationRef &, qint64, const QVariant &payload) {
-            onGuiThreadLater([self, open, body = replyBody(payload)] {
+            qxOnGuiThread([self, open, body = replyBody(payload)] {
                 self.setAllEnabled(true);
                 const std::optional<WifiSyncModel> reply = WifiSyncModel::decode(body);
                 if (!reply || !self.m_connector.screen())
                     return;
                 if (reply->status != 1)
-                    showUnionInfo(localized("ov_fail") + QLatin1Char(',') + localized("ov_connecting"));
+                    Utils::showInfoLater(qxLocalized("ov_fail") + QLatin1Char(',') + qxLocalized("ov_connecting"));
                 else if (open)
                     self.refreshWifiSyncAction();
                 else
@@ -126,7 +124,7 @@ void UnionWifiSync::sendWifiSync(bool open, bool connected) const
             });
         },
         [self](const QXOperationRef &, qint64, const QVariant &) {
-            onGuiThreadLater([self] { self.setAllEnabled(true); });
+            qxOnGuiThread([self] { self.setAllEnabled(true); });
         });
 }
 
@@ -142,8 +140,8 @@ void UnionWifiSync::refreshWifiSyncAction() const
     };
     const auto unsupported = [self, master] {
         if (self.m_connector.screen()) {
-            showUnionInfo(localized("ov_refresh_wifi_sync") + QLatin1Char(',') + localized("ov_unsupport_tip")
-                          + QLatin1Char(':') + master->name());
+            Utils::showInfoLater(qxLocalized("ov_refresh_wifi_sync") + QLatin1Char(',')
+                                 + qxLocalized("ov_unsupport_tip") + QLatin1Char(':') + master->name());
         }
     };
     m_connector.connect(master, [self, enableRefresh, unsupported](bool connected) {
@@ -152,7 +150,7 @@ void UnionWifiSync::refreshWifiSyncAction() const
         self.masterSocket()->sendJsonCommanndWithParams(
             querySlavesCommand(),
             [self, enableRefresh, unsupported](const QXOperationRef &, qint64, const QVariant &payload) {
-                onGuiThreadLater([self, enableRefresh, unsupported, body = replyBody(payload)] {
+                qxOnGuiThread([self, enableRefresh, unsupported, body = replyBody(payload)] {
                     enableRefresh();
                     if (body.isEmpty())
                         return unsupported();
@@ -163,12 +161,12 @@ void UnionWifiSync::refreshWifiSyncAction() const
                 });
             },
             [self, enableRefresh, unsupported](const QXOperationRef &, qint64 code, const QVariant &) {
-                onGuiThreadLater([self, enableRefresh, unsupported, code] {
+                qxOnGuiThread([self, enableRefresh, unsupported, code] {
                     enableRefresh();
                     if (code == QXSocketCode::jsonHeadMissing)
                         unsupported();
                     else if (self.m_connector.screen())
-                        showUnionInfo(localized("ov_conn_fail_tip"));
+                        Utils::showInfoLater(qxLocalized("ov_conn_fail_tip"));
                 });
             });
     });
@@ -184,7 +182,7 @@ void UnionWifiSync::refreshIPAction() const
     search->id = m_discovery->continuesSearchWithDuration(
         std::numeric_limits<double>::max(),
         [search, members, progress](const QXSearchResult &result) {
-            onGuiThreadLater([search, members, progress, result] {
+            qxOnGuiThread([search, members, progress, result] {
                 if (search->stopped)
                     return;
                 const auto member = std::find_if(members.cbegin(), members.cend(),
@@ -202,7 +200,7 @@ void UnionWifiSync::refreshIPAction() const
         [search, progress](const QXSearchResults &) {
             // The search runs until the refresh stops it: any other end means it could not run
             // (port taken, no network, request not sent) or broke off.
-            onGuiThreadLater([search, progress] {
+            qxOnGuiThread([search, progress] {
                 if (search->stopped)
                     return;
                 search->failed = true;
@@ -210,13 +208,13 @@ void UnionWifiSync::refreshIPAction() const
                     if (!row.first->isFinished())
                         row.first->pause();
                 }
-                showUnionInfo(localized("ov_search_failed"));
+                Utils::showInfoLater(qxLocalized("ov_search_failed"));
             });
         });
     if (search->id == QXUdpSocket::noSearch) {
         // A refused search has had its completion already, which is no failure of this refresh.
         search->stop();
-        return showUnionInfo(localized("ov_wait_for_search"));
+        return Utils::showInfoLater(qxLocalized("ov_wait_for_search"));
     }
     const UnionWifiSync self = *this;
     const QPointer<MultyProgressDialogController> sheet =
@@ -227,7 +225,7 @@ void UnionWifiSync::refreshIPAction() const
             // The sheet is the operator's confirmation: a union that cannot be written keeps its
             // old file and its new addresses in memory, and the operator learns why.
             if (const auto error = UnionDataUtil::save(self.m_unionData, UnionDataUtil::localURL()))
-                return showUnionInfo(UnionDataUtil::failureText(*error));
+                return Utils::showInfoLater(UnionDataUtil::failureText(*error));
             self.onView([](UnionWifiSyncView &view) { view.refreshToolTips(); });
         });
     // The sheet goes with its screen: the search never outlives them.

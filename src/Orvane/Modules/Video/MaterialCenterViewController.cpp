@@ -1,6 +1,7 @@
 #include "MaterialCenterViewController.h"
 
 #include "QXColor.h"
+#include "QXLocalized.h"
 #include "QXSaveFile.h"
 #include "SupportedFileTypes.h"
 #include "Widget/Panel/FilePanel.h"
@@ -14,8 +15,6 @@
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QVBoxLayout>
-
-using orvane::screen::localized;
 
 namespace {
 
@@ -51,7 +50,7 @@ MaterialCenterViewController::MaterialCenterViewController(QWidget *parent)
                                   .arg(qxkit::globalTextColor().name()));
         button->setIcon(QIcon(QStringLiteral(":/samples/%1.png").arg(m_videos.at(tag))));
         button->setIconSize(QSize(kPictureSize, kPictureSize));
-        button->setText(localized(kTitleKeys[tag]));
+        button->setText(qxLocalized(kTitleKeys[tag]));
         button->setAccessibleName(button->text());
         button->setToolTip(button->text());
         button->setFocusPolicy(Qt::StrongFocus);

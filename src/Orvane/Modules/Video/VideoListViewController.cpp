@@ -3,8 +3,10 @@
 #include "Core/NSNavigationController.h"
 #include "Core/Utils.h"
 #include "QXButton.h"
+#include "QXEventLoop.h"
 #include "QXFileSocket.h"
 #include "QXInsSocket.h"
+#include "QXLocalized.h"
 #include "QXLog.h"
 #include "QXStoredListText.h"
 #include "SupportedFileTypes.h"
@@ -19,8 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-using orvane::screen::localized;
 
 VideoListViewController::VideoListViewController(std::shared_ptr<NetworkingDevice> device, QWidget *parent)
     : BaseViewController(parent)
@@ -57,7 +57,7 @@ void VideoListViewController::buildLayout()
 
     m_checkBox = new QCheckBox;
     m_checkBox->setObjectName(QStringLiteral("checkBox"));
-    m_checkBox->setAccessibleName(localized("ov_select_all"));
+    m_checkBox->setAccessibleName(qxLocalized("ov_select_all"));
     m_checkBox->setToolTip(m_checkBox->accessibleName());
     // The headings stand over the columns of the rows (VideoListCell): box, number, name, size.
     QLabel *sizeHeading = orvane::screen::headingLabel("ov_file_size");
@@ -73,7 +73,7 @@ void VideoListViewController::buildLayout()
 
     m_listTable = new RowColumnView(kRowHeight);
     m_listTable->setObjectName(QStringLiteral("listTable"));
-    m_listTable->setAccessibleName(localized("ov_video_list"));
+    m_listTable->setAccessibleName(qxLocalized("ov_video_list"));
     m_listTable->setRowCount([this] { return int(m_videoLists.size()); });
     m_listTable->setRows<VideoListCell>([this] { return makeRow(); },
                                         [this](VideoListCell *cell, int row) { fillRow(cell, row); });
@@ -121,14 +121,14 @@ void VideoListViewController::loadVideoList()
 {
     m_refreshBtn->setEnabled(false);
     m_selectedList.clear();
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     insSocket()->fetchVideoListWithSuccess(
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
-            post([this, payload] { parseVideoList(payload); });
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
+            qxOnGuiThread(guard, [this, payload] { parseVideoList(payload); });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &) {
             QXLOG(QStringLiteral("FetchVideoListFail!"));
-            post([this] { m_refreshBtn->setEnabled(true); });
+            qxOnGuiThread(guard, [this] { m_refreshBtn->setEnabled(true); });
         });
 }
 
@@ -160,7 +160,7 @@ VideoListCell *VideoListViewController::makeRow()
     // The confirmation runs a modal wait, and the rows are made again after a delete: the
     // question is asked from the event loop, never from inside the row's own click.
     cell->setItemDeleteAction([this](int index) {
-        QMetaObject::invokeMethod(this, [this, index] { askToDelete(index); }, Qt::QueuedConnection);
+        qxNextTurn(this, [this, index] { askToDelete(index); });
     });
     return cell;
 }
@@ -196,11 +196,11 @@ void VideoListViewController::askToDelete(int row)
 {
     m_deleteIndex = row;
     if (row > kLastDeletableRow) {
-        showInfo(localized("ov_delete_row_out_of_range"));
+        showInfo(qxLocalized("ov_delete_row_out_of_range"));
         return;
     }
     utils()->showDialogWithType(
-        Utils::DialogType::ensure, localized("ov_delete_file_ensure"), this,
+        Utils::DialogType::ensure, qxLocalized("ov_delete_file_ensure"), this,
         [this] {
             utils()->clickToOK();
             deleteItem();
@@ -228,9 +228,9 @@ void VideoListViewController::sendNextDelete()
             m_pendingDeletes.removeFirst();
             continue;
         }
-        const orvane::screen::Poster post = orvane::screen::poster(this);
-        const auto answered = [this, post, entry](bool deleted) {
-            post([this, entry, deleted] {
+        const QPointer<QObject> guard(this);
+        const auto answered = [this, guard, entry](bool deleted) {
+            qxOnGuiThread(guard, [this, entry, deleted] {
                 m_pendingDeletes.removeOne(entry);
                 if (deleted) {
                     m_selectedList.removeOne(entry);
@@ -250,7 +250,7 @@ void VideoListViewController::sendNextDelete()
 
 void VideoListViewController::clearAction()
 {
-    utils()->showDialogWithType(Utils::DialogType::ensure, localized("ov_clear_list_tip"), [this](int answer) {
+    utils()->showDialogWithType(Utils::DialogType::ensure, qxLocalized("ov_clear_list_tip"), [this](int answer) {
         if (answer == Utils::clickOK)
             clearItem();
     });
@@ -260,12 +260,12 @@ void VideoListViewController::clearItem()
 {
     const std::shared_ptr<QXInsSocket> socket = insSocket();
     socket->setReadTimeout(kClearReadTimeout);
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     socket->sendInsWithType(
         QXInsCode::clearList, {1, 0},
-        [this, post, socket](const QXOperationRef &, qint64, const QVariant &) {
+        [this, guard, socket](const QXOperationRef &, qint64, const QVariant &) {
             socket->setReadTimeout(kReadTimeout);
-            post([this] {
+            qxOnGuiThread(guard, [this] {
                 m_selectedList.clear();
                 m_videoLists.clear();
                 reloadData();
@@ -297,7 +297,7 @@ QList<QXFileRef> VideoListViewController::makeUploadFiles(const QStringList &pat
         const bool listed = std::any_of(m_videoLists.cbegin(), m_videoLists.cend(),
                                         [&](const QXQFileInfoRef &entry) { return entry->fileName() == stored; });
         if (listed) {
-            showInfo(localized("ov_file_name_duplicate") + QLatin1Char(':') + stored);
+            showInfo(qxLocalized("ov_file_name_duplicate") + QLatin1Char(':') + stored);
             continue;
         }
         files.append(std::make_shared<QXFile>(path, baseName));
@@ -315,23 +315,23 @@ void VideoListViewController::uploadFiles(const QStringList &paths)
 {
     const QList<QXFileRef> files = makeUploadFiles(paths);
     auto batch = std::make_shared<UploadBatch>(int(files.size()));
-    const orvane::screen::Poster post = orvane::screen::poster(this);
+    const QPointer<QObject> guard(this);
     fileSocket()->sendFiles(
         files,
-        [this, post, batch](bool ready, const QString &path) {
+        [this, guard, batch](bool ready, const QString &path) {
             if (!ready)
-                post([this, batch, path] { startFileTurn(batch, path); });
+                qxOnGuiThread(guard, [this, batch, path] { startFileTurn(batch, path); });
         },
-        [this, post](const QXOperationRef &, qint64, const QVariant &payload) {
+        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
             const float progress = payload.toFloat();
-            post([this, progress] { m_uploadProgress->setProgress(progress); });
+            qxOnGuiThread(guard, [this, progress] { m_uploadProgress->setProgress(progress); });
         },
-        [this, post, batch](const QXOperationRef &, qint64, const QVariant &payload) {
-            post([this, batch, payload] { finishFile(batch, true, payload); });
+        [this, guard, batch](const QXOperationRef &, qint64, const QVariant &payload) {
+            qxOnGuiThread(guard, [this, batch, payload] { finishFile(batch, true, payload); });
         },
-        [this, post, batch](const QXOperationRef &, qint64 code, const QVariant &) {
+        [this, guard, batch](const QXOperationRef &, qint64 code, const QVariant &) {
             QXLOG(QStringLiteral("Upload failed: %1").arg(code));
-            post([this, batch] { finishFile(batch, false, {}); });
+            qxOnGuiThread(guard, [this, batch] { finishFile(batch, false, {}); });
         });
 }
 
