@@ -42,6 +42,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using orvane::test::AnsweringPresenter;
@@ -319,7 +321,8 @@ TEST_F(PlaylistScreenTest, LastFailureOfABatchHidesTheBarAndABusySocketAsksToWai
     EXPECT_EQ(names(), (QStringList{"a.mp4", "b.mp4", "myclip.mp4"}));
     EXPECT_EQ(fan.codes(), QList<quint8>{4}) << "no list is read while the upload runs";
 
-    // Both files fail on the way: the bar goes away after the last one.
+    // Both files fail on the way, each said as it fails: the bar goes away after the last one.
+    orvane::test::AccessibilityEvents heard;
     files.setDropAfter(40);
     holdConversion = false;
     conversionHeld.release(2);
@@ -328,6 +331,11 @@ TEST_F(PlaylistScreenTest, LastFailureOfABatchHidesTheBarAndABusySocketAsksToWai
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->text(QAccessible::Value), text("ov_progress_failed")) << "said, not only shown";
     ASSERT_TRUE(waitUntil([&] { return !screen->uploadProgress()->isVisible(); }, 4000));
+    const auto saysFailed = [&](const auto &event) {
+        return event.type == QAccessible::NameChanged && event.name == text("ov_add_file_fail");
+    };
+    EXPECT_EQ(std::ranges::count_if(heard.eventsOf(screen->uploadProgress()), saysFailed), 2)
+        << "each failure is said as it happens";
     EXPECT_EQ(screen->contentArray().size(), 3);
 }
 

@@ -2,6 +2,7 @@
 // and handing picked rows to the editor.
 #include "StoredListsFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "FilePanelAnswers.h"
 #include "ListAccessibility.h"
 #include "Modules/Playlist/PlayListEditViewController.h"
@@ -13,6 +14,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -201,10 +204,14 @@ TEST_F(VideoListTest, ClearingEmptiesTheStoreAndRestoresTheReadTimeOut)
 TEST_F(VideoListTest, ABatchEndsWithTheOutcomeOfItsLastFile)
 {
     open(0);
+    AccessibilityEvents heard;
     presenter.answerNext(chooseFiles({makeFile(QStringLiteral("a.mov")), makeFile(QStringLiteral("bad.mov")),
                                       makeFile(QStringLiteral("c.mov"))}));
     screen->addBtn()->click();
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->text() == text("ov_add_file_success"); }, 15000));
+    EXPECT_TRUE(std::ranges::none_of(heard.eventsOf(screen->uploadProgress()),
+                                     [&](const auto &event) { return event.name == text("ov_add_file_fail"); }))
+        << "a file failing before the last one is never reported";
     EXPECT_EQ(fileNames(screen->videoLists()), (QStringList{"a.mp4", "c.mp4"}));
     EXPECT_TRUE(screen->uploadProgress()->hideProgressLabel());
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->isHidden(); }));

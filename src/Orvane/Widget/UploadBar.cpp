@@ -1,6 +1,5 @@
 #include "UploadBar.h"
 
-#include "Core/BaseViewController.h"
 #include "Core/Utils.h"
 #include "QXEventLoop.h"
 #include "QXFileSocket.h"
@@ -67,17 +66,17 @@ void UploadBar::finishBatch(bool succeeded)
 
 namespace orvane::screen {
 
-void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, const QStringList &nameFilters,
+void chooseUploadFiles(QWidget *screen, const QXFileSocket &socket, const QStringList &nameFilters,
                        std::function<void(const QStringList &)> chosen)
 {
     if (socket.currentIns() != QXFileSocket::Idle) {
-        screen->utils()->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_wait_for_upload"), nullptr);
+        Utils::shareInstance()->showDialogWithType(Utils::DialogType::info, qxLocalized("ov_wait_for_upload"), nullptr);
         return;
     }
     orvane::panel::OpenOptions options;
     options.allowsMultipleSelection = true;
     options.nameFilters = nameFilters;
-    QPointer<BaseViewController> guard(screen);
+    QPointer<QWidget> guard(screen);
     orvane::panel::openPanel(screen, options, [guard, chosen = std::move(chosen)](const QStringList &paths) {
         if (!guard || paths.isEmpty())
             return;

@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class BaseViewController;
 class QTimer;
 class QXFileSocket;
 
@@ -43,7 +42,7 @@ namespace orvane::screen {
 // wait while it is busy. The paths reach `chosen` from the event loop, never from inside the
 // panel's own signal, since checking them may show dialogs; nothing comes when the panel is
 // cancelled or the screen is gone by then.
-void chooseUploadFiles(BaseViewController *screen, const QXFileSocket &socket, const QStringList &nameFilters,
+void chooseUploadFiles(QWidget *screen, const QXFileSocket &socket, const QStringList &nameFilters,
                        std::function<void(const QStringList &paths)> chosen);
 
 } // namespace orvane::screen

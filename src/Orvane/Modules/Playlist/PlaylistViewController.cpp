@@ -22,7 +22,7 @@
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
-#include "Widget/UploadBatch.h"
+#include "Widget/UploadRun.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -719,54 +719,9 @@ void PlaylistViewController::fetchUplaodFileWithURLs(const QStringList &paths)
             break;
     }
 
-    auto batch = std::make_shared<UploadBatch>(int(files.size()));
-    const QPointer<QObject> guard(this);
-    fileSocket()->sendFiles(
-        files,
-        [this, guard, batch](bool ready, const QString &path) {
-            if (!ready)
-                qxOnGuiThread(guard, [this, batch, path] { startFileTurn(batch, path); });
-        },
-        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
-            const double progress = payload.toDouble();
-            qxOnGuiThread(guard, [this, progress] { dealProgressEvent(progress); });
-        },
-        [this, guard, batch](const QXOperationRef &, qint64, const QVariant &payload) {
-            qxOnGuiThread(guard, [this, batch, payload] {
-                finishFile(batch, true);
-                dealSendFileEvent(payload);
-            });
-        },
-        [this, guard, batch](const QXOperationRef &, qint64 code, const QVariant &payload) {
-            QXLOG(QStringLiteral("上传失败:%1 %2").arg(code).arg(payload.toString()));
-            qxOnGuiThread(guard, [this, batch] { finishFile(batch, false); });
-        });
-}
-
-void PlaylistViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
-{
-    batch->fileStarted();
-    m_uploadProgress->startFile(path);
-}
-
-void PlaylistViewController::dealProgressEvent(double progress)
-{
-    m_uploadProgress->setProgress(float(progress));
-}
-
-void PlaylistViewController::finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded)
-{
-    // A failure before any file began (no connection, nothing to send, a busy socket) ends
-    // the whole batch at once.
-    if (batch->fileFinished(succeeded)) {
-        m_uploadProgress->finishBatch(succeeded);
-        return;
-    }
-    // A file that failed on the way says so until the next one starts.
-    if (succeeded)
-        m_uploadProgress->setProgress(0);
-    else
-        m_uploadProgress->failFile();
+    // A failed file stays shown until the next one starts, so the operator sees which one failed.
+    UploadRun::start(this, m_uploadProgress, *fileSocket(), files, UploadRun::FileEnds::Each,
+                     [this](const QVariant &payload) { dealSendFileEvent(payload); });
 }
 
 void PlaylistViewController::dealSendFileEvent(const QVariant &payload)

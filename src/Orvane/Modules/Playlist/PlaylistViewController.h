@@ -21,7 +21,6 @@ class QXButton;
 class QXDevice;
 class RowColumnView;
 class UploadBar;
-class UploadBatch;
 
 // The current play list of one connected fan, and the controls that drive it: power, play and
 // pause, previous and next, play, delete and reorder entries, change play counts, clear the
@@ -137,10 +136,7 @@ private:
     void sendListWithName(const QString &name, const QString &content);
     void addItem(const QXQFileInfoRef &entry);
     bool fileUploadRunning() const;
-    void startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path);
-    void finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded);
     void dealSendFileEvent(const QVariant &payload);
-    void dealProgressEvent(double progress);
     void showInfo(const QString &text);
 
     std::shared_ptr<NetworkingDevice> m_device;

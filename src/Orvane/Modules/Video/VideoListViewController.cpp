@@ -14,7 +14,7 @@
 #include "Widget/Rows/RowColumnView.h"
 #include "Widget/ScreenParts.h"
 #include "Widget/UploadBar.h"
-#include "Widget/UploadBatch.h"
+#include "Widget/UploadRun.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -313,46 +313,21 @@ void VideoListViewController::addAction()
 
 void VideoListViewController::uploadFiles(const QStringList &paths)
 {
-    const QList<QXFileRef> files = makeUploadFiles(paths);
-    auto batch = std::make_shared<UploadBatch>(int(files.size()));
-    const QPointer<QObject> guard(this);
-    fileSocket()->sendFiles(
-        files,
-        [this, guard, batch](bool ready, const QString &path) {
-            if (!ready)
-                qxOnGuiThread(guard, [this, batch, path] { startFileTurn(batch, path); });
-        },
-        [this, guard](const QXOperationRef &, qint64, const QVariant &payload) {
-            const float progress = payload.toFloat();
-            qxOnGuiThread(guard, [this, progress] { m_uploadProgress->setProgress(progress); });
-        },
-        [this, guard, batch](const QXOperationRef &, qint64, const QVariant &payload) {
-            qxOnGuiThread(guard, [this, batch, payload] { finishFile(batch, true, payload); });
-        },
-        [this, guard, batch](const QXOperationRef &, qint64 code, const QVariant &) {
-            QXLOG(QStringLiteral("Upload failed: %1").arg(code));
-            qxOnGuiThread(guard, [this, batch] { finishFile(batch, false, {}); });
-        });
+    // Only the batch's end is shown, as its last file ended.
+    UploadRun::start(this, m_uploadProgress, *fileSocket(), makeUploadFiles(paths), UploadRun::FileEnds::LastOnly,
+                     [this](const QVariant &payload) { addUploadedFile(payload); });
 }
 
-void VideoListViewController::startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path)
+void VideoListViewController::addUploadedFile(const QVariant &payload)
 {
-    batch->fileStarted();
-    m_uploadProgress->startFile(path);
-}
-
-void VideoListViewController::finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded,
-                                         const QVariant &payload)
-{
-    if (const QXFileRef file = payload.value<QXFileRef>()) {
-        const QVariantMap information = file->information();
-        m_videoLists.append(std::make_shared<QXQFileInfo>(information.value(QStringLiteral("name")).toString(),
-                                                          information.value(QStringLiteral("size")).toString(),
-                                                          information.value(QStringLiteral("times")).toString()));
-        reloadData();
-    }
-    if (batch->fileFinished(succeeded))
-        m_uploadProgress->finishBatch(succeeded);
+    const QXFileRef file = payload.value<QXFileRef>();
+    if (!file)
+        return;
+    const QVariantMap information = file->information();
+    m_videoLists.append(std::make_shared<QXQFileInfo>(information.value(QStringLiteral("name")).toString(),
+                                                      information.value(QStringLiteral("size")).toString(),
+                                                      information.value(QStringLiteral("times")).toString()));
+    reloadData();
 }
 
 // --- Leaving ---

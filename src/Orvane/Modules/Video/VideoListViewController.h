@@ -18,7 +18,6 @@ class QLabel;
 class QXButton;
 class RowColumnView;
 class UploadBar;
-class UploadBatch;
 class VideoListCell;
 
 // The video files stored on one fan: read from the fan, uploaded (converted on the way),
@@ -99,8 +98,8 @@ private:
     void clearItem();
     void parseVideoList(const QVariant &payload);
     void uploadFiles(const QStringList &paths);
-    void startFileTurn(const std::shared_ptr<UploadBatch> &batch, const QString &path);
-    void finishFile(const std::shared_ptr<UploadBatch> &batch, bool succeeded, const QVariant &payload);
+    // Appends the row of a file the fan took.
+    void addUploadedFile(const QVariant &payload);
     void showInfo(const QString &text);
 
     std::shared_ptr<NetworkingDevice> m_device;
