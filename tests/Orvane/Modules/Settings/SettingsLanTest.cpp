@@ -17,26 +17,18 @@
 namespace {
 
 using Module = FunctionConfigViewController::FunctionModule;
-using orvane::test::FakeFan;
 using orvane::test::press;
 using orvane::test::waitUntil;
 
 const QString memberName = QStringLiteral("Orvane_kvd_M1");
 const QString memberAddress = QStringLiteral("192.168.1.31");
-const QByteArray memberPassword = "member-pass";
 
 TEST(SettingsForAMember, ReadsSendsAndWritesOnlyTheMembersConnectionAndRecord)
 {
     QXConnectManager &manager = QXConnect::connectManager();
-    // The connection screen's device, at its hotspot address: it must hear nothing.
-    FakeFan current{QHostAddress(QStringLiteral("192.168.2.1")), 8000};
-    manager.configDeviceWithType(orvane::test::plainModel);
-    manager.configSocket();
-    FakeFan member{QHostAddress(memberAddress), 8000};
+    orvane::test::MemberFans fans(orvane::test::plainModel, memberName, memberAddress);
+    auto &[current, member, device] = fans;
     ASSERT_NE(member.port(), 0);
-    member.requirePassword(memberPassword);
-    manager.addDevice(memberName, QString::fromLatin1(memberPassword));
-    const auto device = std::make_shared<NetworkingDevice>(memberName, memberAddress);
     auto wifi = orvane::test::installFakeWifi();
     wifi->inRange = {QStringLiteral("Workshop")};
     orvane::test::AnsweringPresenter presenter;

@@ -22,7 +22,6 @@
 namespace {
 
 using Module = FunctionConfigViewController::FunctionModule;
-using orvane::test::FakeFan;
 using orvane::test::itemOf;
 using orvane::test::press;
 using orvane::test::waitUntil;
@@ -30,7 +29,6 @@ using orvane::test::waitUntil;
 // A 4G model by its name.
 const QString memberName = QStringLiteral("Orvane_kvf_M4");
 const QString memberAddress = QStringLiteral("192.168.1.34");
-const QByteArray memberPassword = "member-pass";
 
 void click(ITSwitch *toggle)
 {
@@ -40,15 +38,10 @@ void click(ITSwitch *toggle)
 TEST(SpecialEditorsForAMember, EveryFrameGoesToTheMember)
 {
     QXConnectManager &manager = QXConnect::connectManager();
-    FakeFan current{QHostAddress(QStringLiteral("192.168.2.1")), 8000};
-    manager.configDeviceWithType(orvane::test::fourGModel);
-    manager.configSocket();
-    FakeFan member{QHostAddress(memberAddress), 8000};
+    orvane::test::MemberFans fans(orvane::test::fourGModel, memberName, memberAddress);
+    auto &[current, member, device] = fans;
     ASSERT_NE(member.port(), 0);
-    member.requirePassword(memberPassword);
     member.setReply(10, orvane::test::testData(QStringLiteral("QXDeviceStatusFuzzer/QXDeviceStatus-hotspot-4g-61.bin")));
-    manager.addDevice(memberName, QString::fromLatin1(memberPassword));
-    const auto device = std::make_shared<NetworkingDevice>(memberName, memberAddress);
     orvane::test::AnsweringPresenter presenter;
 
     std::unique_ptr<FunctionConfigViewController> screen(FunctionConfigViewController::make(device));

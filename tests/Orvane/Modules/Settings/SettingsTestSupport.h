@@ -5,10 +5,13 @@
 #include "EventLoop.h"
 #include "FakeFan.h"
 #include "Modules/Settings/FunctionConfigViewController.h"
+#include "NetworkingDevice.h"
 #include "QXConnect.h"
 #include "QXConnectManager.h"
 #include "QXDevice.h"
 #include "QXInsSocket.h"
+
+#include <QHostAddress>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +84,28 @@ Item *itemOf(FunctionConfigViewController &screen, FunctionConfigViewController:
     }
     return nullptr;
 }
+
+// The connection screen's fan at its hotspot address, which must hear nothing, with the current
+// device of the model, and a union member's fan at its own address behind a password the
+// connection manager knows.
+struct MemberFans
+{
+    MemberFans(qint64 currentModel, const QString &memberName, const QString &memberAddress)
+        : member{QHostAddress(memberAddress), 8000},
+          device(std::make_shared<NetworkingDevice>(memberName, memberAddress))
+    {
+        QXConnectManager &manager = QXConnect::connectManager();
+        manager.configDeviceWithType(currentModel);
+        manager.configSocket();
+        const QByteArray password = "member-pass";
+        member.requirePassword(password);
+        manager.addDevice(memberName, QString::fromLatin1(password));
+    }
+
+    FakeFan current{QHostAddress(QStringLiteral("192.168.2.1")), 8000};
+    FakeFan member;
+    std::shared_ptr<NetworkingDevice> device;
+};
 
 // The settings screen of a connected fan, for the tests of its editors: each test opens it for
 // the model it needs and reaches the editors by module.

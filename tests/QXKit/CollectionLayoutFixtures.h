@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CollectionView.h"
+#include "CollectionViewLayout.h"
 #include "LinearCollectionLayoutDelegate.h"
 #include "WaterfallLayoutDelegate.h"
 
@@ -12,6 +13,13 @@
 #include <optional>
 
 namespace orvane::test {
+
+// The frame the layout gives the item; (-1, -1, -1, -1) when it gives none.
+inline QRectF itemFrame(const CollectionViewLayout &layout, int section, int item)
+{
+    const auto attributes = layout.layoutAttributesForItemAtIndexPath({section, item});
+    return attributes ? attributes->frame : QRectF(-1, -1, -1, -1);
+}
 
 // A collection of sections of item sizes, a bounds width, and a delegate that answers the
 // item sizes and, per section, whatever a test put into its tables.

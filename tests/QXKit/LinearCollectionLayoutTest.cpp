@@ -6,14 +6,9 @@
 #include <gtest/gtest.h>
 
 using orvane::test::FakeCollection;
+using orvane::test::itemFrame;
 
 namespace {
-
-QRectF itemFrame(const CollectionViewLayout &layout, int section, int item)
-{
-    const auto attributes = layout.layoutAttributesForItemAtIndexPath({section, item});
-    return attributes ? attributes->frame : QRectF(-1, -1, -1, -1);
-}
 
 struct LinearLayoutTest : ::testing::Test
 {
