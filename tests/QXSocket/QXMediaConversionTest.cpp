@@ -275,8 +275,8 @@ TEST_F(ConverterUpload, SourceWithoutAPictureIsRefusedBeforeConverting)
 
 TEST_F(ConverterUpload, StandInConvertersThatFailOrNeverEndSendNothing)
 {
-    const StallLimit limit(std::chrono::seconds(1));
     const QString source = testPicture(dir, "pic.png", "100x50");
+    const StallLimit limit(std::chrono::seconds(1));
     const QString pidFile = dir.filePath("converter");
     // Neither writes anything: one exits 1, one sleeps for ever.
     for (const QString &script : {QStringLiteral("exit 1"), "echo $$ > '" + pidFile + "'\nexec sleep 600"}) {
