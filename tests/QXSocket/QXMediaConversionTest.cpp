@@ -326,9 +326,14 @@ TEST_F(ConverterUpload, StandInConvertersThatFailOrNeverEndSendNothing)
 
 TEST_F(ConverterUpload, DamagedPicturesFailInBoundedTimeAndTheNextUploadWorks)
 {
-    socket.setFfmpeg_mac(ffmpegRunner());
+    std::atomic<int> conversions = 0;
+    socket.setFfmpeg_mac([&conversions, ffmpeg = ffmpegRunner()](const QStringList &arguments) {
+        ++conversions;
+        return ffmpeg(arguments);
+    });
     QStringList damaged;
-    for (const char *name : {"photo.jpg", "shot.png"}) {
+    // ffprobe, like ffmpeg, would take the "%03d" for a numbered sequence and find none.
+    for (const char *name : {"photo.jpg", "shot.png", "photo%03d.jpg"}) {
         damaged << testPicture(dir, name, "1280x960");
         ASSERT_TRUE(QFile::resize(damaged.last(), 3000));
     }
@@ -343,6 +348,7 @@ TEST_F(ConverterUpload, DamagedPicturesFailInBoundedTimeAndTheNextUploadWorks)
         ASSERT_TRUE(upload(path, refused)) << path.toStdString();
         EXPECT_EQ(refused.outcomes()[0].code, QXSocketCode::checkFailed);
     }
+    EXPECT_EQ(conversions.load(), 0);
     // Taken for whole by a probe that reads no more than the header, the picture reaches ffmpeg,
     // which never gets its first picture and is killed once it has made no progress for the limit.
     socket.setMediaSizeProbe([](const QString &) { return QSizeF(1280, 960); });
