@@ -1,12 +1,13 @@
 # cmake -DSOURCE_DIR=<tree>/src -P CheckIncludeLayers.cmake
 #
-# Fails when an #include "..." under SOURCE_DIR points back up the layers:
+# Fails when an #include under SOURCE_DIR points back up the layers:
 # - libraries: QXFoundation <- {QXSocket, QXDevice} <- QXConnectManager, QXFoundation <- QXKit <- Modalia,
 #   and no library includes the application;
 # - the application: main.cpp, then the shell (Shell/, which builds every screen), then the modules
 #   (Modules/<name>/, ordered one way below), then the shared parts (ordered below), then the libraries.
-# A quoted include is found as the compiler finds it: beside the including file, then in the folders the
-# targets export (each library's folder and the application's).
+# An include is found as the compiler finds it: a quoted one beside the including file, then, as an
+# angle-bracket one, in the folders the targets export (each library's folder and the application's).
+# Includes found in none of them (system and Qt headers) are left out.
 # Needs no build; prints file:line and the offending include for every back-reference.
 
 cmake_minimum_required(VERSION 3.25)
@@ -123,7 +124,7 @@ foreach(file ${sources})
     continue()
   endif()
   file(READ "${file}" text)
-  if(NOT text MATCHES "#[ \t]*include[ \t]*\"")
+  if(NOT text MATCHES "#[ \t]*include[ \t]*[\"<]")
     continue()
   endif()
   # One list element per line: characters that CMake lists treat specially are blanked first.
@@ -133,19 +134,26 @@ foreach(file ${sources})
   set(number 0)
   foreach(line IN LISTS lines)
     math(EXPR number "${number} + 1")
-    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+    if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+      set(name "${CMAKE_MATCH_1}")
+      set(spelled "\"${name}\"")
+      set(roots "${dir}" ${include_roots})
+    elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
+      set(name "${CMAKE_MATCH_1}")
+      set(spelled "<${name}>")
+      set(roots ${include_roots})
+    else()
       continue()
     endif()
-    set(name "${CMAKE_MATCH_1}")
     set(target "")
-    foreach(root "${dir}" ${include_roots})
+    foreach(root ${roots})
       if(EXISTS "${root}/${name}" AND NOT IS_DIRECTORY "${root}/${name}")
         get_filename_component(target "${root}/${name}" ABSOLUTE)
         break()
       endif()
     endforeach()
     if(target STREQUAL "")
-      continue() # generated, or a system header in quotes
+      continue() # generated, or a system or Qt header
     endif()
     layer_of("${target}" to)
     if(to STREQUAL "")
@@ -154,7 +162,7 @@ foreach(file ${sources})
     may_include("${from}" "${to}" ok why)
     if(NOT ok)
       file(RELATIVE_PATH target_shown "${SOURCE_DIR}/.." "${target}")
-      message(NOTICE "${shown}:${number}: includes \"${name}\" (${target_shown}): points back up: ${why}")
+      message(NOTICE "${shown}:${number}: includes ${spelled} (${target_shown}): points back up: ${why}")
       math(EXPR failures "${failures} + 1")
     endif()
   endforeach()

@@ -1,7 +1,7 @@
 // 10,000 sequential status requests to FakeFan on loopback through QXInsSocket, against a plain
 // QTcpSocket ping-pong of the same bytes, in the same run; prints both and the ratio.
-#include <FakeFan.h>
-#include <QXInsSocket.h>
+#include "FakeFan.h"
+#include "QXInsSocket.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

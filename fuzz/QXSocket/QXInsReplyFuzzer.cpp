@@ -5,8 +5,8 @@
 // Input: byte 0 picks the request; the rest is a list of segments, each a length byte followed by
 // up to that many bytes. The fan side writes the segments one by one and then closes, so every
 // chain ends quickly whatever the bytes say.
-#include <QXInsSocket.h>
-#include <QXSocketCode.h>
+#include "QXInsSocket.h"
+#include "QXSocketCode.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

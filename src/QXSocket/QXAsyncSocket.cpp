@@ -1,11 +1,10 @@
 #include "QXAsyncSocket.h"
 
+#include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXSocketReadOperation.h"
 #include "QXSocketWriteOperation.h"
 #include "private/SocketWorker.h"
-
-#include <QXLog.h>
 
 #include <QMetaObject>
 #include <QThread>

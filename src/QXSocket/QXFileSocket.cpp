@@ -2,11 +2,10 @@
 
 #include "QXEventLoop.h"
 #include "QXLocalized.h"
+#include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXSocketFileOperation.h"
 #include "QXSocketReadOperation.h"
-
-#include <QXLog.h>
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,9 @@
 #include "QXInsSocket.h"
 
+#include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXSocketReadOperation.h"
 #include "QXSocketWriteOperation.h"
-
-#include <QXLog.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -114,14 +114,20 @@ std::optional<QSizeF> ffprobeSize(const QString &path)
     return displayedSize(stored, rotationOf(stream));
 }
 
+// A phone keeps a portrait photo as a landscape picture with an orientation tag. Every viewer, and
+// ffmpeg before its filters, turns it upright; ffprobe tells the stored size.
+QSizeF shownSize(const QSizeF &stored, QImageReader &reader)
+{
+    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
+}
+
 QSizeF pictureSize(const QString &path)
 {
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isEmpty())
         return kUnknownSize;
-    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90) ? QSizeF(size.transposed())
-                                                                                      : QSizeF(size);
+    return shownSize(QSizeF(size), reader);
 }
 
 QSizeF sourceSize(const QString &input, const QXMediaSizeProbe &probe)
@@ -224,8 +230,12 @@ QSizeF probeMediaSize(const QString &path)
 {
     const std::optional<QSizeF> probed = ffprobeSize(path);
     // What ffmpeg cannot decode stays unreadable, even when the picture's header tells a size.
-    if (probed && probed->isValid())
-        return *probed;
+    if (probed && probed->isValid()) {
+        if (readerFor(path).isEmpty())
+            return *probed;
+        QImageReader reader(path);
+        return shownSize(*probed, reader);
+    }
     const QSizeF picture = pictureSize(path);
     return picture.isEmpty() && probed ? kNoPicture : picture;
 }

@@ -56,8 +56,8 @@ QStringList olderArgumentsFor(const QString &resolution, const QString &rate, co
 QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);
 
 // The default probe: ffprobe's first video stream with its rotation applied (pictures are
-// streams too), (0, 0) for a stream whose picture ffmpeg cannot decode, or the picture reader
-// when ffprobe cannot tell. A file that ffprobe reads without finding a video stream, and that
+// streams too, turned by their orientation tag as a viewer shows them), (0, 0) for a stream whose
+// picture ffmpeg cannot decode, or the picture reader when ffprobe cannot tell. A file that ffprobe reads without finding a video stream, and that
 // is no picture either, holds no picture.
 QSizeF probeMediaSize(const QString &path);
 

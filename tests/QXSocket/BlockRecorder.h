@@ -1,7 +1,7 @@
 #pragma once
 
-#include <EventLoop.h>
-#include <QXChainedSocketOperation.h>
+#include "EventLoop.h"
+#include "QXChainedSocketOperation.h"
 
 #include <QList>
 #include <QStringList>

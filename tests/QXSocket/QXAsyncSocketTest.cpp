@@ -1,12 +1,11 @@
 #include "BlockRecorder.h"
-
-#include <EventLoop.h>
-#include <FakeFan.h>
-#include <Loopback.h>
-#include <QXAsyncSocket.h>
-#include <QXSocketCode.h>
-#include <QXSocketReadOperation.h>
-#include <QXSocketWriteOperation.h>
+#include "EventLoop.h"
+#include "FakeFan.h"
+#include "Loopback.h"
+#include "QXAsyncSocket.h"
+#include "QXSocketCode.h"
+#include "QXSocketReadOperation.h"
+#include "QXSocketWriteOperation.h"
 
 #include <QElapsedTimer>
 

@@ -1,5 +1,5 @@
 // The instruction frames and the reply check, byte for byte, without any connection.
-#include <QXInsSocket.h>
+#include "QXInsSocket.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,10 +1,9 @@
 // The instruction socket against fans on their own addresses, inside the private network of
 // scripts/in-test-lan: the socket's default address and the device port are used as they are.
 #include "BlockRecorder.h"
-
-#include <FakeFan.h>
-#include <QXInsSocket.h>
-#include <QXSocketCode.h>
+#include "FakeFan.h"
+#include "QXInsSocket.h"
+#include "QXSocketCode.h"
 
 #include <gtest/gtest.h>
 

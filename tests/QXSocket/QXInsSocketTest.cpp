@@ -1,10 +1,9 @@
 #include "BlockRecorder.h"
-
-#include <EventLoop.h>
-#include <FakeFan.h>
-#include <QXInsSocket.h>
-#include <QXLogCapture.h>
-#include <QXSocketCode.h>
+#include "EventLoop.h"
+#include "FakeFan.h"
+#include "QXInsSocket.h"
+#include "QXLogCapture.h"
+#include "QXSocketCode.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

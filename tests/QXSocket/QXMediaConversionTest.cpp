@@ -2,17 +2,21 @@
 #include "EventLoop.h"
 #include "FileSocketHarness.h"
 #include "OrvaneProcess.h"
+#include "PortraitPhoto.h"
 #include "QXMediaConversion.h"
 #include "QXSocketCode.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace QXMediaConversion;
 using orvane::test::aimAtFan;
@@ -25,7 +29,9 @@ using orvane::test::processEnded;
 using orvane::test::runTool;
 using orvane::test::StallLimit;
 using orvane::test::StandInFfmpeg;
+using orvane::test::standsUpright;
 using orvane::test::writeFile;
+using orvane::test::writePortraitPhoto;
 using orvane::test::writtenPid;
 
 namespace {
@@ -259,6 +265,28 @@ TEST_F(ConverterUpload, PictureIsConvertedByTheRealConverterAndSent)
     EXPECT_EQ(firstVideoStream(writeFile(dir.filePath("received.mp4"), transfer.body)).value("width").toInt(), 64);
 }
 
+TEST_F(ConverterUpload, PortraitPhotoTakesTheWideLayoutOfItsShownShape)
+{
+    // Stored wider than the wide fan, shown narrower than it: padded on the right, and upright.
+    const QString photo = dir.filePath("portrait.jpg");
+    ASSERT_TRUE(writePortraitPhoto(photo, 6, QSize(600, 200), Qt::red, Qt::blue));
+    EXPECT_EQ(probeMediaSize(photo), QSizeF(200, 600));
+    socket.setResolution("1300x512");
+    socket.setFfmpeg_mac(ffmpegRunner());
+    socket.sendFile(photo, "", nullptr, nullptr, record.success(), record.failure());
+    ASSERT_TRUE(record.waitForOutcomes(1, 30000));
+    ASSERT_TRUE(record.outcomes()[0].success);
+    ASSERT_TRUE(waitUntil([this] { return fan.transfers().size() == 1; }));
+    const QString frame = dir.filePath("frame.png");
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-i", writeFile(dir.filePath("received.mp4"), fan.transfers()[0].body),
+                                 "-frames:v", "1", frame}),
+              0);
+    const QImage shown(frame);
+    ASSERT_EQ(shown.size(), QSize(1300, 512));
+    EXPECT_TRUE(standsUpright(shown.copy(0, 0, 160, 512), Qt::red, Qt::blue));
+    EXPECT_LT(QColor(shown.pixel(1000, 256)).value(), 30) << "the right side is the pad";
+}
+
 TEST_F(ConverterUpload, SourceWithoutAPictureIsRefusedBeforeConverting)
 {
     const QString sound = dir.filePath("sound.mp4");
@@ -298,9 +326,14 @@ TEST_F(ConverterUpload, StandInConvertersThatFailOrNeverEndSendNothing)
 
 TEST_F(ConverterUpload, DamagedPicturesFailInBoundedTimeAndTheNextUploadWorks)
 {
-    socket.setFfmpeg_mac(ffmpegRunner());
+    std::atomic<int> conversions = 0;
+    socket.setFfmpeg_mac([&conversions, ffmpeg = ffmpegRunner()](const QStringList &arguments) {
+        ++conversions;
+        return ffmpeg(arguments);
+    });
     QStringList damaged;
-    for (const char *name : {"photo.jpg", "shot.png"}) {
+    // ffprobe, like ffmpeg, would take the "%03d" for a numbered sequence and find none.
+    for (const char *name : {"photo.jpg", "shot.png", "photo%03d.jpg"}) {
         damaged << testPicture(dir, name, "1280x960");
         ASSERT_TRUE(QFile::resize(damaged.last(), 3000));
     }
@@ -315,6 +348,7 @@ TEST_F(ConverterUpload, DamagedPicturesFailInBoundedTimeAndTheNextUploadWorks)
         ASSERT_TRUE(upload(path, refused)) << path.toStdString();
         EXPECT_EQ(refused.outcomes()[0].code, QXSocketCode::checkFailed);
     }
+    EXPECT_EQ(conversions.load(), 0);
     // Taken for whole by a probe that reads no more than the header, the picture reaches ffmpeg,
     // which never gets its first picture and is killed once it has made no progress for the limit.
     socket.setMediaSizeProbe([](const QString &) { return QSizeF(1280, 960); });

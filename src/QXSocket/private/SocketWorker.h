@@ -1,11 +1,10 @@
 #pragma once
 
 #include "QXAsyncSocket.h"
+#include "QXLog.h"
 #include "QXSocketCode.h"
 #include "QXSocketReadOperation.h"
 #include "QXSocketWriteOperation.h"
-
-#include <QXLog.h>
 
 #include <QElapsedTimer>
 #include <QMetaObject>

@@ -1,9 +1,11 @@
 #include "EventLoop.h"
 #include "Modules/Union/UnionData.h"
 #include "NetworkingDevice.h"
+#include "PortraitPhoto.h"
 #include "TranscodeTestSupport.h"
 
 #include <QFileInfo>
+#include <QImage>
 
 #include <atomic>
 
@@ -146,6 +148,27 @@ TEST_F(CutTest, InputOfTheUnionsShapeIsCutWithoutAPadRun)
     EXPECT_TRUE(std::holds_alternative<QString>(outcome.completions.front()));
     EXPECT_EQ(filesIn(folderOf("square_1x1")), QStringList({"square_1_1.png"}));
     EXPECT_EQ(TranscodeManager::fetchResolution(folderOf("square_1x1/square_1_1.png")), QSize(96, 96));
+}
+
+TEST_F(CutTest, PortraitPhotoIsCutAsAViewerShowsIt)
+{
+    // ffmpeg turns the photo upright before its filters: the pad and the crops are for that shape.
+    for (const int orientation : {6, 8}) {
+        const QString base = QStringLiteral("portrait%1").arg(orientation);
+        const QString photo = media(base + ".jpg");
+        ASSERT_TRUE(writePortraitPhoto(photo, orientation, QSize(600, 200), Qt::red, Qt::blue));
+        EXPECT_EQ(TranscodeManager::fetchResolution(photo), QSize(200, 600));
+        const CutOutcome outcome = cutAndWait(m_manager, photo, unionOf(1, 2), false);
+        ASSERT_EQ(outcome.completions.size(), 1u);
+        ASSERT_TRUE(std::holds_alternative<QString>(outcome.completions.front())) << orientation;
+        const QDir folder(folderOf(base + "_1x2"));
+        EXPECT_EQ(filesIn(folder.path()), QStringList({base + "_1_1.jpg", base + "_1_2.jpg", base + "_pad.jpg"}));
+        for (const QString &tile : {base + "_1_1.jpg", base + "_1_2.jpg"}) {
+            const QImage picture(folder.filePath(tile));
+            EXPECT_EQ(picture.size(), QSize(600, 600)) << tile.toStdString();
+            EXPECT_TRUE(standsUpright(picture, Qt::red, Qt::blue)) << tile.toStdString();
+        }
+    }
 }
 
 TEST_F(CutTest, WorkedFiguresReachFfmpeg)

@@ -11,6 +11,7 @@
 #include "Screenshots.h"
 #include "VideoListCell.h"
 #include "Widget/UploadBar.h"
+#include "Widget/UploadRun.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -222,6 +223,22 @@ TEST_F(VideoListTest, ABatchEndsWithTheOutcomeOfItsLastFile)
     EXPECT_EQ(fileNames(screen->videoLists()), (QStringList{"a.mp4", "c.mp4", "d.mp4"}));
     ASSERT_TRUE(waitUntil([&] { return screen->uploadProgress()->isHidden(); }));
     EXPECT_EQ(model.videoNames(), (QList<QByteArray>{"a.mp4", "c.mp4", "d.mp4"}));
+}
+
+TEST_F(VideoListTest, TheBarHoldsAFilesProgressUntilTheNextFileStarts)
+{
+    open(0);
+    UploadBar *bar = screen->uploadProgress();
+    QList<float> shownAsSent;
+    UploadRun::start(screen, bar, *manager().fileSocket(),
+                     {std::make_shared<QXFile>(makeFile(QStringLiteral("a.mov")), QStringLiteral("a")),
+                      std::make_shared<QXFile>(makeFile(QStringLiteral("c.mov")), QStringLiteral("c"))},
+                     UploadRun::FileEnds::LastOnly, [&](const QVariant &) { shownAsSent.append(bar->progress()); });
+    ASSERT_TRUE(waitUntil([&] { return shownAsSent.size() == 2; }, 15000));
+    // Full as the first file is taken, never back at 0 before the second one starts; the
+    // batch's end then clears it.
+    EXPECT_EQ(shownAsSent, (QList<float>{1.0f, 0.0f}));
+    EXPECT_EQ(bar->text(), text("ov_add_file_success"));
 }
 
 TEST_F(VideoListTest, ConfirmHandsTheTicksToTheEditorBeneath)
