@@ -57,8 +57,8 @@ QSizeF displayedSize(const QSizeF &stored, double rotationDegrees);
 
 // The default probe: ffprobe's first video stream with its rotation applied (pictures are
 // streams too, turned by their orientation tag as a viewer shows them), (0, 0) for a stream whose
-// picture ffmpeg cannot decode, or the picture reader when ffprobe cannot tell. A file that ffprobe reads without finding a video stream, and that
-// is no picture either, holds no picture.
+// picture ffmpeg cannot decode, or the picture reader when ffprobe cannot tell. A file that
+// ffprobe reads without finding a video stream, and that is no picture either, holds no picture.
 QSizeF probeMediaSize(const QString &path);
 
 // What a probe gives for a source without a picture to show: none at all (sound only), or one
