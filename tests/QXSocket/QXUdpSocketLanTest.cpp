@@ -1,6 +1,7 @@
 // Discovery over real multicast, inside the private network of scripts/in-test-lan.
 #include "EventLoop.h"
 #include "FakeFanSsdp.h"
+#include "TestNetworks.h"
 #include "QXUdpSocket.h"
 #include "QXUserDefaults.h"
 
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include <arpa/inet.h>
+#include <net/if.h>
 #include <net/route.h>
 #include <netinet/in.h>
 #include <sys/ioctl.h>
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -41,6 +44,7 @@ struct SearchProbe
     QMutex mutex;
     QXSearchResults streamed;
     QList<QXSearchResults> completions;
+    QList<QXUdpSocket::Outcome> outcomes;
     QThread *completionThread = nullptr;
 
     QXUdpSocket::StreamHandler streamHandler()
@@ -52,9 +56,10 @@ struct SearchProbe
     }
     QXUdpSocket::Completion completion()
     {
-        return [this](const QXSearchResults &results) {
+        return [this](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
             QMutexLocker lock(&mutex);
             completions.append(results);
+            outcomes.append(outcome);
             completionThread = QThread::currentThread();
         };
     }
@@ -139,6 +144,7 @@ TEST_F(DiscoveryLan, SearchDuringASearchGetsAnEmptyListAtOnceAndTheFirstGoesOn)
     EXPECT_EQ(socket.searchDevicesWithDuration(0.5, refused.completion()), QXUdpSocket::noSearch);
     ASSERT_EQ(refused.completionCount(), 1);
     EXPECT_TRUE(refused.completions.first().isEmpty());
+    EXPECT_EQ(refused.outcomes.first(), QXUdpSocket::Outcome::Refused);
     EXPECT_EQ(refused.completionThread, QThread::currentThread());
     // Only the search's own caller ends it early.
     socket.stopSearch(QXUdpSocket::noSearch);
@@ -192,12 +198,26 @@ TEST_F(DiscoveryLan, SearchStoppedBeforeItsRequestLeftReportsNothingOld)
     EXPECT_EQ(next.completions.first(), expected);
 }
 
-// Changes the namespace's multicast route (224.0.0.0/4 on lo); the route is back in place at the
-// end. Done with the routing ioctl rather than the ip tool, so no process is forked.
-class MulticastRoute
+// A change of the test network made with an ioctl rather than the ip tool, so no process is
+// forked: the multicast route (224.0.0.0/4 on lo) or loopback's multicast flag.
+int configure(unsigned long request, void *argument)
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    const int result = ::ioctl(fd, request, argument);
+    const int error = errno;
+    ::close(fd);
+    return result == 0 ? 0 : error;
+}
+
+// Takes the namespace's multicast route away; it is back in place at the end.
+class WithoutMulticastRoute
 {
 public:
-    ~MulticastRoute() { set(true); }
+    WithoutMulticastRoute() { m_taken = set(false); }
+    ~WithoutMulticastRoute() { set(true); }
+    bool taken() const { return m_taken; }
+
+private:
     static bool set(bool present)
     {
         rtentry route{};
@@ -210,30 +230,93 @@ public:
         route.rt_flags = RTF_UP;
         char device[] = "lo";
         route.rt_dev = device;
-        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        const int result = ::ioctl(fd, present ? SIOCADDRT : SIOCDELRT, &route);
-        const int error = errno;
-        ::close(fd);
-        return result == 0 || (present && error == EEXIST);
+        const int error = configure(present ? SIOCADDRT : SIOCDELRT, &route);
+        return error == 0 || (present && error == EEXIST);
     }
+    bool m_taken = false;
 };
 
-TEST_F(DiscoveryLan, NetworkWithoutMulticastRouteFailsUntilTheRouteExists)
+// Whether loopback, the only network of the test LAN, can multicast.
+bool setLoopbackMulticast(bool on)
 {
-    MulticastRoute restore;
-    ASSERT_TRUE(MulticastRoute::set(false));
+    ifreq request{};
+    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
+    if (configure(SIOCGIFFLAGS, &request) != 0)
+        return false;
+    request.ifr_flags = short(on ? request.ifr_flags | IFF_MULTICAST : request.ifr_flags & ~IFF_MULTICAST);
+    return configure(SIOCSIFFLAGS, &request) == 0;
+}
+
+TEST_F(DiscoveryLan, AComputerOnNoNetworkThatCanMulticastFailsUntilItIsOnOne)
+{
     QXUdpSocket socket(group, 1901, 1900);
     SearchProbe failed;
+    ASSERT_TRUE(setLoopbackMulticast(false));
     socket.searchDevicesWithDuration(0.5, failed.completion());
-    ASSERT_TRUE(waitUntil([&] { return failed.completionCount() == 1; }));
+    const bool ended = waitUntil([&] { return failed.completionCount() == 1; });
+    ASSERT_TRUE(setLoopbackMulticast(true));
+    ASSERT_TRUE(ended);
     EXPECT_TRUE(failed.completions.first().isEmpty());
+    EXPECT_EQ(failed.outcomes.first(), QXUdpSocket::Outcome::Failed);
     EXPECT_EQ(socket.status(), QXUdpSocket::Status::BindFailed);
+    EXPECT_TRUE(first->searches().isEmpty());
 
-    ASSERT_TRUE(MulticastRoute::set(true));
     SearchProbe retried;
     socket.searchDevicesWithDuration(0.5, retried.completion());
     ASSERT_TRUE(waitUntil([&] { return retried.completionCount() == 1; }));
     EXPECT_EQ(retried.completions.first(), expected);
+    EXPECT_EQ(retried.outcomes.first(), QXUdpSocket::Outcome::Ran);
+}
+
+// A computer on two networks, each beyond a veth link in a namespace of its own: the house's
+// wired LAN, which holds the default route, and the fans' Wi-Fi router, whose default route
+// comes second. The group is reached as on a real computer, without the test network's own
+// multicast route. One fan is on the Wi-Fi only; another is on both networks and answers on each.
+TEST(TwoNetworks, TheSearchGoesOutOnEveryNetworkAndListsEachFanOnce)
+{
+    using orvane::test::NetworkNamespace;
+    using orvane::test::VethLink;
+    const NetworkNamespace house;
+    const NetworkNamespace router;
+    const VethLink wired(QStringLiteral("eth0"), QStringLiteral("10.20.0.2/24"), house, QStringLiteral("lan"),
+                         QStringLiteral("10.20.0.1/24"));
+    const VethLink wireless(QStringLiteral("wlan0"), QStringLiteral("10.30.0.2/24"), router, QStringLiteral("wifi"),
+                            QStringLiteral("10.30.0.1/24"));
+    ASSERT_TRUE(wired.isUp() && wireless.isUp());
+    ASSERT_TRUE(orvane::test::ip({QStringLiteral("route"), QStringLiteral("add"), QStringLiteral("default"),
+                                 QStringLiteral("via"), QStringLiteral("10.20.0.1"), QStringLiteral("metric"),
+                                 QStringLiteral("100")}));
+    ASSERT_TRUE(orvane::test::ip({QStringLiteral("route"), QStringLiteral("add"), QStringLiteral("default"),
+                                 QStringLiteral("via"), QStringLiteral("10.30.0.1"), QStringLiteral("metric"),
+                                 QStringLiteral("600")}));
+    const WithoutMulticastRoute asOnARealComputer;
+    ASSERT_TRUE(asOnARealComputer.taken());
+
+    FakeFanSsdp houseSide{QHostAddress(QStringLiteral("10.20.0.1"))};
+    houseSide.placeOn(house, QStringLiteral("lan"));
+    houseSide.setAnswers({FakeFanSsdp::answer(QStringLiteral("10.20.0.7"), QStringLiteral("Both_kvi_02"))});
+    FakeFanSsdp wifiSide{QHostAddress(QStringLiteral("10.30.0.1"))};
+    wifiSide.placeOn(router, QStringLiteral("wifi"));
+    wifiSide.setAnswers({FakeFanSsdp::answer(QStringLiteral("10.30.0.1"), QStringLiteral("Wifi_kvi_01")),
+                         FakeFanSsdp::answer(QStringLiteral("10.30.0.7"), QStringLiteral("Both_kvi_02"))});
+    ASSERT_TRUE(houseSide.start());
+    ASSERT_TRUE(wifiSide.start());
+
+    QXUdpSocket socket(group, 1901, 1900);
+    SearchProbe probe;
+    socket.continuesSearchWithDuration(0.8, probe.streamHandler(), probe.completion());
+    ASSERT_TRUE(waitUntil([&] { return probe.completionCount() == 1; }));
+
+    // The same request, once on each network.
+    const QList<QByteArray> request{QXUdpSocket::searchRequest(group, 1901)};
+    EXPECT_EQ(houseSide.searches(), request);
+    EXPECT_EQ(wifiSide.searches(), request);
+    const QXSearchResults found = probe.completions.first();
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found.at(0).name, QStringLiteral("Both_kvi_02"));
+    EXPECT_TRUE(found.at(0).ip == QStringLiteral("10.20.0.7") || found.at(0).ip == QStringLiteral("10.30.0.7"));
+    EXPECT_EQ(found.at(1), device("Wifi_kvi_01", "10.30.0.1"));
+    EXPECT_EQ(probe.streamed.size(), 2);
 }
 
 } // namespace
