@@ -84,27 +84,32 @@ TEST_F(UnionEditorSearch, AFiveSecondSearchListsTheFansByName)
     EXPECT_EQ(listed(), (QStringList{"Alpha_kvi_02 192.168.2.11", "Zeta_kvi_01 192.168.2.10"}));
 }
 
-// The end of a search is heard on the list: at its first fan, or as an empty list that says no
-// fan was found.
+// The end of a search is heard on the list: as an empty list that says no fan was found, or at
+// its first fan.
 TEST_F(UnionEditorSearch, ASearchByKeyboardEndsHeardOnTheListAtItsFirstFan)
 {
-    AccessibilityEvents heard;
-    searchByKeyboard();
-    QAccessibleInterface *list = orvane::test::accessibleList(editor->table());
-    orvane::test::expectLastFocusOnFocusWidget(heard);
-    EXPECT_EQ(heard.lastFocus().name, QStringLiteral("Alpha_kvi_02"));
-    ASSERT_NE(QAccessible::queryAccessibleInterface(heard.lastFocus().object), nullptr);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(heard.lastFocus().object)->parent(), list);
-    EXPECT_TRUE(listDescription().isEmpty());
-
+    const QList<QByteArray> answers{FakeFanSsdp::answer(QStringLiteral("192.168.2.10"), QStringLiteral("Zeta_kvi_01")),
+                                    FakeFanSsdp::answer(QStringLiteral("192.168.2.11"), QStringLiteral("Alpha_kvi_02"))};
     fan = std::make_unique<FakeFanSsdp>(QHostAddress(QStringLiteral("192.168.2.10")));
     ASSERT_TRUE(fan->start());
-    heard.clear();
+    AccessibilityEvents heard;
     searchByKeyboard();
     EXPECT_TRUE(listed().isEmpty());
     orvane::test::expectLastFocusOnFocusWidget(heard);
     EXPECT_EQ(heard.lastFocus().object, editor->table()->widget());
     EXPECT_EQ(listDescription(), qxLocalized("ov_no_device_found"));
+
+    fan = std::make_unique<FakeFanSsdp>(QHostAddress(QStringLiteral("192.168.2.10")));
+    fan->setAnswers(answers);
+    ASSERT_TRUE(fan->start());
+    heard.clear();
+    searchByKeyboard();
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().name, QStringLiteral("Alpha_kvi_02"));
+    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(heard.lastFocus().object);
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->parent(), orvane::test::accessibleList(editor->table()));
+    EXPECT_TRUE(listDescription().isEmpty());
 }
 
 // Another program holds the discovery port: the search cannot run, and the editor says so
