@@ -15,7 +15,6 @@
 #include <memory>
 
 #include <arpa/inet.h>
-#include <net/if.h>
 #include <net/route.h>
 #include <netinet/in.h>
 #include <sys/ioctl.h>
@@ -23,7 +22,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -198,26 +196,12 @@ TEST_F(DiscoveryLan, SearchStoppedBeforeItsRequestLeftReportsNothingOld)
     EXPECT_EQ(next.completions.first(), expected);
 }
 
-// A change of the test network made with an ioctl rather than the ip tool, so no process is
-// forked: the multicast route (224.0.0.0/4 on lo) or loopback's multicast flag.
-int configure(unsigned long request, void *argument)
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    const int result = ::ioctl(fd, request, argument);
-    const int error = errno;
-    ::close(fd);
-    return result == 0 ? 0 : error;
-}
-
-// Takes the namespace's multicast route away; it is back in place at the end.
-class WithoutMulticastRoute
+// Changes the namespace's multicast route (224.0.0.0/4 on lo); the route is back in place at the
+// end. Done with the routing ioctl rather than the ip tool, so no process is forked.
+class MulticastRoute
 {
 public:
-    WithoutMulticastRoute() { m_taken = set(false); }
-    ~WithoutMulticastRoute() { set(true); }
-    bool taken() const { return m_taken; }
-
-private:
+    ~MulticastRoute() { set(true); }
     static bool set(bool present)
     {
         rtentry route{};
@@ -230,31 +214,22 @@ private:
         route.rt_flags = RTF_UP;
         char device[] = "lo";
         route.rt_dev = device;
-        const int error = configure(present ? SIOCADDRT : SIOCDELRT, &route);
-        return error == 0 || (present && error == EEXIST);
+        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        const int result = ::ioctl(fd, present ? SIOCADDRT : SIOCDELRT, &route);
+        const int error = errno;
+        ::close(fd);
+        return result == 0 || (present && error == EEXIST);
     }
-    bool m_taken = false;
 };
-
-// Whether loopback, the only network of the test LAN, can multicast.
-bool setLoopbackMulticast(bool on)
-{
-    ifreq request{};
-    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
-    if (configure(SIOCGIFFLAGS, &request) != 0)
-        return false;
-    request.ifr_flags = short(on ? request.ifr_flags | IFF_MULTICAST : request.ifr_flags & ~IFF_MULTICAST);
-    return configure(SIOCSIFFLAGS, &request) == 0;
-}
 
 TEST_F(DiscoveryLan, AComputerOnNoNetworkThatCanMulticastFailsUntilItIsOnOne)
 {
     QXUdpSocket socket(group, 1901, 1900);
     SearchProbe failed;
-    ASSERT_TRUE(setLoopbackMulticast(false));
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("link set lo multicast off")));
     socket.searchDevicesWithDuration(0.5, failed.completion());
     const bool ended = waitUntil([&] { return failed.completionCount() == 1; });
-    ASSERT_TRUE(setLoopbackMulticast(true));
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("link set lo multicast on")));
     ASSERT_TRUE(ended);
     EXPECT_TRUE(failed.completions.first().isEmpty());
     EXPECT_EQ(failed.outcomes.first(), QXUdpSocket::Outcome::Failed);
@@ -283,14 +258,10 @@ TEST(TwoNetworks, TheSearchGoesOutOnEveryNetworkAndListsEachFanOnce)
     const VethLink wireless(QStringLiteral("wlan0"), QStringLiteral("10.30.0.2/24"), router, QStringLiteral("wifi"),
                             QStringLiteral("10.30.0.1/24"));
     ASSERT_TRUE(wired.isUp() && wireless.isUp());
-    ASSERT_TRUE(orvane::test::ip({QStringLiteral("route"), QStringLiteral("add"), QStringLiteral("default"),
-                                 QStringLiteral("via"), QStringLiteral("10.20.0.1"), QStringLiteral("metric"),
-                                 QStringLiteral("100")}));
-    ASSERT_TRUE(orvane::test::ip({QStringLiteral("route"), QStringLiteral("add"), QStringLiteral("default"),
-                                 QStringLiteral("via"), QStringLiteral("10.30.0.1"), QStringLiteral("metric"),
-                                 QStringLiteral("600")}));
-    const WithoutMulticastRoute asOnARealComputer;
-    ASSERT_TRUE(asOnARealComputer.taken());
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("route add default via 10.20.0.1 metric 100")));
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("route add default via 10.30.0.1 metric 600")));
+    const MulticastRoute restore;
+    ASSERT_TRUE(MulticastRoute::set(false));
 
     FakeFanSsdp houseSide{QHostAddress(QStringLiteral("10.20.0.1"))};
     houseSide.placeOn(house, QStringLiteral("lan"));

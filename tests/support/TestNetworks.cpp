@@ -16,9 +16,9 @@ namespace orvane::test {
 
 namespace {
 
-bool run(const QString &program, const QStringList &args)
+bool run(const QStringList &commandLine)
 {
-    return QProcess::execute(program, args) == 0;
+    return QProcess::execute(commandLine.first(), commandLine.mid(1)) == 0;
 }
 
 bool carriesTraffic(const QString &interfaceName)
@@ -49,9 +49,9 @@ bool NetworkNamespace::enter() const
     return isValid() && ::setns(m_fd, CLONE_NEWNET) == 0;
 }
 
-bool NetworkNamespace::ip(const QStringList &args) const
+bool NetworkNamespace::ip(const QString &command) const
 {
-    return isValid() && run(QStringLiteral("nsenter"), QStringList{QStringLiteral("--net=") + path(), QStringLiteral("ip")} + args);
+    return isValid() && run(QStringLiteral("nsenter --net=%1 ip %2").arg(path(), command).split(u' '));
 }
 
 bool NetworkNamespace::isRunning(const QString &interfaceName) const
@@ -67,9 +67,9 @@ QString NetworkNamespace::path() const
     return QStringLiteral("/proc/%1/fd/%2").arg(QCoreApplication::applicationPid()).arg(m_fd);
 }
 
-bool ip(const QStringList &args)
+bool ip(const QString &command)
 {
-    return run(QStringLiteral("ip"), args);
+    return run((QStringLiteral("ip ") + command).split(u' '));
 }
 
 VethLink::VethLink(const QString &here, const QString &hereAddress, const NetworkNamespace &far, const QString &there,
@@ -77,12 +77,11 @@ VethLink::VethLink(const QString &here, const QString &hereAddress, const Networ
     : m_here(here)
 {
     m_up = far.isValid()
-        && ip({QStringLiteral("link"), QStringLiteral("add"), here, QStringLiteral("type"), QStringLiteral("veth"),
-               QStringLiteral("peer"), QStringLiteral("name"), there, QStringLiteral("netns"), far.path()})
-        && ip({QStringLiteral("addr"), QStringLiteral("add"), hereAddress, QStringLiteral("dev"), here})
-        && ip({QStringLiteral("link"), QStringLiteral("set"), here, QStringLiteral("up")})
-        && far.ip({QStringLiteral("addr"), QStringLiteral("add"), farAddress, QStringLiteral("dev"), there})
-        && far.ip({QStringLiteral("link"), QStringLiteral("set"), there, QStringLiteral("up")})
+        && ip(QStringLiteral("link add %1 type veth peer name %2 netns %3").arg(here, there, far.path()))
+        && ip(QStringLiteral("addr add %1 dev %2").arg(hereAddress, here))
+        && ip(QStringLiteral("link set %1 up").arg(here))
+        && far.ip(QStringLiteral("addr add %1 dev %2").arg(farAddress, there))
+        && far.ip(QStringLiteral("link set %1 up").arg(there))
         // A link drops what is sent before the kernel has noticed that both ends are up.
         && waitUntil([&] { return carriesTraffic(here) && far.isRunning(there); });
 }
@@ -90,7 +89,7 @@ VethLink::VethLink(const QString &here, const QString &hereAddress, const Networ
 VethLink::~VethLink()
 {
     // Both ends and every route through them go at once.
-    ip({QStringLiteral("link"), QStringLiteral("del"), m_here});
+    ip(QStringLiteral("link del ") + m_here);
 }
 
 } // namespace orvane::test

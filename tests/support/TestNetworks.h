@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace orvane::test {
 
@@ -20,8 +19,8 @@ public:
     // Moves the calling thread into this namespace for good: the sockets it makes afterwards
     // belong to it. Only for a thread of the test's own that ends with the namespace's use.
     bool enter() const;
-    // Runs the ip tool here; whether it succeeded.
-    bool ip(const QStringList &args) const;
+    // Runs the ip tool here with the arguments, separated by blanks; whether it succeeded.
+    bool ip(const QString &command) const;
     // Whether the interface here carries traffic yet.
     bool isRunning(const QString &interfaceName) const;
     // Where other programs open the namespace.
@@ -31,8 +30,9 @@ private:
     int m_fd = -1;
 };
 
-// Runs the ip tool in the test's own namespace; whether it succeeded.
-bool ip(const QStringList &args);
+// Runs the ip tool in the test's own namespace with the arguments, separated by blanks; whether
+// it succeeded.
+bool ip(const QString &command);
 
 // A veth link from the test's namespace to another one, both ends up with their addresses
 // ("10.0.0.2/24") and carrying traffic; removed with the object.

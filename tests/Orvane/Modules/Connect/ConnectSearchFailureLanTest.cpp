@@ -27,38 +27,27 @@ TEST(ConnectSearchFailure, AHeldPortIsShownAndHeardAsAFailedSearchNotAsNoDevice)
 {
     orvane::test::FakeFanSsdp router{QHostAddress(QStringLiteral("192.168.1.23"))};
     ASSERT_TRUE(router.start());
-    auto holder = std::make_unique<QUdpSocket>();
-    ASSERT_TRUE(holder->bind(QHostAddress::AnyIPv4, QXUdpSocket::shared().port(), QAbstractSocket::DontShareAddress));
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::AnyIPv4, QXUdpSocket::shared().port(), QAbstractSocket::DontShareAddress));
     orvane::test::AnsweringPresenter presenter;
     ConnectViewController screen;
     screen.show();
     QApplication::setActiveWindow(&screen);
     screen.modeSelectView()->netBtn()->click();
     orvane::test::AccessibilityEvents heard;
-    const auto search = [&] {
-        presenter.texts.clear();
-        heard.clear();
-        screen.btnSearchDevice()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(screen.btnSearchDevice(), Qt::Key_Space);
-        ASSERT_TRUE(waitUntil([&] { return screen.btnSearchDevice()->isVisibleTo(&screen); }, 9000));
-        EXPECT_EQ(QApplication::focusWidget(), screen.searchComboBoxView());
-    };
+    screen.btnSearchDevice()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen.btnSearchDevice(), Qt::Key_Space);
+    ASSERT_TRUE(waitUntil([&] { return screen.btnSearchDevice()->isVisibleTo(&screen); }, 9000));
 
-    // The failure comes in a message (heard by its text), and the empty box claims nothing.
-    search();
+    // The failure comes in a message (heard by its text); the empty box, which has the focus,
+    // claims nothing.
     EXPECT_EQ(presenter.texts, QStringList{text("ov_search_failed")});
     EXPECT_TRUE(screen.deviceList().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), screen.searchComboBoxView());
     EXPECT_TRUE(screen.searchComboBoxView()->infoField()->placeholderText().isEmpty());
     EXPECT_EQ(heard.lastFocus().object, screen.searchComboBoxView());
     EXPECT_TRUE(heard.lastFocus().value.isEmpty());
     EXPECT_TRUE(router.searches().isEmpty());
-
-    // Once the port is free, a search that finds nothing says so.
-    holder.reset();
-    search();
-    EXPECT_TRUE(presenter.texts.isEmpty());
-    EXPECT_EQ(router.searches().size(), 1);
-    EXPECT_EQ(screen.searchComboBoxView()->infoField()->placeholderText(), text("ov_no_device_found"));
 }
 
 } // namespace
