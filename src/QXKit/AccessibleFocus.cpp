@@ -23,4 +23,13 @@ void afterFocusEvent(QWidget *widget, std::function<void()> step)
     });
 }
 
+void replaceKeepingFocus(QWidget *control, QWidget *replacement)
+{
+    const bool handOver = control->hasFocus();
+    replacement->show();
+    if (handOver)
+        replacement->setFocus(Qt::OtherFocusReason);
+    control->hide();
+}
+
 } // namespace qxkit

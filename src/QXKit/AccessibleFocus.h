@@ -20,4 +20,9 @@ void announceFocus(QObject *object, int child = -1);
 // event, sent after its handler returns, would come last and name the wrong control.
 void afterFocusEvent(QWidget *widget, std::function<void()> step);
 
+// Shows `replacement` in the place of `control` and hides `control`, such as a busy bar standing
+// in for the button that started the work. The keyboard focus goes along when `control` had it,
+// so it never falls on the next control of the Tab chain meanwhile.
+void replaceKeepingFocus(QWidget *control, QWidget *replacement);
+
 } // namespace qxkit

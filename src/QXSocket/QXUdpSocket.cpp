@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkDatagram>
+#include <QNetworkInterface>
 #include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
@@ -44,6 +45,19 @@ QVariantList toVariant(const QXSearchResults &results)
     for (const QXSearchResult &result : results)
         list.append(QVariantMap{{QStringLiteral("name"), result.name}, {QStringLiteral("ip"), result.ip}});
     return list;
+}
+
+// Whether the search request goes out through the interface: every network the computer is on
+// that can carry it, not only the one the routing table picks for the group.
+bool isSearchable(const QNetworkInterface &iface)
+{
+    const QNetworkInterface::InterfaceFlags flags = iface.flags();
+    if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::CanMulticast))
+        return false;
+    const QList<QNetworkAddressEntry> entries = iface.addressEntries();
+    return std::any_of(entries.cbegin(), entries.cend(), [](const QNetworkAddressEntry &entry) {
+        return entry.ip().protocol() == QAbstractSocket::IPv4Protocol;
+    });
 }
 
 QString describe(const QXSearchResult &result)
@@ -139,7 +153,7 @@ QXUdpSocket::SearchId QXUdpSocket::search(double seconds, StreamHandler streamHa
     }
     if (generation == noSearch) {
         if (completion)
-            completion({});
+            completion({}, Outcome::Refused);
         return noSearch;
     }
     QMetaObject::invokeMethod(
@@ -171,8 +185,8 @@ void QXUdpSocket::startThreadLocked()
 
 void QXUdpSocket::beginSearch(quint64 generation, double seconds)
 {
-    if (!joinMulticastGroup()) {
-        failSearch(generation, Status::BindFailed);
+    if (!bindSocket()) {
+        failSearch(generation);
         return;
     }
     // Answers still queued from an earlier search must not count for this one; answers to
@@ -185,10 +199,8 @@ void QXUdpSocket::beginSearch(quint64 generation, double seconds)
             return;
         m_listeningGeneration = generation;
     }
-    const QByteArray request = searchRequest(m_address, m_port);
-    if (m_socket->writeDatagram(request, QHostAddress(m_address), m_targetPort) != request.size()) {
-        QXLOG(QStringLiteral("didNotSendData:%1").arg(m_socket->errorString()));
-        failSearch(generation, Status::Ready);
+    if (sendRequest() == 0) {
+        failSearch(generation);
         return;
     }
     QXLOG(QStringLiteral("已经发送指令"));
@@ -196,25 +208,54 @@ void QXUdpSocket::beginSearch(quint64 generation, double seconds)
         startTimer(generation, *interval);
 }
 
-bool QXUdpSocket::joinMulticastGroup()
+bool QXUdpSocket::bindSocket()
 {
     if (m_socket)
         return true;
     auto *socket = new QUdpSocket(m_socketContext);
-    const bool joined = socket->bind(QHostAddress::AnyIPv4, m_port) && socket->joinMulticastGroup(QHostAddress(m_address));
-    if (!joined) {
+    if (!socket->bind(QHostAddress::AnyIPv4, m_port)) {
         QXLOG(QStringLiteral("绑定端口或加入广播组失败:%1").arg(socket->errorString()));
         delete socket;
         return false;
     }
-    QXLOG(QStringLiteral("成功绑定端口:%1, 加入广播组:%2").arg(m_port).arg(m_address));
+    QXLOG(QStringLiteral("成功绑定端口:%1").arg(m_port));
     m_socket = socket;
+    m_joinedInterfaces.clear();
     QObject::connect(m_socket, &QUdpSocket::readyRead, m_socketContext, [this] { receiveDatagrams(); });
     QObject::connect(m_socket, &QUdpSocket::stateChanged, m_socketContext, [this](QAbstractSocket::SocketState state) {
         if (state == QAbstractSocket::UnconnectedState)
             socketClosed();
     });
     return true;
+}
+
+int QXUdpSocket::sendRequest()
+{
+    const QHostAddress group(m_address);
+    const QByteArray request = searchRequest(m_address, m_port);
+    int sent = 0;
+    for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+        if (!isSearchable(iface))
+            continue;
+        // Joined once per interface: joining again would fail while the membership stands.
+        if (!m_joinedInterfaces.contains(iface.index())) {
+            if (!m_socket->joinMulticastGroup(group, iface)) {
+                QXLOG(QStringLiteral("绑定端口或加入广播组失败:%1, interface:%2")
+                          .arg(m_socket->errorString(), iface.name()));
+                continue;
+            }
+            QXLOG(QStringLiteral("加入广播组:%1, interface:%2").arg(m_address, iface.name()));
+            m_joinedInterfaces.insert(iface.index());
+        }
+        QNetworkDatagram datagram(request, group, m_targetPort);
+        datagram.setInterfaceIndex(uint(iface.index()));
+        if (m_socket->writeDatagram(datagram) != request.size()) {
+            QXLOG(QStringLiteral("didNotSendData:%1, interface:%2").arg(m_socket->errorString(), iface.name()));
+            continue;
+        }
+        ++sent;
+    }
+    return sent;
 }
 
 void QXUdpSocket::socketClosed()
@@ -226,7 +267,7 @@ void QXUdpSocket::socketClosed()
         std::lock_guard lock(m_mutex);
         generation = m_generation;
     }
-    failSearch(generation, Status::BindFailed);
+    failSearch(generation);
 }
 
 void QXUdpSocket::receiveDatagrams()
@@ -296,10 +337,10 @@ void QXUdpSocket::endSearch(quint64 generation)
     }
     QXUserDefaults::standardUserDefaults().setObject(toVariant(results), QLatin1String(resultsKey));
     if (completion)
-        completion(results);
+        completion(results, Outcome::Ran);
 }
 
-void QXUdpSocket::failSearch(quint64 generation, Status status)
+void QXUdpSocket::failSearch(quint64 generation)
 {
     Completion completion;
     {
@@ -309,10 +350,10 @@ void QXUdpSocket::failSearch(quint64 generation, Status status)
         completion = std::exchange(m_completion, nullptr);
         m_streamHandler = nullptr;
         m_listeningGeneration = 0;
-        m_status = status;
+        m_status = Status::BindFailed;
     }
     if (completion)
-        completion({});
+        completion({}, Outcome::Failed);
 }
 
 QXSearchResults QXUdpSocket::results() const

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -24,8 +25,11 @@ using QXSearchResults = QList<QXSearchResult>;
 
 // The discovery socket: sends one SSDP search to the multicast group and collects the devices
 // that answer for our search target. One search runs at a time. The datagram socket lives on a
-// thread of its own and is bound and joined at the first search (and again at the next search
-// after a failure), so merely reading results never touches the network.
+// thread of its own and is bound at the first search (and again at the next search after a
+// failure), so merely reading results never touches the network. A computer is often on more
+// than one network (a wired LAN with the default route and the fans' Wi-Fi, a second card, a VPN),
+// so each search sends the same request through every interface that is up, can multicast and has
+// an IPv4 address, joining the group there first; the answers all come back to the one socket.
 //
 // Threads: the stream handler runs on the discovery thread, in arrival order. The completion
 // runs on the GUI thread when the search time ends, on the caller's thread when the caller
@@ -37,12 +41,17 @@ class QXUdpSocket
 public:
     enum class Status : int {
         Unbound = 0,    // no search yet: nothing bound
-        BindFailed = 1, // binding or joining failed; the next search tries again
+        BindFailed = 1, // the last search could not run (Outcome::Failed); the next one tries again
         Ready = 2,
         Searching = 3,
     };
 
-    using Completion = std::function<void(const QXSearchResults &)>;
+    // How a search ended. Ran: its time was up or its caller stopped it (finding nothing is no
+    // failure). Failed: it could not run, as the socket could not be bound, no interface could
+    // join the group and send the request, or the socket closed under it. Refused: another search
+    // was running.
+    enum class Outcome { Ran, Failed, Refused };
+    using Completion = std::function<void(const QXSearchResults &, Outcome)>;
     using StreamHandler = std::function<void(const QXSearchResult &)>;
     // Names one search, so that its caller ends its own search and no other. Never reused
     // within a process; `noSearch` names a search that was refused.
@@ -64,8 +73,8 @@ public:
     QXUdpSocket &operator=(const QXUdpSocket &) = delete;
 
     // Searches for `seconds` (counted from when the request has left) and then hands the
-    // results, sorted by name, to the completion. A search while another runs gets an empty
-    // list at once and leaves the running search alone. Durations too large for a timer
+    // results, sorted by name, to the completion. A search while another runs is refused: an
+    // empty list at once, and the running search is left alone. Durations too large for a timer
     // (an open-ended search) run until stopped. Returns the search started, or noSearch when
     // it was refused.
     SearchId searchDevicesWithDuration(double seconds, Completion completion);
@@ -94,14 +103,17 @@ private:
     SearchId search(double seconds, StreamHandler streamHandler, Completion completion);
     void startThreadLocked();
     void beginSearch(quint64 generation, double seconds);
-    bool joinMulticastGroup();
+    bool bindSocket();
+    // Joins the group and sends the request through every usable interface; how many sent it.
+    int sendRequest();
     void socketClosed();
     void receiveDatagrams();
     void startTimer(quint64 generation, int timeoutMs);
     // Ends the given search (0: whichever runs) with its results.
     void endSearch(quint64 generation);
-    // Ends the given search with an empty list and the given status.
-    void failSearch(quint64 generation, Status status);
+    // Ends the given search as one that could not run: an empty list, and the next search binds
+    // and joins again where needed.
+    void failSearch(quint64 generation);
     void loadResultsLocked() const;
 
     const QString m_address;
@@ -119,7 +131,8 @@ private:
 
     QThread *m_thread = nullptr;
     QObject *m_socketContext = nullptr; // lives on m_thread; parent of the datagram socket
-    QUdpSocket *m_socket = nullptr;     // only touched on m_thread; set while bound and joined
+    QUdpSocket *m_socket = nullptr;     // only touched on m_thread; set while bound
+    QSet<int> m_joinedInterfaces;       // only touched on m_thread; the group's interfaces, by index
     QObject *m_timerContext = nullptr;  // lives on the GUI thread; parent of m_timer
     QTimer *m_timer = nullptr;
     quint64 m_timerGeneration = 0;      // only touched on the GUI thread

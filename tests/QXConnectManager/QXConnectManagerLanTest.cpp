@@ -76,7 +76,7 @@ protected:
     {
         QXUdpSocket discovery(QStringLiteral("239.255.255.250"), 1901, 1900);
         std::optional<QXSearchResults> found;
-        discovery.searchDevicesWithDuration(0.5, [&](const QXSearchResults &results) { found = results; });
+        discovery.searchDevicesWithDuration(0.5, [&](const QXSearchResults &results, QXUdpSocket::Outcome) { found = results; });
         if (!waitUntil([&] { return found.has_value(); }) || found->isEmpty())
             return nullptr;
         return std::make_shared<NetworkingDevice>(found->first().name, found->first().ip);

@@ -1,6 +1,7 @@
 // Discovery over real multicast, inside the private network of scripts/in-test-lan.
 #include "EventLoop.h"
 #include "FakeFanSsdp.h"
+#include "TestNetworks.h"
 #include "QXUdpSocket.h"
 #include "QXUserDefaults.h"
 
@@ -41,6 +42,7 @@ struct SearchProbe
     QMutex mutex;
     QXSearchResults streamed;
     QList<QXSearchResults> completions;
+    QList<QXUdpSocket::Outcome> outcomes;
     QThread *completionThread = nullptr;
 
     QXUdpSocket::StreamHandler streamHandler()
@@ -52,9 +54,10 @@ struct SearchProbe
     }
     QXUdpSocket::Completion completion()
     {
-        return [this](const QXSearchResults &results) {
+        return [this](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
             QMutexLocker lock(&mutex);
             completions.append(results);
+            outcomes.append(outcome);
             completionThread = QThread::currentThread();
         };
     }
@@ -139,6 +142,7 @@ TEST_F(DiscoveryLan, SearchDuringASearchGetsAnEmptyListAtOnceAndTheFirstGoesOn)
     EXPECT_EQ(socket.searchDevicesWithDuration(0.5, refused.completion()), QXUdpSocket::noSearch);
     ASSERT_EQ(refused.completionCount(), 1);
     EXPECT_TRUE(refused.completions.first().isEmpty());
+    EXPECT_EQ(refused.outcomes.first(), QXUdpSocket::Outcome::Refused);
     EXPECT_EQ(refused.completionThread, QThread::currentThread());
     // Only the search's own caller ends it early.
     socket.stopSearch(QXUdpSocket::noSearch);
@@ -218,22 +222,72 @@ public:
     }
 };
 
-TEST_F(DiscoveryLan, NetworkWithoutMulticastRouteFailsUntilTheRouteExists)
+TEST_F(DiscoveryLan, AComputerOnNoNetworkThatCanMulticastFailsUntilItIsOnOne)
 {
-    MulticastRoute restore;
-    ASSERT_TRUE(MulticastRoute::set(false));
     QXUdpSocket socket(group, 1901, 1900);
     SearchProbe failed;
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("link set lo multicast off")));
     socket.searchDevicesWithDuration(0.5, failed.completion());
-    ASSERT_TRUE(waitUntil([&] { return failed.completionCount() == 1; }));
+    const bool ended = waitUntil([&] { return failed.completionCount() == 1; });
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("link set lo multicast on")));
+    ASSERT_TRUE(ended);
     EXPECT_TRUE(failed.completions.first().isEmpty());
+    EXPECT_EQ(failed.outcomes.first(), QXUdpSocket::Outcome::Failed);
     EXPECT_EQ(socket.status(), QXUdpSocket::Status::BindFailed);
+    EXPECT_TRUE(first->searches().isEmpty());
 
-    ASSERT_TRUE(MulticastRoute::set(true));
     SearchProbe retried;
     socket.searchDevicesWithDuration(0.5, retried.completion());
     ASSERT_TRUE(waitUntil([&] { return retried.completionCount() == 1; }));
     EXPECT_EQ(retried.completions.first(), expected);
+    EXPECT_EQ(retried.outcomes.first(), QXUdpSocket::Outcome::Ran);
+}
+
+// A computer on two networks, each beyond a veth link in a namespace of its own: the house's
+// wired LAN, which holds the default route, and the fans' Wi-Fi router, whose default route
+// comes second. The group is reached as on a real computer, without the test network's own
+// multicast route. One fan is on the Wi-Fi only; another is on both networks and answers on each.
+TEST(TwoNetworks, TheSearchGoesOutOnEveryNetworkAndListsEachFanOnce)
+{
+    using orvane::test::NetworkNamespace;
+    using orvane::test::VethLink;
+    const NetworkNamespace house;
+    const NetworkNamespace router;
+    const VethLink wired(QStringLiteral("eth0"), QStringLiteral("10.20.0.2/24"), house, QStringLiteral("lan"),
+                         QStringLiteral("10.20.0.1/24"));
+    const VethLink wireless(QStringLiteral("wlan0"), QStringLiteral("10.30.0.2/24"), router, QStringLiteral("wifi"),
+                            QStringLiteral("10.30.0.1/24"));
+    ASSERT_TRUE(wired.isUp() && wireless.isUp());
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("route add default via 10.20.0.1 metric 100")));
+    ASSERT_TRUE(orvane::test::ip(QStringLiteral("route add default via 10.30.0.1 metric 600")));
+    const MulticastRoute restore;
+    ASSERT_TRUE(MulticastRoute::set(false));
+
+    FakeFanSsdp houseSide{QHostAddress(QStringLiteral("10.20.0.1"))};
+    houseSide.placeOn(house, QStringLiteral("lan"));
+    houseSide.setAnswers({FakeFanSsdp::answer(QStringLiteral("10.20.0.7"), QStringLiteral("Both_kvi_02"))});
+    FakeFanSsdp wifiSide{QHostAddress(QStringLiteral("10.30.0.1"))};
+    wifiSide.placeOn(router, QStringLiteral("wifi"));
+    wifiSide.setAnswers({FakeFanSsdp::answer(QStringLiteral("10.30.0.1"), QStringLiteral("Wifi_kvi_01")),
+                         FakeFanSsdp::answer(QStringLiteral("10.30.0.7"), QStringLiteral("Both_kvi_02"))});
+    ASSERT_TRUE(houseSide.start());
+    ASSERT_TRUE(wifiSide.start());
+
+    QXUdpSocket socket(group, 1901, 1900);
+    SearchProbe probe;
+    socket.continuesSearchWithDuration(0.8, probe.streamHandler(), probe.completion());
+    ASSERT_TRUE(waitUntil([&] { return probe.completionCount() == 1; }));
+
+    // The same request, once on each network.
+    const QList<QByteArray> request{QXUdpSocket::searchRequest(group, 1901)};
+    EXPECT_EQ(houseSide.searches(), request);
+    EXPECT_EQ(wifiSide.searches(), request);
+    const QXSearchResults found = probe.completions.first();
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(found.at(0).name, QStringLiteral("Both_kvi_02"));
+    EXPECT_TRUE(found.at(0).ip == QStringLiteral("10.20.0.7") || found.at(0).ip == QStringLiteral("10.30.0.7"));
+    EXPECT_EQ(found.at(1), device("Wifi_kvi_01", "10.30.0.1"));
+    EXPECT_EQ(probe.streamed.size(), 2);
 }
 
 } // namespace

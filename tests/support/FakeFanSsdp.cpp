@@ -1,5 +1,7 @@
 #include "FakeFanSsdp.h"
 
+#include "TestNetworks.h"
+
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QThread>
@@ -35,14 +37,36 @@ void FakeFanSsdp::setAnswers(const QList<QByteArray> &answers)
     m_answers = answers;
 }
 
+void FakeFanSsdp::placeOn(const NetworkNamespace &network, const QString &interfaceName)
+{
+    m_network = &network;
+    m_interfaceName = interfaceName;
+}
+
 bool FakeFanSsdp::start()
 {
-    auto *listener = new QUdpSocket;
-    auto *sender = new QUdpSocket;
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("FakeFanSsdp"));
+    m_context = new QObject;
+    m_context->moveToThread(m_thread);
+    QObject::connect(m_thread, &QThread::finished, m_context, &QObject::deleteLater);
+    m_thread->start();
+    bool ready = false;
+    QMetaObject::invokeMethod(m_context, [this, &ready] { ready = openSockets(); }, Qt::BlockingQueuedConnection);
+    return ready;
+}
+
+bool FakeFanSsdp::openSockets()
+{
+    // The fan's own thread moves into the fan's network, so the sockets it makes live there.
+    if (m_network && !m_network->enter())
+        return false;
+    auto *listener = new QUdpSocket(m_context);
+    auto *sender = new QUdpSocket(m_context);
     // Every fake fan of a test listens on the same group port, as real fans do.
     const bool ready = listener->bind(QHostAddress::AnyIPv4, m_groupPort,
                                       QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)
-        && listener->joinMulticastGroup(m_group, QNetworkInterface::interfaceFromName(QStringLiteral("lo")))
+        && listener->joinMulticastGroup(m_group, QNetworkInterface::interfaceFromName(m_interfaceName))
         && sender->bind(m_address, 0);
     if (!ready) {
         delete listener;
@@ -51,14 +75,7 @@ bool FakeFanSsdp::start()
     }
     m_listener = listener;
     m_sender = sender;
-    m_thread = new QThread;
-    m_thread->setObjectName(QStringLiteral("FakeFanSsdp"));
     QObject::connect(m_listener, &QUdpSocket::readyRead, m_listener, [this] { receive(); });
-    QObject::connect(m_thread, &QThread::finished, m_listener, &QObject::deleteLater);
-    QObject::connect(m_thread, &QThread::finished, m_sender, &QObject::deleteLater);
-    m_listener->moveToThread(m_thread);
-    m_sender->moveToThread(m_thread);
-    m_thread->start();
     return true;
 }
 

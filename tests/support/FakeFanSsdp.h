@@ -11,10 +11,13 @@ class QUdpSocket;
 
 namespace orvane::test {
 
+class NetworkNamespace;
+
 // The discovery side of a fake fan: listens for SSDP searches on the multicast group and
 // answers each search with its scripted datagrams, sent from the fan's own address. It runs on
 // a thread of its own and records every search it receives. Only for use inside
-// scripts/in-test-lan (it joins the real discovery group).
+// scripts/in-test-lan (it joins the real discovery group). It listens on loopback of the test's
+// network, or on a link inside a namespace of the test's own.
 class FakeFanSsdp
 {
 public:
@@ -31,21 +34,28 @@ public:
 
     // Datagrams sent, in order, in reply to every search. Set before start().
     void setAnswers(const QList<QByteArray> &answers);
+    // Listens on the interface inside the namespace, where `address` must be local. Set before start().
+    void placeOn(const NetworkNamespace &network, const QString &interfaceName);
     // Binds the group port, joins the group and starts answering; false when that fails.
     bool start();
 
     QList<QByteArray> searches() const;
 
 private:
+    // On the fan's thread: the sockets, in the fan's network.
+    bool openSockets();
     void receive();
 
     const QHostAddress m_address;
     const QHostAddress m_group;
     const quint16 m_groupPort;
     QList<QByteArray> m_answers;
+    const NetworkNamespace *m_network = nullptr;
+    QString m_interfaceName = QStringLiteral("lo");
     QThread *m_thread = nullptr;
-    QUdpSocket *m_listener = nullptr; // lives on m_thread once started
-    QUdpSocket *m_sender = nullptr;   // lives on m_thread once started
+    QObject *m_context = nullptr;     // lives on m_thread; parent of the sockets
+    QUdpSocket *m_listener = nullptr; // lives on m_thread
+    QUdpSocket *m_sender = nullptr;   // lives on m_thread
     mutable QMutex m_mutex;
     QList<QByteArray> m_searches;
 };

@@ -1,5 +1,6 @@
 #include "ConnectViewController.h"
 
+#include "AccessibleFocus.h"
 #include "Core/ConnecgViewControllerDelegate.h"
 #include "Core/ContentChildDelegate.h"
 #include "Core/Dialog/DialogWindowController.h"
@@ -474,33 +475,33 @@ void ConnectViewController::clickToSearchDevice()
     m_searchComboBoxView->setPlaceholderText(QString());
     m_isReadyForNetworkConnect = false;
     UPnPDiscovery();
-    // The busy bar that stands in for the button while the search runs holds its focus, heard as
-    // the search going on.
-    const bool handOver = m_btnSearchDevice->hasFocus();
-    setSpinning(m_circleProgress, true);
-    if (handOver)
-        m_circleProgress->setFocus(Qt::OtherFocusReason);
-    m_btnSearchDevice->hide();
+    // The busy bar holds the button's focus while the search runs, heard as the search going on.
+    qxkit::replaceKeepingFocus(m_btnSearchDevice, m_circleProgress);
 }
 
 void ConnectViewController::UPnPDiscovery()
 {
     const QPointer<ConnectViewController> guard(this);
-    QXUdpSocket::shared().searchDevicesWithDuration(searchSeconds, [guard](const QXSearchResults &results) {
-        qxOnGuiThread(guard, [devices = orvane::devicesFrom(results)](ConnectViewController &self) {
-            self.setDevicesFromResults(devices);
+    QXUdpSocket::shared().searchDevicesWithDuration(
+        searchSeconds, [guard](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
+            qxOnGuiThread(guard, [devices = orvane::devicesFrom(results),
+                                  failed = outcome == QXUdpSocket::Outcome::Failed](ConnectViewController &self) {
+                self.setDevicesFromResults(devices, failed);
+            });
         });
-    });
 }
 
-void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices)
+void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices,
+                                                  bool searchFailed)
 {
     m_deviceList = devices;
     m_searchComboBoxView->setStringOfIndex(0);
     if (m_deviceList.isEmpty()) {
-        // An emptied list must not keep showing a device that can no longer be chosen.
+        // An emptied list must not keep showing a device that can no longer be chosen. A search
+        // that could not run is no sign that there is no fan: the box then claims nothing.
         m_searchComboBoxView->clearSelectedValue();
-        m_searchComboBoxView->setPlaceholderText(qxLocalized(QStringLiteral("ov_no_device_found")));
+        m_searchComboBoxView->setPlaceholderText(searchFailed ? QString()
+                                                              : qxLocalized(QStringLiteral("ov_no_device_found")));
     } else {
         actionForSelectWithIndex(0);
     }
@@ -509,6 +510,8 @@ void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<Ne
     if (m_circleProgress->hasFocus())
         m_searchComboBoxView->setFocus(Qt::OtherFocusReason);
     stopSearchAnimation();
+    if (searchFailed)
+        showInfo("ov_search_failed");
 }
 
 void ConnectViewController::stopSearchAnimation()

@@ -105,7 +105,8 @@ private:
     void showConnectPanelIfNeeded();
     void UPnPDiscovery();
     void stopSearchAnimation();
-    void setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices);
+    // Lists what a search found; a search that could not run leaves the list empty and says so.
+    void setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices, bool searchFailed);
     void connectAtApMode();
     void connectAtStaMode();
     // Continues a router-network connection once the instruction socket is down.

@@ -1,5 +1,6 @@
 #include "UnionEditViewController.h"
 
+#include "AccessibleFocus.h"
 #include "Core/NSNavigationController.h"
 #include "Core/SearchedDevices.h"
 #include "Core/Utils.h"
@@ -264,8 +265,8 @@ void UnionEditViewController::toggleReverse()
 
 void UnionEditViewController::showSearchIndicator()
 {
-    m_searchBtn->hide();
-    m_indicator->show();
+    // The busy bar holds the button's focus while the search runs, heard as the search going on.
+    qxkit::replaceKeepingFocus(m_searchBtn, m_indicator);
 }
 
 void UnionEditViewController::hideSearchIndicator()
@@ -276,19 +277,33 @@ void UnionEditViewController::hideSearchIndicator()
 
 void UnionEditViewController::searchDevices()
 {
+    m_table->setAccessibleDescription(QString());
     showSearchIndicator();
     const QPointer<UnionEditViewController> guard(this);
-    m_socket->searchDevicesWithDuration(kSearchSeconds, [guard](const QXSearchResults &results) {
-        // The completion may come from the discovery thread when the search cannot start.
-        qxOnGuiThread(guard, [results](UnionEditViewController &editor) { editor.showSearchResults(results); });
-    });
+    m_socket->searchDevicesWithDuration(
+        kSearchSeconds, [guard](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
+            // The completion may come from the discovery thread when the search cannot start.
+            qxOnGuiThread(guard, [results, outcome](UnionEditViewController &editor) {
+                editor.showSearchResults(results, outcome == QXUdpSocket::Outcome::Failed);
+            });
+        });
 }
 
-void UnionEditViewController::showSearchResults(const QXSearchResults &results)
+void UnionEditViewController::showSearchResults(const QXSearchResults &results, bool searchFailed)
 {
     m_searchedDevices = orvane::devicesFrom(results);
-    hideSearchIndicator();
     reloadTable();
+    // An empty list says why, unless the search could not run: that is no sign that there is no fan.
+    m_table->setAccessibleDescription(m_searchedDevices.isEmpty() && !searchFailed
+                                          ? qxLocalized(QStringLiteral("ov_no_device_found"))
+                                          : QString());
+    // The outcome is heard on the list, which takes the focus from the busy bar: at its first fan,
+    // or as the empty list it is.
+    if (m_indicator->hasFocus() && !m_table->focusItem({0, 0}, Qt::OtherFocusReason))
+        m_table->widget()->setFocus(Qt::OtherFocusReason);
+    hideSearchIndicator();
+    if (searchFailed)
+        showInfo(qxLocalized(QStringLiteral("ov_search_failed")));
 }
 
 void UnionEditViewController::unionContainerDidClick(UnionContainer *container, UnionDeviceItemView *tile)

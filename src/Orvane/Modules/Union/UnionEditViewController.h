@@ -86,7 +86,8 @@ private:
     void reloadTable();
     void showSearchIndicator();
     void hideSearchIndicator();
-    void showSearchResults(const QXSearchResults &results);
+    // Lists what a search found; a search that could not run leaves the list empty and says so.
+    void showSearchResults(const QXSearchResults &results, bool searchFailed);
     // Both fields' counts applied to the grid; false (after a message) when one is refused.
     bool applyCounts();
     void saveUnion(const std::optional<QString> &masterName);

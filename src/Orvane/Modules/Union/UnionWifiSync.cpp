@@ -197,7 +197,7 @@ void UnionWifiSync::refreshIPAction() const
                 row->first->setCompletedUnitCount(kUnionRowUnits);
             });
         },
-        [search, progress](const QXSearchResults &) {
+        [search, progress](const QXSearchResults &, QXUdpSocket::Outcome) {
             // The search runs until the refresh stops it: any other end means it could not run
             // (port taken, no network, request not sent) or broke off.
             qxOnGuiThread([search, progress] {

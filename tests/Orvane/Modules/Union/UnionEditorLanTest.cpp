@@ -1,21 +1,30 @@
 // The union editor's search for fans over real multicast, inside the private network of
 // scripts/in-test-lan.
+#include "AccessibilityEvents.h"
+#include "AnsweringPresenter.h"
 #include "EventLoop.h"
 #include "FakeFanSsdp.h"
+#include "ListAccessibility.h"
 #include "Modules/Union/UnionDeviceCell.h"
 #include "Modules/Union/UnionEditViewController.h"
 #include "NetworkingDevice.h"
+#include "QXLocalized.h"
 #include "QXUdpSocket.h"
+#include "Widget/Rows/RowColumnView.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using orvane::test::AccessibilityEvents;
+using orvane::test::AnsweringPresenter;
 using orvane::test::FakeFanSsdp;
 using orvane::test::spinFor;
 using orvane::test::waitUntil;
@@ -42,6 +51,21 @@ protected:
         return names;
     }
 
+    // Searches by keyboard, as an operator with a screen reader does: the busy bar holds the focus
+    // while the search runs, and the list has it at the end.
+    void searchByKeyboard()
+    {
+        QApplication::setActiveWindow(editor);
+        editor->searchBtn()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(editor->searchBtn(), Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), editor->indicator());
+        ASSERT_TRUE(waitUntil([&] { return editor->indicator()->isHidden(); }, 9000));
+    }
+    QString listDescription() const
+    {
+        return orvane::test::accessibleList(editor->table())->text(QAccessible::Description);
+    }
+
     std::unique_ptr<FakeFanSsdp> fan;
     QXUdpSocket socket{QStringLiteral("239.255.255.250"), 1901, 1900};
     QPointer<UnionEditViewController> editor;
@@ -60,10 +84,53 @@ TEST_F(UnionEditorSearch, AFiveSecondSearchListsTheFansByName)
     EXPECT_EQ(listed(), (QStringList{"Alpha_kvi_02 192.168.2.11", "Zeta_kvi_01 192.168.2.10"}));
 }
 
+// The end of a search is heard on the list: as an empty list that says no fan was found, or at
+// its first fan.
+TEST_F(UnionEditorSearch, ASearchByKeyboardEndsHeardOnTheListAtItsFirstFan)
+{
+    const QList<QByteArray> answers{FakeFanSsdp::answer(QStringLiteral("192.168.2.10"), QStringLiteral("Zeta_kvi_01")),
+                                    FakeFanSsdp::answer(QStringLiteral("192.168.2.11"), QStringLiteral("Alpha_kvi_02"))};
+    fan = std::make_unique<FakeFanSsdp>(QHostAddress(QStringLiteral("192.168.2.10")));
+    ASSERT_TRUE(fan->start());
+    AccessibilityEvents heard;
+    searchByKeyboard();
+    EXPECT_TRUE(listed().isEmpty());
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().object, editor->table()->widget());
+    EXPECT_EQ(listDescription(), qxLocalized("ov_no_device_found"));
+
+    fan = std::make_unique<FakeFanSsdp>(QHostAddress(QStringLiteral("192.168.2.10")));
+    fan->setAnswers(answers);
+    ASSERT_TRUE(fan->start());
+    heard.clear();
+    searchByKeyboard();
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().name, QStringLiteral("Alpha_kvi_02"));
+    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(heard.lastFocus().object);
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->parent(), orvane::test::accessibleList(editor->table()));
+    EXPECT_TRUE(listDescription().isEmpty());
+}
+
+// Another program holds the discovery port: the search cannot run, and the editor says so
+// rather than that no fan was found.
+TEST_F(UnionEditorSearch, ASearchThatCannotRunIsShownAsFailedAndListsNothing)
+{
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::AnyIPv4, socket.port(), QAbstractSocket::DontShareAddress));
+    AnsweringPresenter presenter;
+    searchByKeyboard();
+    EXPECT_EQ(presenter.texts, QStringList{qxLocalized("ov_search_failed")});
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), editor->table()->widget());
+    EXPECT_TRUE(listDescription().isEmpty()) << "a failed search is no sign that there is no fan";
+    EXPECT_TRUE(fan->searches().isEmpty());
+}
+
 TEST_F(UnionEditorSearch, ASearchRefusedWhileAnotherRunsEmptiesTheList)
 {
     bool otherDone = false;
-    socket.searchDevicesWithDuration(0.5, [&](const QXSearchResults &) { otherDone = true; });
+    socket.searchDevicesWithDuration(0.5, [&](const QXSearchResults &, QXUdpSocket::Outcome) { otherDone = true; });
     editor->searchDevices();
     spinFor(50);
     EXPECT_TRUE(listed().isEmpty());

@@ -261,7 +261,7 @@ TEST_F(WifiSync, WhileAnotherScreenSearchesTheRefreshAsksToWaitAndLeavesThatSear
 {
     bool otherEnded = false;
     const QXUdpSocket::SearchId other =
-        discovery.searchDevicesWithDuration(600, [&](const QXSearchResults &) { otherEnded = true; });
+        discovery.searchDevicesWithDuration(600, [&](const QXSearchResults &, QXUdpSocket::Outcome) { otherEnded = true; });
     ASSERT_NE(other, QXUdpSocket::noSearch);
     sync().refreshIPAction();
     ASSERT_TRUE(waitUntil([&] { return presenter.texts.contains(qxLocalized("ov_wait_for_search")); }));
