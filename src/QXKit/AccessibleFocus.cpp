@@ -15,6 +15,15 @@ void announceFocus(QObject *object, int child)
     QAccessible::updateAccessibility(&event);
 }
 
+void announceFocusAgain(QWidget *widget)
+{
+    if (!widget->hasFocus())
+        return;
+    if (QWidget *parent = widget->parentWidget())
+        announceFocus(parent);
+    announceFocus(widget);
+}
+
 void afterFocusEvent(QWidget *widget, std::function<void()> step)
 {
     qxNextTurn(widget, [widget, step = std::move(step)] {
