@@ -3,9 +3,17 @@
 #include "QXEventLoop.h"
 
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 
 namespace qxkit {
+
+namespace {
+
+// Long enough for a screen reader to take up the first of two focus events on its own.
+constexpr int againPauseMs = 150;
+
+} // namespace
 
 void announceFocus(QObject *object, int child)
 {
@@ -21,7 +29,12 @@ void announceFocusAgain(QWidget *widget)
         return;
     if (QWidget *parent = widget->parentWidget())
         announceFocus(parent);
-    announceFocus(widget);
+    // A screen reader skips a focus event that a newer one follows before it took it up, and the
+    // widget named at once would leave it still on the widget it believes focused.
+    QTimer::singleShot(againPauseMs, widget, [widget] {
+        if (widget->hasFocus())
+            announceFocus(widget);
+    });
 }
 
 void afterFocusEvent(QWidget *widget, std::function<void()> step)

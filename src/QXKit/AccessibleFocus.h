@@ -17,8 +17,9 @@ void announceFocus(QObject *object, int child = -1);
 // Makes the widget that keeps the focus heard again as it now stands, after its name or
 // description changed. A screen reader says nothing for a focus event naming what it already
 // believes focused, and the Linux bridge hands a name or description change on without its text,
-// which leaves a screen reader nothing to say. So the focus is named on the widget's parent first
-// and then on the widget, the last one named. Nothing happens when the widget has no focus.
+// which leaves a screen reader nothing to say. So the focus is named on the widget's parent at
+// once and on the widget itself a moment later, the last one named, if it still has the focus.
+// Nothing happens when the widget has no focus.
 void announceFocusAgain(QWidget *widget);
 
 // Runs the step once the focus event being delivered to the widget has been announced, and only

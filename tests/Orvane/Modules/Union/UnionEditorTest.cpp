@@ -195,6 +195,7 @@ TEST_F(UnionEditorTest, AFanPutIntoASlotIsHeardOnTheSlot)
                                                                  QStringLiteral("2"));
     // A screen reader speaks no name change (it comes without its text): the slot is named as the
     // focus again.
+    EXPECT_TRUE(waitUntil([&] { return heard.lastFocus().object == slot; }));
     orvane::test::expectLastFocusOnFocusWidget(heard);
     EXPECT_EQ(heard.lastFocus().name, placed);
 }
