@@ -22,14 +22,26 @@ DialogPresenter &defaultPresenter()
     return presenter;
 }
 
+// Whether the window is `beneath` or stands over it (a dialog or popover opened over it).
+bool standsOn(QWindow *window, const QWindow *beneath)
+{
+    for (; window; window = window->transientParent() ? window->transientParent() : window->parent()) {
+        if (window == beneath)
+            return true;
+    }
+    return false;
+}
+
 // While it asks, a modal dialog keeps the keyboard. The window manager may hand the activation
-// to the window the dialog blocks (as it does when another dialog has just gone), where every
-// key is ignored; the dialog then takes the activation back.
+// to a window the dialog blocks (as it does when another dialog has just gone): the window
+// beneath, or a dialog opened over it earlier, where every key is ignored and nothing has the
+// focus. The dialog then takes the activation back.
 void holdKeyboard(QDialog *dialog, QWidget *blocked)
 {
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, dialog,
                      [dialog, blocked = QPointer<QWidget>(blocked)](QWindow *focused) {
-                         if (!focused || !blocked || focused != blocked->windowHandle() || !dialog->isVisible()
+                         if (!focused || !blocked || standsOn(focused, dialog->windowHandle())
+                             || !standsOn(focused, blocked->windowHandle()) || !dialog->isVisible()
                              || QApplication::activeModalWidget() != dialog)
                              return;
                          QTimer::singleShot(0, dialog, [dialog] {

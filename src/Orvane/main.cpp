@@ -1,4 +1,5 @@
 #include "Core/Language.h"
+#include "PasswordAccessibility.h"
 #include "Shell/MasterWindowController.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed desktop entry, whose icon the task bar shows.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
+    // Every text field is heard as it takes the focus, and no password field is read out.
+    qxkit::guardTextFieldAccessibility();
 
     orvane::language::applyStartupLanguage();
     MasterWindowController window;

@@ -14,6 +14,14 @@ namespace qxkit {
 // list of a drop-down), or to make a widget that keeps the focus heard again as it now stands.
 void announceFocus(QObject *object, int child = -1);
 
+// Makes the widget that keeps the focus heard again as it now stands, after its name or
+// description changed. A screen reader says nothing for a focus event naming what it already
+// believes focused, and the Linux bridge hands a name or description change on without its text,
+// which leaves a screen reader nothing to say. So the focus is named on the widget's parent at
+// once and on the widget itself a moment later, the last one named, if it still has the focus.
+// Nothing happens when the widget has no focus.
+void announceFocusAgain(QWidget *widget);
+
 // Runs the step once the focus event being delivered to the widget has been announced, and only
 // if the widget still has the focus then. A focus-in handler that moves the focus on, or
 // announces a part of the widget, does it through this: done at once, the widget's own focus

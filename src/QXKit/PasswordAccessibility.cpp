@@ -1,7 +1,10 @@
 #include "PasswordAccessibility.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyle>
 
 namespace qxkit {
@@ -9,6 +12,45 @@ namespace qxkit {
 namespace {
 
 QAccessible::UpdateHandler behindGuard = nullptr;
+
+// Sees every focus-in before the widget's own handler runs: the line edit that has taken the
+// focus and whose focus event has not gone out yet.
+class FocusArrival : public QObject
+{
+public:
+    using QObject::QObject;
+
+    QPointer<QLineEdit> arriving;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            if (auto *field = qobject_cast<QLineEdit *>(watched))
+                arriving = field;
+        } else if (event->type() == QEvent::FocusOut && watched == arriving) {
+            arriving.clear();
+        }
+        return false;
+    }
+};
+
+QPointer<FocusArrival> focusArrival;
+
+// Whether the event is one a field sends before its focus event, which must not reach a screen
+// reader ahead of it. The next focus event ends the wait: the field's own, or that of the control
+// a field inside it belongs to (a spin box hands its focus-in on to its line edit).
+bool heldBeforeFocus(QAccessibleEvent *event)
+{
+    if (!focusArrival || !focusArrival->arriving)
+        return false;
+    if (event->type() == QAccessible::Focus) {
+        focusArrival->arriving.clear();
+        return false;
+    }
+    return event->object() == focusArrival->arriving
+        && (event->type() == QAccessible::TextCaretMoved || event->type() == QAccessible::TextSelectionChanged);
+}
 
 void guard(QAccessibleEvent *event);
 
@@ -37,6 +79,8 @@ QLineEdit *hiddenField(QAccessibleEvent *event)
 
 void guard(QAccessibleEvent *event)
 {
+    if (heldBeforeFocus(event))
+        return;
     QLineEdit *field = hiddenField(event);
     if (!field) {
         handOn(event);
@@ -75,8 +119,12 @@ void guard(QAccessibleEvent *event)
 
 } // namespace
 
-void guardPasswordAccessibility()
+void guardTextFieldAccessibility()
 {
+    if (!focusArrival && qApp) {
+        focusArrival = new FocusArrival(qApp);
+        qApp->installEventFilter(focusArrival);
+    }
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&guard);
     if (previous != &guard)
         behindGuard = previous;

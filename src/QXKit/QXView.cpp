@@ -208,7 +208,7 @@ void setPasswordEntry(QLineEdit *field)
     field->setInputMethodHints(field->inputMethodHints() | Qt::ImhHiddenText | Qt::ImhSensitiveData
                                | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     field->setContextMenuPolicy(Qt::NoContextMenu);
-    guardPasswordAccessibility();
+    guardTextFieldAccessibility();
 }
 
 QLabel *label(const QString &text, const std::optional<QColor> &textColor, const std::optional<QFont> &font)

@@ -51,6 +51,8 @@ void VideoListCell::config(const QString &fileName, const QString &fileSize, int
     m_sizeLabel->setText(fileSize);
     m_checkBox->setChecked(checked);
     m_checkBox->setAccessibleName(fileName);
+    // Every row's delete button reads the same; the video's name tells which one it deletes.
+    m_deleteButton->setAccessibleDescription(fileName);
 }
 
 void VideoListCell::prepareForReuse()

@@ -502,3 +502,39 @@ TEST(PopoverFocus, StaysInsideAnswersEnterAndClosesOnAClickOutsideWhenTransient)
 }
 
 } // namespace
+
+namespace {
+
+// A prompt opened over a sheet that is still on screen keeps the keyboard: when the window
+// manager hands the activation to the sheet (as it may when another prompt has just gone), the
+// prompt takes it back, with the focus in its field.
+TEST(DialogFocus, APromptOverASheetTakesTheActivationBack)
+{
+    QWidget window;
+    window.resize(600, 400);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto *sheet = new QDialog;
+    new QPushButton(QStringLiteral("OK"), sheet);
+    ASSERT_TRUE(Modalia::DialogPresenter::current().present(sheet, &window));
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == sheet; }));
+
+    Dialog::showPasswordInput(QStringLiteral("Password:"), {}, {}, &window, nullptr);
+    auto *prompt = window.findChild<Modalia::InputDialogViewController *>();
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == prompt; }));
+
+    bool sheetActivated = false;
+    const auto watch = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [&](QWindow *focused) {
+        sheetActivated = sheetActivated || focused == sheet->windowHandle();
+    });
+    sheet->activateWindow();
+    EXPECT_TRUE(waitUntil([&] { return sheetActivated && QApplication::activeWindow() == prompt; }));
+    QObject::disconnect(watch);
+    EXPECT_EQ(QApplication::focusWidget(), prompt->valueText());
+    prompt->reject();
+    delete sheet;
+}
+
+} // namespace

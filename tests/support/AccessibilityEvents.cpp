@@ -62,7 +62,8 @@ void AccessibilityEvents::record(QAccessibleEvent *event)
     recorder->m_heard.append({event->type(), event->object(), event->child(),
                               iface ? iface->role() : QAccessible::NoRole,
                               iface ? iface->text(QAccessible::Name) : QString(),
-                              iface ? iface->text(QAccessible::Value) : QString(), textsOf(event)});
+                              iface ? iface->text(QAccessible::Value) : QString(),
+                              iface ? iface->text(QAccessible::Description) : QString(), textsOf(event)});
 }
 
 } // namespace orvane::test

@@ -24,7 +24,7 @@ public:
         QPointer<QObject> object;
         int child = -1;
         QAccessible::Role role = QAccessible::NoRole;
-        QString name, value;
+        QString name, value, description;
         QStringList texts; // inserted, removed or new value text
     };
 

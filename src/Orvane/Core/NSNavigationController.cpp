@@ -1,13 +1,18 @@
 #include "NSNavigationController.h"
 
+#include <QApplication>
 #include <QEasingCurve>
 #include <QVariantAnimation>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(QPointer<NSNavigationController>)
+Q_DECLARE_METATYPE(QPointer<QWidget>)
 
 namespace {
 
 const char *const kNavigationControllerKey = "kNavgationControllerKey";
+const char *const kFocusOnReturnKey = "orvaneFocusOnReturn";
 constexpr int kSlideMilliseconds = 250;
 
 } // namespace
@@ -85,6 +90,8 @@ void NSNavigationController::pushViewController(QWidget *viewController, bool an
     if (!viewController)
         return;
     finishTransition();
+    if (QWidget *focus = QApplication::focusWidget(); focus && m_top && m_top->isAncestorOf(focus))
+        orvane::setFocusOnReturn(m_top, focus);
     adopt(viewController);
     QPointer<QWidget> incoming(viewController);
     transition(m_top, viewController, animated ? Slide::left : Slide::none, [this, incoming] {
@@ -101,12 +108,15 @@ QWidget *NSNavigationController::popViewControllerAnimated(bool animated)
         return nullptr;
     QPointer<QWidget> leaving(stack.last());
     QPointer<QWidget> below(stack.at(stack.size() - 2));
+    const bool focusGoes = holdsFocus({leaving});
     transition(leaving, below, animated ? Slide::right : Slide::none, [this, leaving, below] {
         m_stack.removeAll(leaving);
         if (leaving)
             leaving->deleteLater();
         m_top = below;
     });
+    if (focusGoes)
+        returnFocus(below);
     return m_top;
 }
 
@@ -119,6 +129,7 @@ QList<QWidget *> NSNavigationController::popToRootViewControllerAnimated(bool an
     const QList<QWidget *> above = stack.mid(1);
     const QList<QPointer<QWidget>> removed(above.cbegin(), above.cend());
     QPointer<QWidget> root(stack.first());
+    const bool focusGoes = holdsFocus(above);
     transition(m_top, root, animated ? Slide::right : Slide::none, [this, removed, root] {
         for (const QPointer<QWidget> &controller : removed) {
             m_stack.removeAll(controller);
@@ -127,6 +138,8 @@ QList<QWidget *> NSNavigationController::popToRootViewControllerAnimated(bool an
         }
         m_top = root;
     });
+    if (focusGoes)
+        returnFocus(root);
     return above;
 }
 
@@ -165,6 +178,24 @@ void NSNavigationController::adopt(QWidget *viewController)
     viewController->setProperty(kNavigationControllerKey,
                                 QVariant::fromValue(QPointer<NSNavigationController>(this)));
     m_stack.append(QPointer<QWidget>(viewController));
+}
+
+bool NSNavigationController::holdsFocus(const QList<QWidget *> &leaving) const
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window())
+        return !focus;
+    return std::any_of(leaving.cbegin(), leaving.cend(),
+                       [focus](const QWidget *screen) { return screen && screen->isAncestorOf(focus); });
+}
+
+// Done as the screen shows again, before the leaving one hides: the focus goes straight to it
+// instead of wandering to whatever follows the leaving screen.
+void NSNavigationController::returnFocus(QWidget *viewController)
+{
+    const auto control = viewController->property(kFocusOnReturnKey).value<QPointer<QWidget>>();
+    if (control && viewController->isAncestorOf(control) && control->isVisible() && control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 void NSNavigationController::transition(QWidget *from, QWidget *to, Slide slide, std::function<void()> completion)
@@ -223,6 +254,11 @@ NSNavigationController *navigationController(const QWidget *viewController)
     if (!viewController)
         return nullptr;
     return viewController->property(kNavigationControllerKey).value<QPointer<NSNavigationController>>();
+}
+
+void setFocusOnReturn(QWidget *viewController, QWidget *control)
+{
+    viewController->setProperty(kFocusOnReturnKey, QVariant::fromValue(QPointer<QWidget>(control)));
 }
 
 QWidget *previewsVC(const QWidget *viewController)

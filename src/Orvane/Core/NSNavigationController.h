@@ -35,7 +35,8 @@ public:
     // A push or pop while a transition runs finishes that transition first.
     void pushViewController(QWidget *viewController, bool animated);
     // Nothing happens with the root alone (nullptr); otherwise the top screen as it stands right
-    // after the transition started.
+    // after the transition started. A pop that takes the keyboard focus away with the screens it
+    // removes gives it to the screen shown again (see orvane::setFocusOnReturn).
     QWidget *popViewControllerAnimated(bool animated);
     // The screens above the root, bottom first; empty (and nothing happens) with the root alone.
     QList<QWidget *> popToRootViewControllerAnimated(bool animated);
@@ -52,6 +53,10 @@ private:
     enum class Slide { none, left, right };
 
     void adopt(QWidget *viewController);
+    // Whether the keyboard focus is lost to this window when the screens go: it is on one of them,
+    // or nowhere.
+    bool holdsFocus(const QList<QWidget *> &leaving) const;
+    void returnFocus(QWidget *viewController);
     void transition(QWidget *from, QWidget *to, Slide slide, std::function<void()> completion);
     void completeTransition();
     void applyWindowSizes();
@@ -72,6 +77,10 @@ namespace orvane {
 
 // The container the screen was placed on; nullptr when it never was.
 NSNavigationController *navigationController(const QWidget *viewController);
+// The control of the screen that gets the keyboard focus when a pop shows the screen again: by
+// default the one that had the focus when a screen was pushed over it. A screen sets another one
+// after that push (the row that stands for what the operator opened, or saved).
+void setFocusOnReturn(QWidget *viewController, QWidget *control);
 // The screen directly below this one on its container's stack; nullptr for the root, a screen
 // not on a stack, or a container holding fewer than two screens.
 QWidget *previewsVC(const QWidget *viewController);

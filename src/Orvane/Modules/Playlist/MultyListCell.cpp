@@ -62,12 +62,16 @@ void MultyListCell::configure(qint64 index, const QString &name, bool isCurrent,
     m_index = index;
     m_indexLabel->setText(QString::number(index + 1));
     m_nameLabel->setText(name);
+    // The buttons tell which list they act on, and whether it is the one in use. Set before Use
+    // hides: a Use that made its list current had the focus, which then moves on to Detail, and
+    // Detail must already say that the list is in use when the focus arrives.
+    const QString described = isCurrent ? name + QStringLiteral(", ") + qxLocalized("ov_using") : name;
+    m_useBtn->setAccessibleDescription(described);
+    m_detailBtn->setAccessibleDescription(described);
+    m_deleteBtn->setAccessibleDescription(described);
     m_markLabel->setVisible(isCurrent);
     m_useBtn->setHidden(isCurrent);
     m_deleteBtn->setHidden(isCurrent || isDefault);
-    m_useBtn->setAccessibleDescription(name);
-    m_detailBtn->setAccessibleDescription(name);
-    m_deleteBtn->setAccessibleDescription(name);
 }
 
 qreal MultyListCell::detailLeading() const

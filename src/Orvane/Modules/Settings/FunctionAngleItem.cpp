@@ -1,5 +1,6 @@
 #include "FunctionAngleItem.h"
 
+#include "AccessibleFocus.h"
 #include "Core/Utils.h"
 #include "QXColor.h"
 #include "QXDashboard.h"
@@ -97,8 +98,12 @@ qint64 FunctionAngleItem::deviceAngle() const
 
 void FunctionAngleItem::showDeviceAngle()
 {
-    m_valueBtn->setText(QString::number(deviceAngle()));
+    const QString angle = QString::number(deviceAngle());
+    m_valueBtn->setText(angle);
     Utils::setButton(m_valueBtn, qxkit::globalTextColor(), systemFont(16));
+    // The buttons say the angle they step from, which the operator on them wants to hear.
+    m_subBtn->setAccessibleDescription(angle);
+    m_addBtn->setAccessibleDescription(angle);
 }
 
 void FunctionAngleItem::refresh()
@@ -107,24 +112,30 @@ void FunctionAngleItem::refresh()
     showDeviceAngle();
 }
 
-void FunctionAngleItem::followDevice(bool accepted)
-{
-    if (accepted)
-        m_dashboard->setValue(double(deviceAngle()));
-}
-
 // The steps start from the device's angle, not the one shown, so an angle a device reports
 // beyond the scale still leads back onto it.
 void FunctionAngleItem::subAction()
 {
     const qint64 angle = deviceAngle();
-    sendAngle(qint16(angle >= 1 ? angle - 1 : lastAngle), [this](bool accepted) { followDevice(accepted); });
+    step(m_subBtn, angle >= 1 ? angle - 1 : lastAngle);
 }
 
 void FunctionAngleItem::addAction()
 {
     const qint64 angle = deviceAngle();
-    sendAngle(qint16(angle < lastAngle ? angle + 1 : 0), [this](bool accepted) { followDevice(accepted); });
+    step(m_addBtn, angle < lastAngle ? angle + 1 : 0);
+}
+
+// The pressed button keeps the focus: once the device took the angle and the dial shows it, the
+// button is heard again with the new angle.
+void FunctionAngleItem::step(QPushButton *pressed, qint64 angle)
+{
+    sendAngle(qint16(angle), [this, pressed](bool accepted) {
+        if (!accepted)
+            return;
+        m_dashboard->setValue(double(deviceAngle()));
+        qxkit::announceFocusAgain(pressed);
+    });
 }
 
 void FunctionAngleItem::valueChanged(double from, double to)

@@ -44,7 +44,7 @@ private:
     void addAction();
     qint64 deviceAngle() const;
     void showDeviceAngle();
-    void followDevice(bool accepted);
+    void step(QPushButton *pressed, qint64 angle);
 
     QLabel *m_titleLabel = nullptr;
     QPushButton *m_addBtn = nullptr;

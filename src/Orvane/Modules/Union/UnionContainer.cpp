@@ -1,5 +1,6 @@
 #include "UnionContainer.h"
 
+#include "AccessibleFocus.h"
 #include "NetworkingDevice.h"
 #include "QXColor.h"
 #include "UnionContainerDelegate.h"
@@ -200,6 +201,8 @@ void UnionContainer::place(const std::shared_ptr<NetworkingDevice> &device, Unio
         (*shown)->configure(nullptr, (*shown)->row(), (*shown)->colomn(), qxkit::hexWithHex(kNameColor));
     m_devices[std::size_t(tile->row())][std::size_t(tile->colomn())] = device;
     tile->configure(device, tile->row(), tile->colomn(), qxkit::hexWithHex(kNameColor));
+    // The slot pressed by keys keeps the focus: the operator hears which fan it now holds.
+    qxkit::announceFocusAgain(tile->bottomBtn());
 }
 
 QSize UnionContainer::sizeHint() const

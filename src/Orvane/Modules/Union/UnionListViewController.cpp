@@ -22,6 +22,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Puts the screen on the container the owner sits on; a screen with nowhere to go is dropped.
@@ -144,8 +146,13 @@ std::shared_ptr<UnionData> UnionListViewController::unionAt(qint64 row, const st
 
 void UnionListViewController::showDetail(qint64 row, const std::shared_ptr<UnionData> &shown)
 {
-    if (const auto data = unionAt(row, shown))
-        push(this, orvane::unions::makeUnionConfigViewController(data));
+    const auto data = unionAt(row, shown);
+    if (!data)
+        return;
+    push(this, orvane::unions::makeUnionConfigViewController(data));
+    // Back from the union's screen lands on its row.
+    if (UnionListCell *opened = cell(row))
+        orvane::setFocusOnReturn(this, opened);
 }
 
 void UnionListViewController::confirmDelete(qint64 row, const std::shared_ptr<UnionData> &shown, QWidget *button)
@@ -186,10 +193,22 @@ void UnionListViewController::deleteUnion(qint64 row, const std::shared_ptr<Unio
 void UnionListViewController::addAction()
 {
     QPointer<UnionListViewController> self(this);
-    push(this, new UnionEditViewController(nullptr, [self](const std::shared_ptr<UnionData> &) {
+    push(this, new UnionEditViewController(nullptr, [self](const std::shared_ptr<UnionData> &saved) {
              if (self)
-                 self->readFile();
+                 self->showSaved(saved->name());
          }));
+}
+
+void UnionListViewController::showSaved(const QString &name)
+{
+    readFile();
+    const auto row = std::find_if(m_listData.cbegin(), m_listData.cend(),
+                                  [&name](const std::shared_ptr<UnionData> &data) { return data->name() == name; });
+    if (row == m_listData.cend())
+        return;
+    // The editor closes after saving: the focus comes back to the saved union's row.
+    if (QWidget *shown = m_listTable->scrollToRow(int(row - m_listData.cbegin())))
+        orvane::setFocusOnReturn(this, shown);
 }
 
 void UnionListViewController::logoutAction()

@@ -46,6 +46,8 @@ private:
     void confirmDelete(qint64 row, const std::shared_ptr<UnionData> &shown, QWidget *button);
     void deleteUnion(qint64 row, const std::shared_ptr<UnionData> &shown);
     void readFile();
+    // Reads the file again after the editor saved the union of that name.
+    void showSaved(const QString &name);
 
     QString m_dataUrl;
     RowColumnView *m_listTable;

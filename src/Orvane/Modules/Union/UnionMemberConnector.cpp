@@ -42,12 +42,12 @@ void UnionMemberConnector::askPassword(const std::shared_ptr<NetworkingDevice> &
             return completion(false);
         const QString prompt = qxLocalized(QStringLiteral("ov_connect_device")) + QLatin1Char(':')
             + device->name() + QLatin1Char(',') + qxLocalized(QStringLiteral("ov_psd")) + QLatin1Char(':');
-        Modalia::Dialog::showInput(prompt, std::nullopt, std::nullopt, self.m_screen,
-                                   [self, device, completion](const std::optional<QString> &typed) {
-                                       if (!typed || !self.m_screen)
-                                           return completion(false);
-                                       self.connect(device, *typed, false, completion);
-                                   });
+        Modalia::Dialog::showPasswordInput(prompt, std::nullopt, std::nullopt, self.m_screen,
+                                           [self, device, completion](const std::optional<QString> &typed) {
+                                               if (!typed || !self.m_screen)
+                                                   return completion(false);
+                                               self.connect(device, *typed, false, completion);
+                                           });
     });
 }
 

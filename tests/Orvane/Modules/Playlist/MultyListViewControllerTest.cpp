@@ -2,6 +2,7 @@
 // of the current index, and the editor and video list opened from here.
 #include "StoredListsFixture.h"
 
+#include "AccessibilityEvents.h"
 #include "CoverBox.h"
 #include "ListAccessibility.h"
 #include "Modules/Playlist/MultyListCell.h"
@@ -75,15 +76,28 @@ TEST_F(MultyListTest, RowsShowNamesNumbersAndWhatCanBeDone)
     grabScreenshot(navigation.get(), QStringLiteral("multy-list"));
 }
 
+// Use by keys: the list becomes current, and the operator, still on the row, hears that it is in
+// use (the row's Use goes away with it, so the focus is on the row's Detail).
 TEST_F(MultyListTest, UseMakesTheRowsListCurrent)
 {
+    AccessibilityEvents heard;
     open({"playlist.txt", "party.txt", "morning.txt"}, 0);
-    screen->cellAt(2)->useBtn()->click();
+    navigation->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(navigation.get()));
+    auto *use = screen->cellAt(2)->useBtn();
+    use->setFocus(Qt::TabFocusReason);
+    heard.clear();
+    QTest::keyClick(use, Qt::Key_Space);
     ASSERT_TRUE(waitUntil([&] { return listIndex() == 2; }));
     EXPECT_EQ(valuesOf(52), QList<int>{2});
     EXPECT_EQ(model.listIndex(), 2);
     ASSERT_TRUE(waitUntil([&] { return screen->cellAt(2) && !screen->cellAt(2)->markLabel()->isHidden(); }));
     EXPECT_TRUE(screen->cellAt(0)->markLabel()->isHidden());
+
+    MultyListCell *row = screen->cellAt(2);
+    EXPECT_TRUE(row->isAncestorOf(QApplication::focusWidget()));
+    expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().description, QStringLiteral("morning.txt, ") + text("ov_using"));
 }
 
 TEST_F(MultyListTest, DeleteAfterConfirmingShiftsTheCurrentIndex)

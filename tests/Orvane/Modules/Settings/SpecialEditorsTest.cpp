@@ -2,6 +2,7 @@
 // angle, device information, Bluetooth and the 4G model's hotspot page.
 #include "SettingsTestSupport.h"
 
+#include "AccessibilityEvents.h"
 #include "ConnectTestSupport.h"
 #include "Core/Language.h"
 #include "ITSwitch.h"
@@ -281,9 +282,16 @@ TEST_F(SpecialEditorsTest, SaveButtonShowsWhileATimeDiffersFromTheDevicesOne)
     EXPECT_FALSE(record->status().timer().isOn());
 }
 
+// Each press by keys is heard on the pressed button, which keeps the focus, with the angle the
+// device took, once the dial shows it; the same angle reached again is heard again.
 TEST_F(SpecialEditorsTest, AngleButtonsWrapFromTheDevicesAngle)
 {
+    orvane::test::AccessibilityEvents heard;
     open(orvane::test::plainModel, 0x1);
+    screen->show();
+    screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    ASSERT_TRUE(waitUntil([&] { return !screen->isRefreshing(); }));
     struct Case
     {
         qint64 angle;
@@ -299,13 +307,22 @@ TEST_F(SpecialEditorsTest, AngleButtonsWrapFromTheDevicesAngle)
         ASSERT_NE(angle, nullptr);
         EXPECT_EQ(angle->valueBtn()->text(), QString::number(c.angle));
         const qsizetype before = fan.frames().size();
-        (c.plus ? angle->addBtn() : angle->subBtn())->click();
+        QPushButton *pressed = c.plus ? angle->addBtn() : angle->subBtn();
+        pressed->setFocus(Qt::TabFocusReason);
+        heard.clear();
+        QTest::keyClick(pressed, Qt::Key_Space);
         ASSERT_TRUE(settled(int(before) + 1)) << c.angle;
         EXPECT_EQ(fan.frames().last().code, 17);
         EXPECT_EQ(wireValue(fan.frames().last()), c.sent) << c.angle << (c.plus ? " plus" : " minus");
         EXPECT_TRUE(waitUntil([&] { return angle->valueBtn()->text() == QString::number(c.sent); }));
         EXPECT_EQ(record->status().angle(), c.sent);
         EXPECT_EQ(angle->dashboard()->value(), c.sent);
+        ASSERT_TRUE(waitUntil([&] { return heard.lastFocus().description == QString::number(c.sent); }))
+            << c.angle << (c.plus ? " plus" : " minus");
+        orvane::test::expectLastFocusOnFocusWidget(heard);
+        EXPECT_EQ(QApplication::focusWidget(), pressed);
+        QAccessibleInterface *dial = QAccessible::queryAccessibleInterface(angle->dashboard());
+        EXPECT_EQ(dial->text(QAccessible::Value), QString::number(c.sent));
     }
     EXPECT_TRUE(presenter.texts.isEmpty());
 }

@@ -2,9 +2,11 @@
 #include "QXLocalized.h"
 #include "UnionFans.h"
 
+#include "AccessibilityEvents.h"
 #include "QXView.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -54,17 +56,30 @@ TEST_F(MemberConnection, EightChineseCharactersGoOutAsTheirUtf8Bytes)
     EXPECT_EQ(connectFan(), QList<bool>{true});
 }
 
+// The prompt is a password entry: what the operator types shows as bullets and no character of
+// it reaches a screen reader.
 TEST_F(MemberConnection, ARefusedStoredPasswordAsksAndTheTypedOneIsSentAndStored)
 {
+    AccessibilityEvents heard;
     manager->addDevice(fan->name, QStringLiteral("oldpass1"));
     QString prompt;
-    presenter.answerNext([&prompt](QDialog *dialog) {
-        prompt = dialog->findChild<QLineEdit *>(QStringLiteral("valueText"))->accessibleName();
-        AnsweringPresenter::type(dialog, QStringLiteral("valueText"), QString::fromLatin1(kFanPassword));
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    presenter.answerNext([&](QDialog *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("valueText"));
+        prompt = field->accessibleName();
+        echo = field->echoMode();
+        QTest::keyClicks(field, QString::fromLatin1(kFanPassword));
         AnsweringPresenter::press(dialog, QStringLiteral("confirmBtn"));
     });
     EXPECT_EQ(connectFan(), QList<bool>{true});
     EXPECT_TRUE(prompt.contains(fan->name)) << prompt.toStdString();
+    EXPECT_EQ(echo, QLineEdit::Password);
+    for (const auto &event : heard.events()) {
+        for (const QString &carried : event.texts)
+            EXPECT_FALSE(std::any_of(kFanPassword.cbegin(), kFanPassword.cend(),
+                                     [&carried](char c) { return carried.contains(QLatin1Char(c)); }))
+                << int(event.type) << " " << carried.toStdString();
+    }
     EXPECT_EQ(fan->ins->passwordAttempts(), 2);
     EXPECT_EQ(manager->pwdOfDevice(fan->name), QString::fromLatin1(kFanPassword));
 }

@@ -1,6 +1,7 @@
 // The union editor and its master picker: a stored union opened into the fields and the grid,
 // placing and moving fans, saving with a master, new unions, refused counts and names, cancel,
 // a failed store, and the picker's answers.
+#include "AccessibilityEvents.h"
 #include "ComboBoxView.h"
 #include "Dialog.h"
 #include "FocusMark.h"
@@ -18,6 +19,7 @@
 #include "UnionScreenSupport.h"
 #include "Widget/Dialog/ComboBoxDialogController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,6 +172,32 @@ TEST_F(UnionEditorTest, SelectingAFanThenASlotPlacesAndMovesIt)
     EXPECT_EQ(editor->container()->devices().at(1).at(1), fanC) << "placing it on its own slot keeps it";
     tile(0, 0)->bottomBtn()->click();
     EXPECT_EQ(editor->selectedRow(), -1);
+}
+
+// By keys: the fan chosen in the list, Space on an empty slot puts it there, and the slot, which
+// keeps the focus, is heard with its new name.
+TEST_F(UnionEditorTest, AFanPutIntoASlotIsHeardOnTheSlot)
+{
+    orvane::test::AccessibilityEvents heard;
+    open(std::nullopt);
+    navigation->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(navigation.get()));
+    editor->cell(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor->cell(1), Qt::Key_Space);
+    ASSERT_TRUE(editor->cell(1)->isSelected());
+    QPushButton *slot = tile(0, 1)->bottomBtn();
+    slot->setFocus(Qt::TabFocusReason);
+    heard.clear();
+    QTest::keyClick(slot, Qt::Key_Space);
+    ASSERT_NE(editor->container()->devices().at(0).at(1), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), slot);
+    const QString placed = qxLocalized("ov_a11y_grid_fan").arg(QStringLiteral("FAN-C"), QStringLiteral("1"),
+                                                                 QStringLiteral("2"));
+    // A screen reader speaks no name change (it comes without its text): the slot is named as the
+    // focus again.
+    EXPECT_TRUE(waitUntil([&] { return heard.lastFocus().object == slot; }));
+    orvane::test::expectLastFocusOnFocusWidget(heard);
+    EXPECT_EQ(heard.lastFocus().name, placed);
 }
 
 TEST_F(UnionEditorTest, SavingWithAMasterReplacesTheUnionInItsPlace)

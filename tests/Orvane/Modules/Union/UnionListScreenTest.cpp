@@ -20,6 +20,7 @@
 #include "Widget/Rows/RowColumnView.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +238,35 @@ TEST_F(UnionListScreenTest, AUnionSavedInTheEditorAppearsInTheList)
     settle();
     EXPECT_EQ(shownRows(), (QStringList{"1 new 2 x 2"}));
     EXPECT_EQ(navigation->topViewController(), screen);
+}
+
+// Back on the list the focus is on a row: the saved union's after the editor's Save, the one the
+// operator came from after Back from a union's screen.
+TEST_F(UnionListScreenTest, TheFocusComesBackToTheUnionsRow)
+{
+    open(kThreeUnions);
+    navigation->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(navigation.get()));
+    screen->addBtn()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->addBtn(), Qt::Key_Space);
+    settle();
+    auto *editor = qobject_cast<UnionEditViewController *>(navigation->topViewController());
+    ASSERT_NE(editor, nullptr);
+    editor->nameTF()->setText(QStringLiteral("hall12"));
+    presenter.answerNext(press("confirmBtn"));
+    editor->saveBtn()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor->saveBtn(), Qt::Key_Space);
+    ASSERT_TRUE(waitUntil([&] { return screen->listData().size() == 4; }));
+    settle();
+    ASSERT_EQ(navigation->topViewController(), screen);
+    EXPECT_EQ(QApplication::focusWidget(), screen->cell(3)) << "on the saved union";
+
+    screen->cell(1)->detailButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->cell(1)->detailButton(), Qt::Key_Space);
+    settle();
+    operate(UnionConfigViewController::Operation::Action::back);
+    ASSERT_EQ(navigation->topViewController(), screen);
+    EXPECT_EQ(QApplication::focusWidget(), screen->cell(1)) << "on the row of the union left";
 }
 
 // Another program rewrote the file while a union was open in the editor: the refused save sends

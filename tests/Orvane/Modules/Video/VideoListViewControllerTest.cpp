@@ -62,6 +62,11 @@ TEST_F(VideoListTest, ShowsTheStoredFilesInTheFansOrder)
     EXPECT_EQ(screen->cellAt(1)->indexLabel()->text(), QStringLiteral("2"));
     EXPECT_EQ(screen->cellAt(1)->nameLabel()->text(), QStringLiteral("bc.mp4"));
     EXPECT_EQ(screen->cellAt(1)->sizeLabel()->text(), QStringLiteral("3M"));
+    // Each delete button tells which video it deletes.
+    for (const int row : {0, 1}) {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(screen->cellAt(row)->deleteButton());
+        EXPECT_EQ(button->text(QAccessible::Description), screen->cellAt(row)->nameLabel()->text());
+    }
     EXPECT_TRUE(screen->sureBtn()->isHidden());
     expectAccessibleList(screen->listTable(), text("ov_video_list"), 2);
     screen->listTable()->layoutIfNeeded();
