@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QThread>
 #include <QToolButton>
 
@@ -127,9 +128,9 @@ void ComboBoxView::showDragWindow()
         disconnect(m_dragWC, nullptr, this, nullptr);
         m_dragWC->deleteLater();
     }
-    m_dragWC = new dragWindowController(m_contentArray, this);
-    m_dragWC->setAccessibleName(accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices"))
-                                                           : accessibleName());
+    m_dragWC = new dragWindowController(
+        m_contentArray,
+        accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices")) : accessibleName(), this);
     const int width = m_contentView->width();
     const int height = m_showFull ? int(m_contentArray.size()) * dragViewTableCell::rowHeight : width;
     connect(m_dragWC, &dragWindowController::windowWillClose, this, &ComboBoxView::windowWillClose);
@@ -267,6 +268,17 @@ bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
     // The list stays under the field when the operator moves or resizes the window.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_dragWC && watched == window())
         m_dragWC->move(getdragWindowRect(m_contentView, 0, 0).topLeft());
+    // While the list is open every press lands on it, wherever the pointer is. A press on the
+    // field keeps it open; one on the drop-down button closes it and goes no further, so that the
+    // button does not open it again.
+    if (event->type() == QEvent::MouseButtonPress && m_dragWC && watched == m_dragWC) {
+        const QPoint point = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        if (!m_dragWC->geometry().contains(point)) {
+            if (isPoint(point, m_contentView))
+                return true;
+            m_dragWC->setAttribute(Qt::WA_NoMouseReplay, isPointInSubWindow(point));
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -298,6 +310,11 @@ void ComboBoxView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down:
         if (table)
             table->moveHighlight(1);
+        return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (table)
+            table->highlightEnd(key == Qt::Key_End);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
