@@ -268,16 +268,13 @@ bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
     // The list stays under the field when the operator moves or resizes the window.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_dragWC && watched == window())
         m_dragWC->move(getdragWindowRect(m_contentView, 0, 0).topLeft());
-    // While the list is open every press lands on it, wherever the pointer is. A press on the
-    // field keeps it open; one on the drop-down button closes it and goes no further, so that the
-    // button does not open it again.
+    // While the list is open every press lands on it, wherever the pointer is, and one outside
+    // it closes it there and goes no further (the drop-down button does not open it again). A
+    // press on the field keeps it open.
     if (event->type() == QEvent::MouseButtonPress && m_dragWC && watched == m_dragWC) {
         const QPoint point = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-        if (!m_dragWC->geometry().contains(point)) {
-            if (isPoint(point, m_contentView))
-                return true;
-            m_dragWC->setAttribute(Qt::WA_NoMouseReplay, isPointInSubWindow(point));
-        }
+        if (!m_dragWC->geometry().contains(point) && isPoint(point, m_contentView))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }
