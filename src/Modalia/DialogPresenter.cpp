@@ -61,11 +61,12 @@ bool DialogPresenter::present(QDialog *dialog, QWidget *parent)
         return false;
     if (dialog->parentWidget() != parent)
         dialog->setParent(parent, dialog->windowFlags());
-    // A transient popover leaves its window usable, so that a click beside it can close it.
-    if (const auto *popover = qobject_cast<PopoverController *>(dialog); popover && popover->isTransient())
+    // A popover is a popup: it holds the keyboard by itself, and a click beside it closes it.
+    if (qobject_cast<PopoverController *>(dialog)) {
         dialog->show();
-    else
-        dialog->open();
+        return true;
+    }
+    dialog->open();
     dialog->raise();
     dialog->activateWindow();
     if (dialog->windowModality() != Qt::NonModal)

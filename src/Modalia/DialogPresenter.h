@@ -14,7 +14,7 @@ class DialogPresenter
 public:
     virtual ~DialogPresenter();
 
-    // Shows the dialog over `parent` (window-modal; a transient popover simply opens) and returns
+    // Shows the dialog over `parent` (window-modal; a popover simply opens) and returns
     // at once. Returns false when it cannot be shown; the caller then answers as cancelled.
     virtual bool present(QDialog *dialog, QWidget *parent);
 

@@ -4,13 +4,14 @@
 #include "QXView.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace Modalia {
 
 PopoverController::PopoverController(QWidget *content, PopoverBehavior behavior, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
+    : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint)
     , m_content(content)
     , m_behavior(behavior)
 {
@@ -51,11 +52,25 @@ void PopoverController::showEvent(QShowEvent *event)
         m_outside.start();
     if (focusWidget())
         return;
-    focusNextPrevChild(true);
-    if (qobject_cast<QPushButton *>(focusWidget())) {
-        if (QPushButton *preferred = defaultButton())
-            preferred->setFocus(Qt::TabFocusReason);
+    // A shown popup already counts as active, so the first control focused is really focused; a
+    // button that takes the focus becomes the default. The control is chosen before any takes it.
+    QWidget *first = nextInFocusChain();
+    while (first != this && !(first->isVisibleTo(this) && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
+        first = first->nextInFocusChain();
+    if (first == this)
+        return;
+    QPushButton *preferred = qobject_cast<QPushButton *>(first) ? defaultButton() : nullptr;
+    (preferred ? preferred : first)->setFocus(Qt::TabFocusReason);
+}
+
+void PopoverController::mousePressEvent(QMouseEvent *event)
+{
+    // A popup closes on a press outside it; one that waits for its answer stays.
+    if (!isTransient() && !rect().contains(event->position().toPoint())) {
+        event->accept();
+        return;
     }
+    QDialog::mousePressEvent(event);
 }
 
 void PopoverController::hideEvent(QHideEvent *event)

@@ -11,13 +11,14 @@ class QPushButton;
 namespace Modalia {
 
 // A small frameless dialog beside an anchor that holds one content widget (a question, a
-// picker). It is a window of its own, so assistive technology finds it as a dialog named after
-// its content. Shown, it takes the focus (its first control, or its default button when the
-// first control is a button too) and keeps Tab inside; Enter presses the default button and Esc
-// closes it, the focus going back to the control that opened it. A transient popover also closes
-// when the operator turns elsewhere (a click outside, another window, another application) and
-// leaves its window usable meanwhile; an application-defined one stays until it is answered.
-// Deleted once closed.
+// picker). It is a popup window of its own, which every desktop places relative to the window
+// beneath (on Wayland a popup surface of that window), and assistive technology hears it as a
+// dialog named after its content. Shown, it takes the focus (its first control, or its default
+// button when the first control is a button too) and keeps Tab inside; Enter presses the default
+// button and Esc closes it, the focus going back to the control that opened it. A transient
+// popover also closes when the operator turns elsewhere (a click outside, another window, another
+// application); an application-defined one stays until it is answered, and takes no click
+// outside meanwhile. Deleted once closed.
 class PopoverController : public QDialog
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:

@@ -4,6 +4,8 @@
 #include "QXColor.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QPainter>
@@ -92,6 +94,12 @@ void dragViewController::moveHighlight(int step)
     highlightRow(qBound(0, row, count - 1));
 }
 
+void dragViewController::highlightEnd(bool last)
+{
+    if (const int count = m_model->rowCount())
+        highlightRow(last ? count - 1 : 0);
+}
+
 void dragViewController::highlightRow(int row)
 {
     // The list never takes the keyboard focus (its box keeps it); the row the keys are on is
@@ -130,16 +138,17 @@ void dragViewController::tableViewSelectionDidChange()
     window()->close();
 }
 
-dragWindowController::dragWindowController(const QStringList &contentArray, QWidget *owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus
-                         | Qt::NoDropShadowWindowHint),
+dragWindowController::dragWindowController(const QStringList &contentArray, const QString &name, QWidget *owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
       m_contentArray(contentArray)
 {
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     fillBackground(this, windowBackground());
+    setAccessibleName(name);
 
     m_dragVC = new dragViewController(contentArray, this);
+    // Heard as itself while no row is highlighted: named after its box, not an unnamed list.
+    m_dragVC->infoTable()->setAccessibleName(name);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_dragVC);
@@ -149,4 +158,13 @@ void dragWindowController::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     emit windowWillClose();
+}
+
+void dragWindowController::keyPressEvent(QKeyEvent *event)
+{
+    // An open popup receives every key; its owner, which holds the focus, answers them.
+    if (QWidget *owner = parentWidget())
+        QCoreApplication::sendEvent(owner, event);
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -43,6 +43,8 @@ public:
 
     // Keyboard use: moves the highlight one row up (-1) or down (+1) without picking.
     void moveHighlight(int step);
+    // Keyboard use: moves the highlight to the first row, or the last, without picking.
+    void highlightEnd(bool last);
     // Highlights the row (none for a row out of range), heard as the focus: the list at that row,
     // or the list itself when no row is highlighted.
     void highlightRow(int row);
@@ -59,15 +61,17 @@ private:
     QString m_infoString;
 };
 
-// The list window: frameless, never takes focus (a change of active window closes the list, so a
-// list that took focus would close before a pick could register), stays above the control's
-// window. Tells its owner when it closes, picked or not.
+// The list window: a frameless popup of its owner, which every desktop places relative to the
+// owner's window (on Wayland a popup surface of that window) and which closes on a press outside
+// it. Keys pressed while it is open reach it, and it hands them on to its owner, which keeps the
+// keyboard focus. The window and the list inside it are named for assistive technology. Tells
+// its owner when it closes, picked or not.
 class dragWindowController : public QWidget
 {
     Q_OBJECT
 
 public:
-    dragWindowController(const QStringList &contentArray, QWidget *owner);
+    dragWindowController(const QStringList &contentArray, const QString &name, QWidget *owner);
 
     QStringList contentArray() const { return m_contentArray; }
     dragViewController *dragVC() const { return m_dragVC; }
@@ -77,6 +81,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QStringList m_contentArray;

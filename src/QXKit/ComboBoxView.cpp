@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QThread>
 #include <QToolButton>
 
@@ -127,9 +128,9 @@ void ComboBoxView::showDragWindow()
         disconnect(m_dragWC, nullptr, this, nullptr);
         m_dragWC->deleteLater();
     }
-    m_dragWC = new dragWindowController(m_contentArray, this);
-    m_dragWC->setAccessibleName(accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices"))
-                                                           : accessibleName());
+    m_dragWC = new dragWindowController(
+        m_contentArray,
+        accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices")) : accessibleName(), this);
     const int width = m_contentView->width();
     const int height = m_showFull ? int(m_contentArray.size()) * dragViewTableCell::rowHeight : width;
     connect(m_dragWC, &dragWindowController::windowWillClose, this, &ComboBoxView::windowWillClose);
@@ -267,6 +268,14 @@ bool ComboBoxView::eventFilter(QObject *watched, QEvent *event)
     // The list stays under the field when the operator moves or resizes the window.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_dragWC && watched == window())
         m_dragWC->move(getdragWindowRect(m_contentView, 0, 0).topLeft());
+    // While the list is open every press lands on it, wherever the pointer is, and one outside
+    // it closes it there and goes no further (the drop-down button does not open it again). A
+    // press on the field keeps it open.
+    if (event->type() == QEvent::MouseButtonPress && m_dragWC && watched == m_dragWC) {
+        const QPoint point = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        if (!m_dragWC->geometry().contains(point) && isPoint(point, m_contentView))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -298,6 +307,11 @@ void ComboBoxView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down:
         if (table)
             table->moveHighlight(1);
+        return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (table)
+            table->highlightEnd(key == Qt::Key_End);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

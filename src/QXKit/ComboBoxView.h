@@ -38,13 +38,14 @@ private:
 };
 
 // The application's pick-one-string control: a read-only field with a drop-down button. The
-// button opens a frameless list window right below the field, one 35-pixel row per string.
+// button opens a frameless popup list right below the field, one 35-pixel row per string.
 // Picking a row closes the list, shows the string and tells the delegate; a click outside the
 // list and its field, a change of active window, or the button close it without a pick.
 // The control does not keep the strings: it asks its delegate each time.
 //
-// Keyboard: Space, F4 or Alt+Down open the list; Up and Down move through it, Return or Space
-// pick the highlighted row, Escape closes it. Return on the closed box goes on to its dialog.
+// Keyboard: Space, F4 or Alt+Down open the list; Up, Down, Home and End move through it, Return
+// or Space pick the highlighted row, Escape closes it. Return on the closed box goes on to its
+// dialog. The control keeps the keyboard focus while its list is open.
 class ComboBoxView : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -229,6 +230,11 @@ QLabel *label(const QString &text, const std::optional<QColor> &textColor, const
     if (font)
         result->setFont(*font);
     return result;
+}
+
+bool placesOwnWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace qxkit

@@ -51,6 +51,12 @@ bool hasLayer(const QWidget *widget);
 // neither predict nor remember what is typed. Every password field of the application uses it.
 void setPasswordEntry(QLineEdit *field);
 
+// Whether the program may choose where its own windows (dialogs, resized windows) stand on the
+// screen. On Wayland the compositor places every window and ignores the program's position, so
+// there a window is left to it (beside its transient parent), and only its size is set. Popups
+// are placed relative to their parent on every platform.
+bool placesOwnWindows();
+
 // A plain, transparent, non-editable label; the text, colour and font are applied only when given.
 QLabel *label(const QString &text = {}, const std::optional<QColor> &textColor = {},
               const std::optional<QFont> &font = {});

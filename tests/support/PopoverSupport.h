@@ -11,15 +11,19 @@
 
 namespace orvane::test {
 
-// The window as a screen reader finds it among the application's windows; nullptr when the
-// application leaves it out.
+// The window as a screen reader finds it: above the widget that holds the keyboard focus in it
+// (a popup window, like a menu, is not listed among the application's windows); nullptr when the
+// focus is elsewhere or the window does not lie above it.
 inline QAccessibleInterface *accessibleWindow(const QWidget *window)
 {
-    QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
-    for (int index = 0; application && index < application->childCount(); ++index) {
-        QAccessibleInterface *child = application->child(index);
-        if (child && child->object() == window)
-            return child;
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window)
+        return nullptr;
+    for (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(focus); iface; iface = iface->parent()) {
+        if (iface->object() == window)
+            return iface;
+        if (iface->role() == QAccessible::Application)
+            break;
     }
     return nullptr;
 }

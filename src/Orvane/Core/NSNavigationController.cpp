@@ -1,5 +1,7 @@
 #include "NSNavigationController.h"
 
+#include "QXView.h"
+
 #include <QApplication>
 #include <QEasingCurve>
 #include <QVariantAnimation>
@@ -237,10 +239,14 @@ void NSNavigationController::applyWindowSizes()
         const QSize minimum = m_minimunSize.toSize();
         const QRect frame = window->geometry();
         // Widened equally on both sides; the window rises: its top edge by five quarters of the
-        // height gained, its bottom edge by one quarter.
+        // height gained, its bottom edge by one quarter. Where the compositor places windows,
+        // it keeps the window where it put it.
         const int x = frame.x() - (minimum.width() - frame.width()) / 2;
         const int y = frame.y() - (minimum.height() - frame.height()) * 5 / 4;
-        window->setGeometry(x, y, minimum.width(), minimum.height());
+        if (qxkit::placesOwnWindows())
+            window->setGeometry(x, y, minimum.width(), minimum.height());
+        else
+            window->resize(minimum);
         window->setMinimumSize(minimum);
     }
     if (m_maximunSize.width() > 0 && m_maximunSize.height() > 0)

@@ -5,6 +5,7 @@
 #include "DialogInputViewController.h"
 #include "DialogContent.h"
 #include "QXColor.h"
+#include "QXView.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -124,6 +125,6 @@ void DialogWindowController::done(int result)
 void DialogWindowController::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_superFrame.isValid())
+    if (m_superFrame.isValid() && qxkit::placesOwnWindows())
         move(m_superFrame.center() - QPoint(width() / 2, height() / 2));
 }

@@ -2,6 +2,7 @@
 // placing and moving fans, saving with a master, new unions, refused counts and names, cancel,
 // a failed store, and the picker's answers.
 #include "AccessibilityEvents.h"
+#include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 #include "Dialog.h"
 #include "FocusMark.h"
@@ -23,6 +24,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -343,6 +345,7 @@ TEST_F(UnionEditorTest, ThePickerOffersTheGridsFansAndCanBeCancelled)
 
 TEST_F(UnionEditorTest, TheMasterIsChosenAndTheUnionSavedFromTheKeyboardAlone)
 {
+    orvane::test::AccessibilityEvents heard;
     writeStore(kStored);
     open(1);
     presenter.setShowing(true);
@@ -368,11 +371,22 @@ TEST_F(UnionEditorTest, TheMasterIsChosenAndTheUnionSavedFromTheKeyboardAlone)
     picker = openPicker();
     ASSERT_NE(picker, nullptr);
     ComboBoxView *box = picker->comboBox();
+    const auto listHeard = [&] {
+        const auto last = heard.lastFocus();
+        EXPECT_EQ(last.object, box->dragWC()->dragVC()->infoTable()) << "heard on the box's list";
+        return last;
+    };
+    // Nothing chosen yet: the list is heard as the master's list.
     QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_EQ(listHeard().name, qxLocalized("ov_master"));
     for (int step = 0; step < 3; ++step)
         QTest::keyClick(box, Qt::Key_Down);
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(box->selectString(), QStringLiteral("FAN-F"));
+    // Opened again, the list is heard at the chosen fan.
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(listHeard().name, QStringLiteral("FAN-F"));
+    QTest::keyClick(box, Qt::Key_Escape);
     QTest::keyClick(box, Qt::Key_Return);
     ASSERT_TRUE(waitUntil([this] { return saved.size() == 1; })) << "Enter confirms the picker";
     ASSERT_NE(saved[0]->masterDevice(), nullptr);

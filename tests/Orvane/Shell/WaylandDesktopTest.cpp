@@ -1,0 +1,318 @@
+// The real program as a native Wayland client: Weston, on its x11 backend inside a private Xvfb,
+// with Qt's wayland platform, driven by real clicks and keys sent with xdotool, so that the
+// compositor decides which window gets them, as on a desktop. Weston's scene graph tells where it
+// put each window. Where to click is taken from the same main window built here offscreen at the
+// same size; whether a window sits at its control is judged from the click that opened it.
+#include "ComboBoxView.h"
+#include "EventLoop.h"
+#include "Modules/Connect/ConnectViewController.h"
+#include "Modules/Union/UnionListCell.h"
+#include "Modules/Union/UnionListViewController.h"
+#include "QXLocalized.h"
+#include "QXUserDefaults.h"
+#include "Shell/HomeViewController.h"
+#include "Shell/MasterWindowController.h"
+#include "Core/Language.h"
+#include "UnionStoreFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using orvane::test::waitUntil;
+
+// Generous bounds for a loaded machine: they only end a wait for a state that never comes.
+constexpr int kStartMs = 60000;
+constexpr int kStateMs = 20000;
+const QString kSocket = QStringLiteral("orvane-desktop");
+
+// One surface as Weston shows it: its role ("xdg_toplevel", "xdg_popup"), its client and where.
+struct View
+{
+    QString role;
+    qint64 pid = 0;
+    QRect rect;
+};
+
+// A child process of the test, stopped with the test.
+class Child
+{
+public:
+    Child() = default;
+    Child(const Child &) = delete;
+    Child &operator=(const Child &) = delete;
+    ~Child()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    QProcess &process() { return m_process; }
+    qint64 pid() const { return m_process.processId(); }
+    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
+    {
+        m_process.setProcessEnvironment(environment);
+        m_process.start(program, arguments);
+        return m_process.waitForStarted(kStartMs);
+    }
+    bool running() const { return m_process.state() == QProcess::Running; }
+
+private:
+    QProcess m_process;
+};
+
+// Xvfb, Weston in it and the program on Weston, each started by the test.
+class WaylandDesktop
+{
+public:
+    // Starts the three; false with the reason when one does not come up.
+    bool start(QString *why)
+    {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+
+        // The X server names its own free display, so that other X servers on the machine are
+        // left alone.
+        if (!m_x.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1400x900x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                       base)) {
+            *why = QStringLiteral("Xvfb does not start");
+            return false;
+        }
+        QByteArray display;
+        waitUntil([&] {
+            display += m_x.process().readAllStandardOutput();
+            return display.endsWith('\n') || !m_x.running();
+        }, kStartMs);
+        if (!display.endsWith('\n')) {
+            *why = QStringLiteral("Xvfb names no display");
+            return false;
+        }
+        m_xEnvironment = base;
+        m_xEnvironment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.trimmed()));
+
+        if (!m_weston.start(QStringLiteral("weston"),
+                            {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--socket=") + kSocket,
+                             QStringLiteral("--debug"), QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
+                             QStringLiteral("--width=1400"), QStringLiteral("--height=900")},
+                            m_xEnvironment)
+            || !waitUntil([&] { return QFile::exists(runtime + QLatin1Char('/') + kSocket) || !m_weston.running(); },
+                          kStartMs)
+            || !m_weston.running()) {
+            *why = QStringLiteral("Weston does not start: ") + QString::fromLocal8Bit(m_weston.process().readAllStandardError());
+            return false;
+        }
+
+        // Only Wayland: without an X display the program cannot fall back to X11.
+        QProcessEnvironment program = base;
+        program.remove(QStringLiteral("DISPLAY"));
+        program.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
+        program.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        // The window's surface is then its content: a control's place in the window is its place
+        // on the surface.
+        program.insert(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION"), QStringLiteral("1"));
+        m_program.process().setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (!m_program.start(QStringLiteral(ORVANE_BINARY), {}, program)) {
+            *why = QStringLiteral("the program does not start");
+            return false;
+        }
+        if (!waitUntil([&] { return window().has_value() || !m_program.running(); }, kStartMs) || !window()) {
+            *why = QStringLiteral("the program shows no window on Weston");
+            return false;
+        }
+        return true;
+    }
+
+    // What Weston shows now.
+    QList<View> views() const
+    {
+        QProcess debug;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
+        debug.setProcessEnvironment(environment);
+        debug.start(QStringLiteral("weston-debug"), {QStringLiteral("scene-graph")});
+        if (!debug.waitForFinished(kStateMs))
+            debug.kill();
+        static const QRegularExpression head(QStringLiteral(R"(^\s*View \d+ \(role ([^,]+), PID (\d+),)"));
+        static const QRegularExpression place(QStringLiteral(R"(^\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\))"));
+        QList<View> found;
+        std::optional<View> pending;
+        for (const QString &line : QString::fromLocal8Bit(debug.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+            if (const auto match = head.match(line); match.hasMatch()) {
+                pending = View{match.captured(1), match.captured(2).toLongLong(), {}};
+            } else if (const auto at = place.match(line); at.hasMatch() && pending) {
+                pending->rect = QRect(QPoint(at.captured(1).toInt(), at.captured(2).toInt()),
+                                      QPoint(at.captured(3).toInt() - 1, at.captured(4).toInt() - 1));
+                found.append(*pending);
+                pending.reset();
+            }
+        }
+        return found;
+    }
+
+    // The program's first surface of the role that shows something; none when there is none.
+    std::optional<QRect> surface(const QString &role) const
+    {
+        for (const View &view : views()) {
+            if (view.pid == m_program.pid() && view.role == role && !view.rect.isEmpty())
+                return view.rect;
+        }
+        return std::nullopt;
+    }
+    std::optional<QRect> window() const { return surface(QStringLiteral("xdg_toplevel")); }
+    std::optional<QRect> popup() const { return surface(QStringLiteral("xdg_popup")); }
+    // Waits for a popup to open, or for none to be left; the popup when there is one.
+    std::optional<QRect> awaitPopup(bool open, int boundMs = kStateMs) const
+    {
+        std::optional<QRect> shown;
+        waitUntil([&] { return (shown = popup()).has_value() == open; }, boundMs);
+        return shown;
+    }
+
+    // Clicks the screen's menu row, then the control on that screen, until a popup opens: a
+    // loaded machine may still be switching screens when the control is clicked.
+    std::optional<QRect> openFrom(const QPoint &menuRow, const QPoint &control)
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            click(menuRow);
+            orvane::test::spinFor(300);
+            click(control);
+            if (std::optional<QRect> shown = awaitPopup(true, kStateMs / 4))
+                return shown;
+        }
+        return std::nullopt;
+    }
+
+    // A press and a release of the left button at a point of the screen, as separate inputs.
+    void click(const QPoint &point)
+    {
+        xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+        xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+        orvane::test::spinFor(50);
+        xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    }
+    void key(const QString &name) { xdotool({QStringLiteral("key"), name}); }
+
+    bool programRunning() const { return m_program.running(); }
+
+private:
+    void xdotool(const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(m_xEnvironment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(kStateMs);
+    }
+
+    Child m_x;
+    Child m_weston;
+    Child m_program;
+    QProcessEnvironment m_xEnvironment;
+};
+
+// The centre of a widget in its window's coordinates.
+QPoint centreIn(const QWidget *widget)
+{
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+// The language stored for the next start, as the program wrote it.
+QString storedLanguage()
+{
+    QSettings stored(QXUserDefaults::standardUserDefaults().fileName(), QSettings::IniFormat);
+    return stored.value(QStringLiteral("AppleLanguages")).toStringList().value(0);
+}
+
+TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClicks)
+{
+    orvane::test::writeStore("hall,1,2,0\nFAN-A,192.168.2.20#FAN-B,192.168.2.21");
+    WaylandDesktop desktop;
+    QString why;
+    ASSERT_TRUE(desktop.start(&why)) << why.toStdString();
+    const QRect window = *desktop.window();
+
+    // The same main window, here, at the size Weston shows: where its controls lie.
+    orvane::language::applyStartupLanguage();
+    MasterWindowController replica;
+    replica.applicationDidFinishLaunching();
+    replica.resize(window.size());
+    replica.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&replica));
+    auto *connect = replica.findChild<ConnectViewController *>();
+    ASSERT_NE(connect, nullptr);
+    ComboBoxView *languageBox = connect->languageBox();
+    const QPoint languageButton = window.topLeft() + centreIn(languageBox->btnDragDown());
+    QListWidget *menu = replica.homeViewController()->menuView();
+    const auto menuRow = [&](int row) {
+        return window.topLeft() + menu->viewport()->mapTo(&replica, menu->visualItemRect(menu->item(row)).center());
+    };
+
+    // The language list hangs under its box: the click on the box's button lies just above it,
+    // within the box's height, and the list is as wide as the box.
+    desktop.click(languageButton);
+    std::optional<QRect> list = desktop.awaitPopup(true);
+    ASSERT_TRUE(list) << "the language list opens as a popup of the window";
+    EXPECT_GT(list->top(), languageButton.y());
+    EXPECT_LE(list->top() - languageButton.y(), languageBox->height());
+    EXPECT_TRUE(list->left() <= languageButton.x() && languageButton.x() <= list->right());
+    EXPECT_EQ(list->width(), languageBox->contentView()->width());
+    desktop.key(QStringLiteral("Escape"));
+    EXPECT_FALSE(desktop.awaitPopup(false)) << "Esc closes the list";
+
+    // A click beside the box, in the empty strip of the window's top bar, closes it.
+    desktop.click(languageButton);
+    ASSERT_TRUE(desktop.awaitPopup(true));
+    desktop.click(languageButton - QPoint(languageBox->width() + 60, 0));
+    EXPECT_FALSE(desktop.awaitPopup(false)) << "a click outside closes the list";
+
+    // The delete popover of the first stored union stands to the left of its button.
+    replica.homeViewController()->switchToViewControllerType(HomeViewController::unionType);
+    auto *unions = replica.findChild<UnionListViewController *>();
+    ASSERT_NE(unions, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return unions->cell(0) && unions->cell(0)->deleteButton()->isVisible(); }));
+    QToolButton *deleteButton = unions->cell(0)->deleteButton();
+    const QPoint deletePoint = window.topLeft() + centreIn(deleteButton);
+    std::optional<QRect> popover = desktop.openFrom(menuRow(4), deletePoint);
+    ASSERT_TRUE(popover) << "the delete popover opens as a popup of the window";
+    EXPECT_LE(popover->right(), deletePoint.x());
+    EXPECT_GE(popover->right(), deletePoint.x() - deleteButton->width());
+    EXPECT_TRUE(popover->top() <= deletePoint.y() && deletePoint.y() <= popover->bottom());
+    desktop.key(QStringLiteral("Escape"));
+    EXPECT_FALSE(desktop.awaitPopup(false)) << "Esc closes the popover";
+    EXPECT_TRUE(orvane::test::storedBytes().startsWith("hall,")) << "nothing deleted";
+
+    // Back on the first screen, Down and Return in the list pick the language after the shown one.
+    const qint64 shown = languageBox->selectedIndex();
+    ASSERT_GE(shown, 0);
+    const QList<QVariantMap> languages = connect->languageList();
+    ASSERT_LT(shown + 1, languages.size());
+    const QString next = orvane::language::lanStringFromType(languages.at(shown + 1).value(QStringLiteral("type")).toInt());
+    ASSERT_TRUE(desktop.openFrom(menuRow(0), languageButton));
+    desktop.key(QStringLiteral("Down"));
+    desktop.key(QStringLiteral("Return"));
+    EXPECT_FALSE(desktop.awaitPopup(false)) << "Return closes the list";
+    EXPECT_TRUE(waitUntil([&] { return storedLanguage() == next; }, kStateMs))
+        << "stored " << storedLanguage().toStdString() << ", expected " << next.toStdString();
+    EXPECT_TRUE(desktop.programRunning());
+}
+
+} // namespace
