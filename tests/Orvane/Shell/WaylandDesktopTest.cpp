@@ -36,6 +36,7 @@ using orvane::test::waitUntil;
 constexpr int kStartMs = 60000;
 constexpr int kStateMs = 20000;
 const QString kSocket = QStringLiteral("orvane-desktop");
+constexpr QSize kScreen(1400, 900);
 
 // One surface as Weston shows it: its role ("xdg_toplevel", "xdg_popup"), its client and where.
 struct View
@@ -93,7 +94,7 @@ public:
         // left alone.
         if (!m_x.start(QStringLiteral("Xvfb"),
                        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1400x900x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                        QStringLiteral("%1x%2x24").arg(kScreen.width()).arg(kScreen.height()), QStringLiteral("-nolisten"), QStringLiteral("tcp")},
                        base)) {
             *why = QStringLiteral("Xvfb does not start");
             return false;
@@ -113,7 +114,7 @@ public:
         if (!m_weston.start(QStringLiteral("weston"),
                             {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--socket=") + kSocket,
                              QStringLiteral("--debug"), QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
-                             QStringLiteral("--width=1400"), QStringLiteral("--height=900")},
+                             QStringLiteral("--width=%1").arg(kScreen.width()), QStringLiteral("--height=%1").arg(kScreen.height())},
                             m_xEnvironment)
             || !waitUntil([&] { return QFile::exists(runtime + QLatin1Char('/') + kSocket) || !m_weston.running(); },
                           kStartMs)
@@ -139,7 +140,7 @@ public:
             *why = QStringLiteral("the program shows no window on Weston");
             return false;
         }
-        return true;
+        return alignPointer(why);
     }
 
     // What Weston shows now.
@@ -202,10 +203,31 @@ public:
         return std::nullopt;
     }
 
+    // Moves the pointer to a point of the screen; false, naming both places, when Weston's
+    // pointer does not come to stand there.
+    bool moveTo(const QPoint &point, QString *why)
+    {
+        xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+        std::optional<QRect> cursor;
+        if (waitUntil([&] { return (cursor = this->cursor()) && cursor->contains(point); }, kStateMs))
+            return true;
+        *why = QStringLiteral("the X pointer is at (%1, %2), but Weston's cursor %3")
+                   .arg(point.x())
+                   .arg(point.y())
+                   .arg(cursor ? QStringLiteral("stands at (%1, %2) to (%3, %4)")
+                                     .arg(cursor->left())
+                                     .arg(cursor->top())
+                                     .arg(cursor->right())
+                                     .arg(cursor->bottom())
+                                : QStringLiteral("is not shown"));
+        return false;
+    }
+
     // A press and a release of the left button at a point of the screen, as separate inputs.
     void click(const QPoint &point)
     {
-        xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+        if (QString why; !moveTo(point, &why))
+            ADD_FAILURE() << "the click misses: " << why.toStdString();
         xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
         orvane::test::spinFor(50);
         xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
@@ -215,6 +237,26 @@ public:
     bool programRunning() const { return m_program.running(); }
 
 private:
+    // Weston's x11 backend moves its pointer by the steps of the X pointer, stopped at the edges
+    // of its output, and it may not know where the X pointer started: the two can then stay
+    // apart by a fixed offset. A move into the far corner and then into the near one brings
+    // both to the same place, wherever they started.
+    bool alignPointer(QString *why)
+    {
+        xdotool({QStringLiteral("mousemove"), QString::number(kScreen.width() - 1), QString::number(kScreen.height() - 1)});
+        return moveTo(QPoint(0, 0), why);
+    }
+
+    // Weston's cursor: the image drawn around the pointer, which holds the pointer's place.
+    std::optional<QRect> cursor() const
+    {
+        for (const View &view : views()) {
+            if (view.role == QStringLiteral("wl_pointer-cursor"))
+                return view.rect;
+        }
+        return std::nullopt;
+    }
+
     void xdotool(const QStringList &arguments)
     {
         QProcess tool;
