@@ -1,5 +1,5 @@
 #include "Core/Language.h"
-#include "PasswordAccessibility.h"
+#include "AccessibilityGuard.h"
 #include "Shell/MasterWindowController.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
     // Every text field is heard as it takes the focus, and no password field is read out.
-    qxkit::guardTextFieldAccessibility();
+    qxkit::guardAccessibility();
 
     orvane::language::applyStartupLanguage();
     MasterWindowController window;

@@ -1,5 +1,6 @@
 #include "ComboBoxAccessible.h"
 
+#include "ComboBoxDropDownWindow.h"
 #include "ComboBoxView.h"
 
 #include <QFontMetrics>
@@ -12,6 +13,12 @@ ComboBoxView *ComboBoxAccessible::comboBox() const
     return static_cast<ComboBoxView *>(widget());
 }
 
+QWidget *ComboBoxAccessible::openList() const
+{
+    const dragWindowController *window = comboBox()->isDragWindowShow() ? comboBox()->dragWC() : nullptr;
+    return window ? window->dragVC()->infoTable() : nullptr;
+}
+
 QAccessible::State ComboBoxAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
@@ -20,7 +27,25 @@ QAccessible::State ComboBoxAccessible::state() const
     state.expandable = true;
     state.expanded = comboBox()->isDragWindowShow();
     state.collapsed = !comboBox()->isDragWindowShow();
+    if (state.expanded)
+        state.focused = false;
     return state;
+}
+
+int ComboBoxAccessible::childCount() const
+{
+    return openList() ? 1 : 0;
+}
+
+QAccessibleInterface *ComboBoxAccessible::child(int index) const
+{
+    QWidget *list = index == 0 ? openList() : nullptr;
+    return list ? QAccessible::queryAccessibleInterface(list) : nullptr;
+}
+
+int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return child && openList() && child->object() == openList() ? 0 : -1;
 }
 
 QString ComboBoxAccessible::text(QAccessible::Text t) const

@@ -6,8 +6,8 @@ class ComboBoxView;
 
 // What assistive technology sees of a ComboBoxView: a combo box whose value is the shown string
 // (the placeholder while there is none), readable as text too, which can be expanded and
-// collapsed. The open list is a window of its own, named after the box, and appears in the tree
-// there only.
+// collapsed. Its open list is its one child. While the list is open the operator is on the list,
+// which is focused then, and the box is not, though it keeps the keyboard focus.
 class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
@@ -17,10 +17,11 @@ public:
 
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
-    // The field and the button inside are parts of the one control, not children of their own.
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    // The open list, the only child: the field and the button inside are parts of the one
+    // control, not children of their own.
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
 
     // The shown string, read-only: no selection, the caret at its start.
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
@@ -42,6 +43,8 @@ public:
 
 private:
     ComboBoxView *comboBox() const;
+    // The open list; null while the list is closed.
+    QWidget *openList() const;
     // The shown string, or the placeholder while there is none.
     QString spokenText() const;
 };

@@ -1,13 +1,14 @@
 #include "ComboBoxDropDownWindow.h"
 
+#include "AccessibleFactory.h"
 #include "AccessibleFocus.h"
+#include "ComboBoxListAccessible.h"
 #include "QXColor.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QItemSelectionModel>
-#include <QListView>
 #include <QPainter>
 #include <QStringListModel>
 #include <QVBoxLayout>
@@ -51,6 +52,11 @@ void dragViewTableCell::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->restore();
 }
 
+dragListView::dragListView(QWidget *parent) : QListView(parent)
+{
+    qxkit::installAccessibleInterface<dragListView, dragListAccessible>();
+}
+
 dragViewController::dragViewController(const QStringList &contentArray, QWidget *parent)
     : QWidget(parent), m_contentArray(contentArray)
 {
@@ -61,7 +67,7 @@ dragViewController::dragViewController(const QStringList &contentArray, QWidget 
         shown.append(QString(string).remove(QLatin1Char('\r')));
     m_model = new QStringListModel(shown, this);
 
-    m_infoTable = new QListView(this);
+    m_infoTable = new dragListView(this);
     m_infoTable->setModel(m_model);
     m_infoTable->setItemDelegate(new dragViewTableCell(m_infoTable));
     m_infoTable->setEditTriggers(QAbstractItemView::NoEditTriggers);

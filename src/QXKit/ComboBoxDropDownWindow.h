@@ -3,11 +3,11 @@
 // The drop-down list of ComboBoxView: the frameless window, the list inside it and the painting
 // of one row. Only ComboBoxView creates them.
 
+#include <QListView>
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
-class QListView;
 class QStringListModel;
 
 // Paints one 35-pixel row: the string in the text colour, on the highlight colour while the
@@ -25,6 +25,16 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
+// The list inside the window: a list view of its own kind, so that assistive technology sees it
+// as the box's list (dragListAccessible).
+class dragListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit dragListView(QWidget *parent = nullptr);
+};
+
 // The list of strings. Selecting a row is the pick: it records the row and its string and closes
 // the window.
 class dragViewController : public QWidget
@@ -35,7 +45,7 @@ public:
     explicit dragViewController(const QStringList &contentArray, QWidget *parent = nullptr);
 
     QStringList contentArray() const { return m_contentArray; }
-    QListView *infoTable() const { return m_infoTable; }
+    dragListView *infoTable() const { return m_infoTable; }
     // The row picked, -1 before a pick.
     qint64 selectedIndex() const { return m_selectedIndex; }
     // The string picked (carriage returns kept); a null string before a pick.
@@ -56,7 +66,7 @@ private:
 
     QStringList m_contentArray;
     QStringListModel *m_model = nullptr;
-    QListView *m_infoTable = nullptr;
+    dragListView *m_infoTable = nullptr;
     qint64 m_selectedIndex = -1;
     QString m_infoString;
 };

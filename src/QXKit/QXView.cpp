@@ -1,6 +1,6 @@
 #include "QXView.h"
 
-#include "PasswordAccessibility.h"
+#include "AccessibilityGuard.h"
 #include "QXLocalized.h"
 
 #include <QAbstractButton>
@@ -209,7 +209,7 @@ void setPasswordEntry(QLineEdit *field)
     field->setInputMethodHints(field->inputMethodHints() | Qt::ImhHiddenText | Qt::ImhSensitiveData
                                | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     field->setContextMenuPolicy(Qt::NoContextMenu);
-    guardTextFieldAccessibility();
+    guardAccessibility();
 }
 
 QLabel *label(const QString &text, const std::optional<QColor> &textColor, const std::optional<QFont> &font)

@@ -62,6 +62,19 @@ protected:
 
     QListView *table() const { return combo->dragWC()->dragVC()->infoTable(); }
 
+    // The object a focus event named says it is focused, and the box does not: a tool that asks
+    // which object has the focus gets the one a screen reader was told of.
+    void expectFocusedAsHeard(const orvane::test::AccessibilityEvents::Heard &heard) const
+    {
+        QAccessibleInterface *named = QAccessible::queryAccessibleInterface(heard.object);
+        ASSERT_NE(named, nullptr);
+        if (heard.child >= 0)
+            named = named->child(heard.child);
+        ASSERT_NE(named, nullptr);
+        EXPECT_TRUE(named->state().focused) << heard.name.toStdString();
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(combo)->state().focused);
+    }
+
     void clickRow(int row)
     {
         QListView *list = table();
@@ -284,8 +297,10 @@ TEST_F(ComboBoxViewTest, TheOpenListIsHeardFromTheCurrentValueAndEscapeReturnsTo
     EXPECT_EQ(opened.object, table());
     EXPECT_EQ(opened.role, QAccessible::ListItem);
     EXPECT_EQ(opened.name, QStringLiteral("sg"));
+    expectFocusedAsHeard(heard.lastFocus());
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(heard.lastFocus().name, QStringLiteral("us"));
+    expectFocusedAsHeard(heard.lastFocus());
 
     QTest::keyClick(combo, Qt::Key_Escape);
     ASSERT_FALSE(combo->isDragWindowShow());
@@ -313,6 +328,7 @@ TEST_F(ComboBoxViewTest, AListOpenedFromABoxWithoutAValueIsHeardAsItself)
     EXPECT_EQ(opened.child, -1);
     EXPECT_EQ(opened.role, QAccessible::List);
     EXPECT_EQ(opened.name, QStringLiteral("Region"));
+    expectFocusedAsHeard(opened);
 }
 
 // While the list is open the platform hands every key and press to the list's popup window,
@@ -396,16 +412,29 @@ TEST_F(ComboBoxViewTest, AccessibilityReportsRoleNameValueAndExpansion)
     actions->doAction(QAccessibleActionInterface::showMenuAction());
     ASSERT_TRUE(combo->isDragWindowShow());
     EXPECT_TRUE(iface->state().expanded);
-    // The list is not a child of the box: it stands in a window of its own, named after the box,
-    // which a screen reader finds above the list.
-    EXPECT_EQ(iface->childCount(), 0);
-    QAccessibleInterface *listWindow = QAccessible::queryAccessibleInterface(table())->parent();
-    while (listWindow && listWindow->object() != combo->dragWC())
-        listWindow = listWindow->parent();
-    ASSERT_NE(listWindow, nullptr);
-    EXPECT_EQ(listWindow->text(QAccessible::Name), QStringLiteral("Region"));
-    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    // The open list is the box's child, named after it, and its rows are the strings: a tool
+    // that walks the tree from the box finds them, and from a row finds the box above.
+    ASSERT_EQ(iface->childCount(), 1);
+    QAccessibleInterface *list = iface->child(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->object(), table());
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Region"));
+    EXPECT_EQ(list->parent(), iface);
+    EXPECT_EQ(iface->indexOfChild(list), 0);
+    ASSERT_EQ(list->childCount(), 2);
+    QAccessibleInterface *row = list->child(1);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->role(), QAccessible::ListItem);
+    EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("sg"));
+    EXPECT_EQ(row->parent(), list);
+    EXPECT_EQ(list->indexOfChild(row), 1);
+    EXPECT_EQ(list->childAt(row->rect().center().x(), row->rect().center().y()), row);
+    // Pressing a row picks it, as a click does.
+    ASSERT_NE(row->actionInterface(), nullptr);
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(combo->isDragWindowShow());
+    EXPECT_EQ(iface->childCount(), 0);
 
     // The value reads as text as well.
     QAccessibleTextInterface *text = iface->textInterface();

@@ -1,5 +1,6 @@
 #include "AccessibilityEvents.h"
-#include "PasswordAccessibility.h"
+#include "AccessibilityGuard.h"
+#include "EventLoop.h"
 #include "QXView.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@ class TextFieldAccessibility : public ::testing::Test
 protected:
     void SetUp() override
     {
-        qxkit::guardTextFieldAccessibility();
+        qxkit::guardAccessibility();
         name->setAccessibleName(QStringLiteral("Union name"));
         qxkit::setPasswordEntry(password);
         password->setAccessibleName(QStringLiteral("Wi-Fi password"));
@@ -123,6 +124,32 @@ TEST_F(TextFieldAccessibility, AFocusedFieldIsHeardAsItsCaretMovesAndTextIsTyped
         EXPECT_TRUE(firstHeard(field, QAccessible::TextSelectionChanged)) << what << ": Shift+Left";
         EXPECT_EQ(field->selectedText(), u"7") << what;
     }
+}
+
+// A drop-down list or popover takes the platform's keyboard focus from the window it opens over,
+// which stays the active window all along. A screen reader told of the window's activation then
+// would move to the window, away from the list the operator is on.
+TEST(WindowAccessibility, APopupTakingTheKeyboardLeavesTheWindowsActivationUntold)
+{
+    AccessibilityEvents heard;
+    qxkit::guardAccessibility();
+    QWidget window;
+    auto *button = new QPushButton(QStringLiteral("Language"), &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    button->setFocus();
+    heard.clear();
+
+    QWidget popup(&window, Qt::Popup);
+    popup.resize(80, 80);
+    popup.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+    ASSERT_TRUE(orvane::test::waitUntil([&] { return QGuiApplication::focusWindow() == popup.windowHandle(); }));
+    popup.close();
+    EXPECT_TRUE(window.isActiveWindow());
+    for (const AccessibilityEvents::Heard &event : heard.eventsOf(&window))
+        EXPECT_NE(event.type, QAccessible::StateChanged) << "the window's state was told while it stayed active";
 }
 
 } // namespace

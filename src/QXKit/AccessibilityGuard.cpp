@@ -1,4 +1,4 @@
-#include "PasswordAccessibility.h"
+#include "AccessibilityGuard.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -77,9 +77,20 @@ QLineEdit *hiddenField(QAccessibleEvent *event)
     return field && field->echoMode() != QLineEdit::Normal ? field : nullptr;
 }
 
+// Whether the event is a window's activation as reported on a move of the platform's keyboard
+// focus, which names the application's state before its active window changed, if it changes.
+bool staleActivation(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::StateChanged
+        || !static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active)
+        return false;
+    const QObject *object = event->object();
+    return object && object->isWidgetType() && static_cast<const QWidget *>(object)->isWindow();
+}
+
 void guard(QAccessibleEvent *event)
 {
-    if (heldBeforeFocus(event))
+    if (heldBeforeFocus(event) || staleActivation(event))
         return;
     QLineEdit *field = hiddenField(event);
     if (!field) {
@@ -119,7 +130,7 @@ void guard(QAccessibleEvent *event)
 
 } // namespace
 
-void guardTextFieldAccessibility()
+void guardAccessibility()
 {
     if (!focusArrival && qApp) {
         focusArrival = new FocusArrival(qApp);
