@@ -471,29 +471,36 @@ void ConnectViewController::comboBox(ComboBoxView *comboBox, qint64 index, const
 
 void ConnectViewController::clickToSearchDevice()
 {
+    // A search refused while another runs leaves the list, its choice and the focus as they were.
+    if (!UPnPDiscovery())
+        return;
     m_searchComboBoxView->clearSelectedValue();
     m_searchComboBoxView->setPlaceholderText(QString());
     m_isReadyForNetworkConnect = false;
-    UPnPDiscovery();
     // The busy bar holds the button's focus while the search runs, heard as the search going on.
     qxkit::replaceKeepingFocus(m_btnSearchDevice, m_circleProgress);
 }
 
-void ConnectViewController::UPnPDiscovery()
+bool ConnectViewController::UPnPDiscovery()
 {
     const QPointer<ConnectViewController> guard(this);
-    QXUdpSocket::shared().searchDevicesWithDuration(
+    const QXUdpSocket::SearchId search = QXUdpSocket::shared().searchDevicesWithDuration(
         searchSeconds, [guard](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
-            qxOnGuiThread(guard, [devices = orvane::devicesFrom(results),
-                                  failed = outcome == QXUdpSocket::Outcome::Failed](ConnectViewController &self) {
-                self.setDevicesFromResults(devices, failed);
+            qxOnGuiThread(guard, [devices = orvane::devicesFrom(results), outcome](ConnectViewController &self) {
+                self.setDevicesFromResults(devices, outcome);
             });
         });
+    return search != QXUdpSocket::noSearch;
 }
 
 void ConnectViewController::setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices,
-                                                  bool searchFailed)
+                                                  QXUdpSocket::Outcome outcome)
 {
+    if (outcome == QXUdpSocket::Outcome::Refused) {
+        showInfo("ov_wait_for_search");
+        return;
+    }
+    const bool searchFailed = outcome == QXUdpSocket::Outcome::Failed;
     m_deviceList = devices;
     m_searchComboBoxView->setStringOfIndex(0);
     if (m_deviceList.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "ComboBoxView.h"
 #include "Core/BaseViewController.h"
 #include "QXConnect.h"
+#include "QXUdpSocket.h"
 
 #include <QList>
 #include <QPointer>
@@ -103,10 +104,13 @@ private:
     // Shows the device panel and gives the control the keyboard focus, when the mode choice had it.
     void openConnectPanel(QWidget *firstControl);
     void showConnectPanelIfNeeded();
-    void UPnPDiscovery();
+    // Whether the search started: one is refused while another runs, on this screen or any other.
+    bool UPnPDiscovery();
     void stopSearchAnimation();
-    // Lists what a search found; a search that could not run leaves the list empty and says so.
-    void setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices, bool searchFailed);
+    // Lists what a search found; a search that could not run leaves the list empty and says so, and
+    // one refused while another runs leaves the list as it was and asks to wait.
+    void setDevicesFromResults(const QList<std::shared_ptr<NetworkingDevice>> &devices,
+                               QXUdpSocket::Outcome outcome);
     void connectAtApMode();
     void connectAtStaMode();
     // Continues a router-network connection once the instruction socket is down.

@@ -277,20 +277,28 @@ void UnionEditViewController::hideSearchIndicator()
 
 void UnionEditViewController::searchDevices()
 {
-    m_table->setAccessibleDescription(QString());
-    showSearchIndicator();
     const QPointer<UnionEditViewController> guard(this);
-    m_socket->searchDevicesWithDuration(
+    const QXUdpSocket::SearchId search = m_socket->searchDevicesWithDuration(
         kSearchSeconds, [guard](const QXSearchResults &results, QXUdpSocket::Outcome outcome) {
             // The completion may come from the discovery thread when the search cannot start.
             qxOnGuiThread(guard, [results, outcome](UnionEditViewController &editor) {
-                editor.showSearchResults(results, outcome == QXUdpSocket::Outcome::Failed);
+                editor.showSearchResults(results, outcome);
             });
         });
+    // A search refused while another runs leaves the list and the focus as they were.
+    if (search == QXUdpSocket::noSearch)
+        return;
+    m_table->setAccessibleDescription(QString());
+    showSearchIndicator();
 }
 
-void UnionEditViewController::showSearchResults(const QXSearchResults &results, bool searchFailed)
+void UnionEditViewController::showSearchResults(const QXSearchResults &results, QXUdpSocket::Outcome outcome)
 {
+    if (outcome == QXUdpSocket::Outcome::Refused) {
+        showInfo(qxLocalized(QStringLiteral("ov_wait_for_search")));
+        return;
+    }
+    const bool searchFailed = outcome == QXUdpSocket::Outcome::Failed;
     m_searchedDevices = orvane::devicesFrom(results);
     reloadTable();
     // An empty list says why, unless the search could not run: that is no sign that there is no fan.

@@ -70,7 +70,8 @@ public slots:
     // Checks the name and the counts, then asks for the master; the answer saves.
     void chooseMaster();
     void toggleReverse();
-    // Searches the network for 5 seconds and lists what answered.
+    // Searches the network for 5 seconds and lists what answered; while another search runs, on
+    // this screen or any other, only asks to wait.
     void searchDevices();
     // Applies the field's count to the grid; a count that is not a whole number from 1 to the
     // largest union size is refused with a message and the field shows the grid's count again.
@@ -86,8 +87,9 @@ private:
     void reloadTable();
     void showSearchIndicator();
     void hideSearchIndicator();
-    // Lists what a search found; a search that could not run leaves the list empty and says so.
-    void showSearchResults(const QXSearchResults &results, bool searchFailed);
+    // Lists what a search found; a search that could not run leaves the list empty and says so, and
+    // one refused while another runs leaves the list as it was and asks to wait.
+    void showSearchResults(const QXSearchResults &results, QXUdpSocket::Outcome outcome);
     // Both fields' counts applied to the grid; false (after a message) when one is refused.
     bool applyCounts();
     void saveUnion(const std::optional<QString> &masterName);

@@ -14,6 +14,7 @@
 #include "QXButton.h"
 #include "QXConnect.h"
 #include "QXInsSocket.h"
+#include "QXUdpSocket.h"
 #include "Shell/HomeViewController.h"
 
 #include <QLineEdit>
@@ -149,6 +150,33 @@ TEST_F(ConnectRoad, ASearchByKeyboardEndsHeardOnTheDeviceBox)
     router.setAnswers({});
     search(orvane::test::text("ov_no_device_found"));
     EXPECT_TRUE(screen->deviceList().isEmpty());
+}
+
+// Another screen's search runs: this one is refused, which is no sign that there is no fan. The
+// screen asks to wait, and keeps the listed fan chosen.
+TEST_F(ConnectRoad, ASearchRefusedWhileAnotherRunsAsksToWaitAndKeepsTheChosenFan)
+{
+    chooseFan(QStringLiteral("Orvane_kvi_Z9"));
+    const QXUdpSocket::SearchId other = QXUdpSocket::shared().continuesSearchWithDuration(
+        600, nullptr, [](const QXSearchResults &, QXUdpSocket::Outcome) {});
+    ASSERT_NE(other, QXUdpSocket::noSearch);
+    AnsweringPresenter presenter;
+    QApplication::setActiveWindow(home.get());
+    orvane::test::AccessibilityEvents heard;
+    screen->btnSearchDevice()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(screen->btnSearchDevice(), Qt::Key_Space);
+    // Expected, not asserted: the other search is stopped whatever this one did.
+    EXPECT_TRUE(waitUntil([&] { return !presenter.texts.isEmpty(); }));
+    orvane::test::spinFor(50);
+    QXUdpSocket::shared().stopSearch(other);
+
+    EXPECT_EQ(presenter.texts, QStringList{orvane::test::text("ov_wait_for_search")});
+    ASSERT_EQ(screen->deviceList().size(), 1);
+    EXPECT_TRUE(screen->IsReadyForNetworkConnect());
+    EXPECT_EQ(screen->searchComboBoxView()->selectString(), QStringLiteral("Orvane_kvi_Z9"));
+    EXPECT_TRUE(screen->searchComboBoxView()->infoField()->placeholderText().isEmpty());
+    EXPECT_FALSE(screen->circleProgress()->isVisibleTo(screen));
+    EXPECT_EQ(heard.lastFocus().object, screen->btnSearchDevice());
 }
 
 TEST_F(ConnectRoad, RouterFanWithoutStoredPasswordRefusesShortOnesThenConnectsAndRemembersIt)

@@ -127,15 +127,30 @@ TEST_F(UnionEditorSearch, ASearchThatCannotRunIsShownAsFailedAndListsNothing)
     EXPECT_TRUE(fan->searches().isEmpty());
 }
 
-TEST_F(UnionEditorSearch, ASearchRefusedWhileAnotherRunsEmptiesTheList)
+// Another screen's search runs: this one is refused, which is no sign that there is no fan. The
+// editor asks to wait, and keeps the fans its last search found.
+TEST_F(UnionEditorSearch, ASearchRefusedWhileAnotherRunsAsksToWaitAndKeepsTheList)
 {
-    bool otherDone = false;
-    socket.searchDevicesWithDuration(0.5, [&](const QXSearchResults &, QXUdpSocket::Outcome) { otherDone = true; });
-    editor->searchDevices();
+    searchByKeyboard();
+    const QStringList found = listed();
+    ASSERT_EQ(found.size(), 2);
+    const QXUdpSocket::SearchId other =
+        socket.continuesSearchWithDuration(600, nullptr, [](const QXSearchResults &, QXUdpSocket::Outcome) {});
+    ASSERT_NE(other, QXUdpSocket::noSearch);
+    AnsweringPresenter presenter;
+    AccessibilityEvents heard;
+    editor->searchBtn()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor->searchBtn(), Qt::Key_Space);
+    // Expected, not asserted: the other search is stopped whatever this one did.
+    EXPECT_TRUE(waitUntil([&] { return !presenter.texts.isEmpty(); }));
     spinFor(50);
-    EXPECT_TRUE(listed().isEmpty());
+    socket.stopSearch(other);
+
+    EXPECT_EQ(presenter.texts, QStringList{qxLocalized("ov_wait_for_search")});
+    EXPECT_EQ(listed(), found);
+    EXPECT_TRUE(listDescription().isEmpty());
     EXPECT_TRUE(editor->indicator()->isHidden());
-    ASSERT_TRUE(waitUntil([&] { return otherDone; }));
+    EXPECT_EQ(heard.lastFocus().object, editor->searchBtn());
 }
 
 TEST_F(UnionEditorSearch, AnEditorGoneBeforeTheSearchEndsIsLeftAlone)
