@@ -1,6 +1,7 @@
 #include "Core/Language.h"
 #include "AccessibilityGuard.h"
 #include "Shell/MasterWindowController.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(applicationIcon());
     // Every text field is heard as it takes the focus, and no password field is read out.
     qxkit::guardAccessibility();
+    // The window the desktop gives the keyboard takes it, also when a popup was open meanwhile.
+    qxkit::keepActiveWindowInStep();
 
     orvane::language::applyStartupLanguage();
     MasterWindowController window;
