@@ -4,6 +4,7 @@
 // put each window. Where to click is taken from the same main window built here offscreen at the
 // same size; whether a window sits at its control is judged from the click that opened it.
 #include "ComboBoxView.h"
+#include "DesktopSession.h"
 #include "EventLoop.h"
 #include "Modules/Connect/ConnectViewController.h"
 #include "Modules/Union/UnionListCell.h"
@@ -30,11 +31,11 @@
 
 namespace {
 
+using orvane::test::ScreenReaderBus;
 using orvane::test::waitUntil;
 
-// Generous bounds for a loaded machine: they only end a wait for a state that never comes.
-constexpr int kStartMs = 60000;
-constexpr int kStateMs = 20000;
+using orvane::test::kDesktopStartMs;
+using orvane::test::kDesktopStateMs;
 const QString kSocket = QStringLiteral("orvane-desktop");
 constexpr QSize kScreen(1400, 900);
 
@@ -46,39 +47,8 @@ struct View
     QRect rect;
 };
 
-// A child process of the test, stopped with the test.
-class Child
-{
-public:
-    Child() = default;
-    Child(const Child &) = delete;
-    Child &operator=(const Child &) = delete;
-    ~Child()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QProcess &process() { return m_process; }
-    qint64 pid() const { return m_process.processId(); }
-    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
-    {
-        m_process.setProcessEnvironment(environment);
-        m_process.start(program, arguments);
-        return m_process.waitForStarted(kStartMs);
-    }
-    bool running() const { return m_process.state() == QProcess::Running; }
-
-private:
-    QProcess m_process;
-};
-
-// Xvfb, Weston in it and the program on Weston, each started by the test.
+// Xvfb, Weston in it and the program on Weston, each started by the test, with a screen reader's
+// session bus.
 class WaylandDesktop
 {
 public:
@@ -88,36 +58,17 @@ public:
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
-
-        // The X server names its own free display, so that other X servers on the machine are
-        // left alone.
-        if (!m_x.start(QStringLiteral("Xvfb"),
-                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("%1x%2x24").arg(kScreen.width()).arg(kScreen.height()), QStringLiteral("-nolisten"), QStringLiteral("tcp")},
-                       base)) {
-            *why = QStringLiteral("Xvfb does not start");
+        if (!m_x.start(kScreen, why) || !m_reader.start(m_x.environment(), why))
             return false;
-        }
-        QByteArray display;
-        waitUntil([&] {
-            display += m_x.process().readAllStandardOutput();
-            return display.endsWith('\n') || !m_x.running();
-        }, kStartMs);
-        if (!display.endsWith('\n')) {
-            *why = QStringLiteral("Xvfb names no display");
-            return false;
-        }
-        m_xEnvironment = base;
-        m_xEnvironment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.trimmed()));
+        const QProcessEnvironment &base = m_reader.environment();
 
         if (!m_weston.start(QStringLiteral("weston"),
                             {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--socket=") + kSocket,
                              QStringLiteral("--debug"), QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
                              QStringLiteral("--width=%1").arg(kScreen.width()), QStringLiteral("--height=%1").arg(kScreen.height())},
-                            m_xEnvironment)
+                            base)
             || !waitUntil([&] { return QFile::exists(runtime + QLatin1Char('/') + kSocket) || !m_weston.running(); },
-                          kStartMs)
+                          kDesktopStartMs)
             || !m_weston.running()) {
             *why = QStringLiteral("Weston does not start: ") + QString::fromLocal8Bit(m_weston.process().readAllStandardError());
             return false;
@@ -136,7 +87,7 @@ public:
             *why = QStringLiteral("the program does not start");
             return false;
         }
-        if (!waitUntil([&] { return window().has_value() || !m_program.running(); }, kStartMs) || !window()) {
+        if (!waitUntil([&] { return window().has_value() || !m_program.running(); }, kDesktopStartMs) || !window()) {
             *why = QStringLiteral("the program shows no window on Weston");
             return false;
         }
@@ -151,7 +102,7 @@ public:
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
         debug.setProcessEnvironment(environment);
         debug.start(QStringLiteral("weston-debug"), {QStringLiteral("scene-graph")});
-        if (!debug.waitForFinished(kStateMs))
+        if (!debug.waitForFinished(kDesktopStateMs))
             debug.kill();
         static const QRegularExpression head(QStringLiteral(R"(^\s*View \d+ \(role ([^,]+), PID (\d+),)"));
         static const QRegularExpression place(QStringLiteral(R"(^\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\))"));
@@ -182,7 +133,7 @@ public:
     std::optional<QRect> window() const { return surface(QStringLiteral("xdg_toplevel")); }
     std::optional<QRect> popup() const { return surface(QStringLiteral("xdg_popup")); }
     // Waits for a popup to open, or for none to be left; the popup when there is one.
-    std::optional<QRect> awaitPopup(bool open, int boundMs = kStateMs) const
+    std::optional<QRect> awaitPopup(bool open, int boundMs = kDesktopStateMs) const
     {
         std::optional<QRect> shown;
         waitUntil([&] { return (shown = popup()).has_value() == open; }, boundMs);
@@ -197,7 +148,7 @@ public:
             click(menuRow);
             orvane::test::spinFor(300);
             click(control);
-            if (std::optional<QRect> shown = awaitPopup(true, kStateMs / 4))
+            if (std::optional<QRect> shown = awaitPopup(true, kDesktopStateMs / 4))
                 return shown;
         }
         return std::nullopt;
@@ -209,7 +160,7 @@ public:
     {
         xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
         std::optional<QRect> cursor;
-        if (waitUntil([&] { return (cursor = this->cursor()) && cursor->contains(point); }, kStateMs))
+        if (waitUntil([&] { return (cursor = this->cursor()) && cursor->contains(point); }, kDesktopStateMs))
             return true;
         *why = QStringLiteral("the X pointer is at (%1, %2), but Weston's cursor %3")
                    .arg(point.x())
@@ -235,6 +186,7 @@ public:
     void key(const QString &name) { xdotool({QStringLiteral("key"), name}); }
 
     bool programRunning() const { return m_program.running(); }
+    orvane::test::ScreenReaderBus &reader() { return m_reader; }
 
 private:
     // Weston's x11 backend moves its pointer by the steps of the X pointer, stopped at the edges
@@ -257,18 +209,12 @@ private:
         return std::nullopt;
     }
 
-    void xdotool(const QStringList &arguments)
-    {
-        QProcess tool;
-        tool.setProcessEnvironment(m_xEnvironment);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        tool.waitForFinished(kStateMs);
-    }
+    void xdotool(const QStringList &arguments) { orvane::test::xdotool(m_x.environment(), arguments); }
 
-    Child m_x;
-    Child m_weston;
-    Child m_program;
-    QProcessEnvironment m_xEnvironment;
+    orvane::test::XServer m_x;
+    orvane::test::ScreenReaderBus m_reader;
+    orvane::test::ChildProcess m_weston;
+    orvane::test::ChildProcess m_program;
 };
 
 // The centre of a widget in its window's coordinates.
@@ -310,6 +256,8 @@ TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClic
 
     // The language list hangs under its box: the click on the box's button lies just above it,
     // within the box's height, and the list is as wide as the box.
+    ScreenReaderBus &reader = desktop.reader();
+    const QString shownLanguage = languageBox->getSelectedString();
     desktop.click(languageButton);
     std::optional<QRect> list = desktop.awaitPopup(true);
     ASSERT_TRUE(list) << "the language list opens as a popup of the window";
@@ -317,12 +265,22 @@ TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClic
     EXPECT_LE(list->top() - languageButton.y(), languageBox->height());
     EXPECT_TRUE(list->left() <= languageButton.x() && languageButton.x() <= list->right());
     EXPECT_EQ(list->width(), languageBox->contentView()->width());
+    // A screen reader is on the list's row while the list is open, and on the box once it is
+    // gone; the window beneath is never told activated meanwhile.
+    const qsizetype opened = reader.waitForFocus(0, QStringLiteral("list item"), shownLanguage);
+    ASSERT_GE(opened, 0) << "the open list is heard at its row";
     desktop.key(QStringLiteral("Escape"));
     EXPECT_FALSE(desktop.awaitPopup(false)) << "Esc closes the list";
+    const qsizetype closed = reader.waitForFocus(opened, QStringLiteral("combo box"), languageBox->accessibleName());
+    ASSERT_GE(closed, 0) << "the box is heard again";
+    EXPECT_EQ(reader.activatedBetween(opened, closed).join(u", ").toStdString(), "");
 
     // A click beside the box, in the empty strip of the window's top bar, closes it.
     desktop.click(languageButton);
     ASSERT_TRUE(desktop.awaitPopup(true));
+    const qsizetype reopened = reader.waitForFocus(closed, QStringLiteral("list item"), shownLanguage);
+    ASSERT_GE(reopened, 0);
+    EXPECT_EQ(reader.activatedBetween(closed, reopened).join(u", ").toStdString(), "") << "heard after the list closed";
     desktop.click(languageButton - QPoint(languageBox->width() + 60, 0));
     EXPECT_FALSE(desktop.awaitPopup(false)) << "a click outside closes the list";
 
@@ -352,7 +310,7 @@ TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClic
     desktop.key(QStringLiteral("Down"));
     desktop.key(QStringLiteral("Return"));
     EXPECT_FALSE(desktop.awaitPopup(false)) << "Return closes the list";
-    EXPECT_TRUE(waitUntil([&] { return storedLanguage() == next; }, kStateMs))
+    EXPECT_TRUE(waitUntil([&] { return storedLanguage() == next; }, kDesktopStateMs))
         << "stored " << storedLanguage().toStdString() << ", expected " << next.toStdString();
     EXPECT_TRUE(desktop.programRunning());
 }

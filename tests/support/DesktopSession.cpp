@@ -1,0 +1,323 @@
+#include "DesktopSession.h"
+
+#include "EventLoop.h"
+
+#include <QDBusArgument>
+#include <QDBusVariant>
+
+namespace orvane::test {
+
+namespace {
+
+const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+constexpr int kCallMs = 5000;
+
+ScreenReaderBus::Object objectFrom(const QDBusArgument &argument)
+{
+    ScreenReaderBus::Object object;
+    QDBusObjectPath path;
+    argument.beginStructure();
+    argument >> object.service >> path;
+    argument.endStructure();
+    object.path = path.path();
+    return object;
+}
+
+// The event as a screen reader names it, from the signal's interface, member and detail.
+QString eventType(const QDBusMessage &message)
+{
+    const QString interface = message.interface();
+    if (interface.endsWith(QLatin1String(".Focus")))
+        return QStringLiteral("focus");
+    if (interface.endsWith(QLatin1String(".Window")))
+        return QStringLiteral("window:") + message.member().toLower();
+    const QString detail = message.arguments().value(0).toString();
+    return QStringLiteral("state-changed:") + detail;
+}
+
+} // namespace
+
+ChildProcess::~ChildProcess()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+bool ChildProcess::start(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    m_process.setProcessEnvironment(environment);
+    m_process.start(program, arguments);
+    return m_process.waitForStarted(kDesktopStartMs);
+}
+
+QByteArray ChildProcess::firstLine()
+{
+    waitUntil([&] {
+        m_output += m_process.readAllStandardOutput();
+        return m_output.contains('\n') || !running();
+    }, kDesktopStartMs);
+    return m_output.contains('\n') ? m_output.left(m_output.indexOf('\n')).trimmed() : QByteArray();
+}
+
+bool XServer::start(const QSize &size, QString *why)
+{
+    if (!m_server.start(QStringLiteral("Xvfb"),
+                        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                         QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
+                         QStringLiteral("tcp")},
+                        QProcessEnvironment::systemEnvironment())) {
+        *why = QStringLiteral("Xvfb does not start");
+        return false;
+    }
+    const QByteArray display = m_server.firstLine();
+    if (display.isEmpty()) {
+        *why = QStringLiteral("Xvfb names no display");
+        return false;
+    }
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display));
+    return true;
+}
+
+bool XServer::awaitWindowManager() const
+{
+    // A window manager announces itself on the root window once it manages the screen.
+    return waitUntil([this] {
+        QProcess query;
+        query.setProcessEnvironment(m_environment);
+        query.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        query.waitForFinished(kDesktopStateMs);
+        return query.readAllStandardOutput().contains("window id");
+    }, kDesktopStartMs);
+}
+
+void xdotool(const QProcessEnvironment &environment, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(kDesktopStateMs);
+}
+
+ScreenReaderBus::~ScreenReaderBus()
+{
+    if (!m_connectionName.isEmpty()) {
+        QDBusConnection::disconnectFromBus(m_connectionName);
+        QDBusConnection::disconnectFromBus(m_connectionName + QStringLiteral("-session"));
+    }
+}
+
+bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why)
+{
+    if (!m_sessionBus.start(QStringLiteral("dbus-daemon"),
+                            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")},
+                            environment)) {
+        *why = QStringLiteral("the session bus does not start");
+        return false;
+    }
+    const QString sessionAddress = QString::fromUtf8(m_sessionBus.firstLine());
+    if (sessionAddress.isEmpty()) {
+        *why = QStringLiteral("the session bus names no address");
+        return false;
+    }
+    m_environment = environment;
+    m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionAddress);
+
+    // Each bus a name of its own: a connection's name stays taken while anything still uses it.
+    static int buses = 0;
+    m_connectionName = QStringLiteral("orvane-screen-reader-%1").arg(++buses);
+    QDBusConnection session = QDBusConnection::connectToBus(sessionAddress, m_connectionName + QStringLiteral("-session"));
+    const QDBusMessage address = session.call(
+        QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                       QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
+        QDBus::Block, kDesktopStartMs);
+    const QString accessibilityAddress = address.arguments().value(0).toString();
+    if (accessibilityAddress.isEmpty()) {
+        *why = QStringLiteral("no accessibility bus: ") + address.errorMessage();
+        return false;
+    }
+    // What a screen reader does as it starts: applications then report to the accessibility bus.
+    QDBusMessage enable = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                                         kProperties, QStringLiteral("Set"));
+    enable << QStringLiteral("org.a11y.Status") << QStringLiteral("ScreenReaderEnabled")
+           << QVariant::fromValue(QDBusVariant(true));
+    session.call(enable, QDBus::Block, kCallMs);
+
+    QDBusConnection bus = QDBusConnection::connectToBus(accessibilityAddress, m_connectionName);
+    if (!bus.isConnected()) {
+        *why = QStringLiteral("the accessibility bus does not answer");
+        return false;
+    }
+    // Applications send only the events that a listener registered for.
+    for (const QString &event : {QStringLiteral("focus:"), QStringLiteral("window:"), QStringLiteral("object:state-changed:")}) {
+        QDBusMessage registration = QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
+            QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"));
+        registration << event << QStringList() << QString();
+        const QDBusMessage reply = bus.call(registration, QDBus::Block, kDesktopStartMs);
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            *why = QStringLiteral("the registry refuses the listener: ") + reply.errorMessage();
+            return false;
+        }
+    }
+    const QList<std::pair<QString, QString>> signals_ = {
+        {QStringLiteral("org.a11y.atspi.Event.Focus"), QStringLiteral("Focus")},
+        {QStringLiteral("org.a11y.atspi.Event.Window"), QStringLiteral("Activate")},
+        {QStringLiteral("org.a11y.atspi.Event.Window"), QStringLiteral("Deactivate")},
+        {QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged")}};
+    for (const auto &[interface, member] : signals_) {
+        if (!bus.connect(QString(), QString(), interface, member, this, SLOT(received(QDBusMessage)))) {
+            *why = QStringLiteral("cannot listen for ") + interface;
+            return false;
+        }
+    }
+    return true;
+}
+
+void ScreenReaderBus::received(const QDBusMessage &message)
+{
+    const QString type = eventType(message);
+    // The states a screen reader follows; the others only fill the record.
+    if (type.startsWith(QLatin1String("state-changed:")) && type != QLatin1String("state-changed:focused")
+        && type != QLatin1String("state-changed:active"))
+        return;
+    Event event{type, message.arguments().value(1).toInt(), {message.service(), message.path()}, {}, {}};
+    event.role = role(event.source);
+    event.name = name(event.source);
+    m_events.append(event);
+}
+
+qsizetype ScreenReaderBus::waitFor(qsizetype from, const std::function<bool(const Event &)> &match, int boundMs)
+{
+    qsizetype found = -1;
+    waitUntil([&] {
+        for (qsizetype index = from; index < m_events.size() && found < 0; ++index) {
+            if (match(m_events.at(index)))
+                found = index;
+        }
+        return found >= 0;
+    }, boundMs);
+    return found;
+}
+
+qsizetype ScreenReaderBus::waitForFocus(qsizetype from, const QString &role, const QString &name, int boundMs)
+{
+    return waitFor(from, [&](const Event &event) {
+        return event.type == QLatin1String("focus") && event.role == role && event.name == name;
+    }, boundMs);
+}
+
+ScreenReaderBus::Event ScreenReaderBus::lastFocusBefore(qsizetype end) const
+{
+    for (qsizetype index = qMin(end, m_events.size()) - 1; index >= 0; --index) {
+        if (m_events.at(index).type == QLatin1String("focus"))
+            return m_events.at(index);
+    }
+    return {};
+}
+
+QStringList ScreenReaderBus::activatedBetween(qsizetype from, qsizetype to) const
+{
+    QStringList windows;
+    for (qsizetype index = qMax<qsizetype>(from, 0); index < qMin(to, m_events.size()); ++index) {
+        if (m_events.at(index).type == QLatin1String("window:activate"))
+            windows.append(m_events.at(index).name);
+    }
+    return windows;
+}
+
+QDBusMessage ScreenReaderBus::call(const Object &object, const QString &interface, const QString &method,
+                                   const QVariantList &arguments) const
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection(m_connectionName).call(message, QDBus::Block, kCallMs);
+}
+
+QVariant ScreenReaderBus::property(const Object &object, const QString &name) const
+{
+    const QDBusMessage reply = call(object, kProperties, QStringLiteral("Get"), {kAccessible, name});
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).value<QDBusVariant>().variant()
+                                                      : QVariant();
+}
+
+QString ScreenReaderBus::role(const Object &object) const
+{
+    const QDBusMessage reply = call(object, kAccessible, QStringLiteral("GetRoleName"));
+    return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toString() : QString();
+}
+
+QString ScreenReaderBus::name(const Object &object) const
+{
+    return property(object, QStringLiteral("Name")).toString();
+}
+
+bool ScreenReaderBus::hasState(const Object &object, State state) const
+{
+    const QVariant reply = call(object, kAccessible, QStringLiteral("GetState")).arguments().value(0);
+    const QList<uint> words = qdbus_cast<QList<uint>>(reply);
+    const int bit = int(state);
+    return words.size() > bit / 32 && (words.at(bit / 32) >> (bit % 32)) & 1U;
+}
+
+ScreenReaderBus::Object ScreenReaderBus::parent(const Object &object) const
+{
+    const QVariant parent = property(object, QStringLiteral("Parent"));
+    return parent.canConvert<QDBusArgument>() ? objectFrom(parent.value<QDBusArgument>()) : Object{};
+}
+
+QList<ScreenReaderBus::Object> ScreenReaderBus::children(const Object &object) const
+{
+    QList<Object> found;
+    const QVariant reply = call(object, kAccessible, QStringLiteral("GetChildren")).arguments().value(0);
+    if (!reply.canConvert<QDBusArgument>())
+        return found;
+    const QDBusArgument list = reply.value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd())
+        found.append(objectFrom(list));
+    list.endArray();
+    return found;
+}
+
+ScreenReaderBus::Object ScreenReaderBus::find(const Object &root, const QString &role, const QString &name) const
+{
+    QList<Object> level{root};
+    for (int depth = 0; depth < 16 && !level.isEmpty(); ++depth) {
+        QList<Object> next;
+        for (const Object &object : std::as_const(level)) {
+            if (this->role(object) == role && this->name(object) == name)
+                return object;
+            next.append(children(object));
+        }
+        level = next;
+    }
+    return {};
+}
+
+QRect ScreenReaderBus::extents(const Object &object) const
+{
+    const QVariant reply = call(object, QStringLiteral("org.a11y.atspi.Component"), QStringLiteral("GetExtents"),
+                                {QVariant::fromValue(0U)})
+                               .arguments()
+                               .value(0);
+    if (!reply.canConvert<QDBusArgument>())
+        return {};
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    const QDBusArgument box = reply.value<QDBusArgument>();
+    box.beginStructure();
+    box >> x >> y >> width >> height;
+    box.endStructure();
+    return {x, y, width, height};
+}
+
+} // namespace orvane::test
