@@ -3,6 +3,7 @@
 #include "EventLoop.h"
 
 #include <QDBusArgument>
+#include <QDBusConnectionInterface>
 #include <QDBusVariant>
 
 namespace orvane::test {
@@ -154,13 +155,21 @@ bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why
         *why = QStringLiteral("the accessibility bus does not answer");
         return false;
     }
-    // Applications send only the events that a listener registered for.
+    // Applications send only the events that a listener registered for. The bus starts the
+    // registry as it starts, and a call that comes first may start a second one, which gives way
+    // to the first without answering: such a call is made again once the registry runs.
+    const QString registry = QStringLiteral("org.a11y.atspi.Registry");
     for (const QString &event : {QStringLiteral("focus:"), QStringLiteral("window:"), QStringLiteral("object:state-changed:")}) {
-        QDBusMessage registration = QDBusMessage::createMethodCall(
-            QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
-            QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"));
+        QDBusMessage registration = QDBusMessage::createMethodCall(registry, QStringLiteral("/org/a11y/atspi/registry"),
+                                                                   registry, QStringLiteral("RegisterEvent"));
         registration << event << QStringList() << QString();
-        const QDBusMessage reply = bus.call(registration, QDBus::Block, kDesktopStartMs);
+        QDBusMessage reply;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            reply = bus.call(registration, QDBus::Block, kDesktopStartMs);
+            if (reply.type() != QDBusMessage::ErrorMessage)
+                break;
+            waitUntil([&] { return bus.interface()->isServiceRegistered(registry).value(); }, kDesktopStartMs);
+        }
         if (reply.type() == QDBusMessage::ErrorMessage) {
             *why = QStringLiteral("the registry refuses the listener: ") + reply.errorMessage();
             return false;
