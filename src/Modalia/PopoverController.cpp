@@ -1,8 +1,10 @@
 #include "PopoverController.h"
 
+#include "AccessibleFactory.h"
 #include "QXColor.h"
 #include "QXView.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,11 +12,33 @@
 
 namespace Modalia {
 
+namespace {
+
+// A dialog whose parent is the control that opened it. A screen reader that found the popover
+// in a window of its own would name the window beneath again as the focus goes back to it.
+class PopoverAccessible : public QAccessibleWidget
+{
+public:
+    explicit PopoverAccessible(PopoverController *popover)
+        : QAccessibleWidget(popover, QAccessible::Dialog)
+    {
+    }
+
+    QAccessibleInterface *parent() const override
+    {
+        QWidget *opener = static_cast<PopoverController *>(widget())->opener();
+        return opener ? QAccessible::queryAccessibleInterface(opener) : QAccessibleWidget::parent();
+    }
+};
+
+} // namespace
+
 PopoverController::PopoverController(QWidget *content, PopoverBehavior behavior, QWidget *parent)
     : QDialog(parent, Qt::Popup | Qt::FramelessWindowHint)
     , m_content(content)
     , m_behavior(behavior)
 {
+    qxkit::installAccessibleInterface<PopoverController, PopoverAccessible>();
     setPalette(qxkit::darkPalette());
     setAutoFillBackground(true);
     setAccessibleName(content->accessibleName());

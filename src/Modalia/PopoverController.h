@@ -28,8 +28,10 @@ public:
     QWidget *content() const { return m_content; }
     bool isTransient() const { return m_behavior != PopoverBehavior::applicationDefined; }
     // The control the focus goes back to: `opener` when it takes the focus, else the widget that
-    // holds it now.
+    // holds it now. Assistive technology finds the popover under it, as a control's own popup,
+    // within the window the operator is in.
     void setOpener(QWidget *opener);
+    QWidget *opener() const { return m_opener; }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -91,6 +91,7 @@ ComboBoxView::~ComboBoxView()
         disconnect(m_dragWC, nullptr, this, nullptr);
         delete m_dragWC;
     }
+    delete m_closedWC;
 }
 
 ComboboxDelegate *ComboBoxView::delegate() const
@@ -128,6 +129,8 @@ void ComboBoxView::showDragWindow()
         disconnect(m_dragWC, nullptr, this, nullptr);
         m_dragWC->deleteLater();
     }
+    if (m_closedWC)
+        m_closedWC->deleteLater();
     m_dragWC = new dragWindowController(
         m_contentArray,
         accessibleName().isEmpty() ? qxLocalized(QStringLiteral("ov_a11y_choices")) : accessibleName(), this);
@@ -148,8 +151,9 @@ void ComboBoxView::hideDragWindow()
     // Closing runs the close rule while the list still counts as open, with nothing picked.
     m_dragWC->close();
     disconnect(m_dragWC, nullptr, this, nullptr);
-    m_dragWC->deleteLater();
-    m_dragWC = nullptr;
+    if (m_closedWC)
+        m_closedWC->deleteLater();
+    m_closedWC = std::exchange(m_dragWC, nullptr);
     setDragWindowShown(false);
 }
 

@@ -123,6 +123,10 @@ private:
     std::weak_ptr<ComboboxDelegate *> m_delegate;
     bool m_showFull = false;
     QPointer<dragWindowController> m_dragWC;
+    // A list closed without a pick stays, hidden, until the next one opens: a screen reader
+    // still asks after the row it was on as it takes up the box again, and takes a row that is
+    // gone as a jump from nowhere, naming the window and dialog around the box again.
+    QPointer<dragWindowController> m_closedWC;
     QStringList m_contentArray;
     bool m_isDragWindowShow = false;
     // A click outside the list and its field, another window taking the focus, or the

@@ -479,6 +479,11 @@ TEST(PopoverFocus, StaysInsideAnswersEnterAndClosesOnAClickOutsideWhenTransient)
 
     QPointer<QDialog> popover = open(PopoverBehavior::applicationDefined);
     ASSERT_TRUE(waitUntil([&] { return QApplication::activePopupWidget() == popover; }));
+    // A screen reader finds the popover under the control that opened it, in the window the
+    // operator is in, so that it names no window as the focus goes back there.
+    QAccessibleInterface *heardAbove = QAccessible::queryAccessibleInterface(popover.data())->parent();
+    ASSERT_NE(heardAbove, nullptr);
+    EXPECT_EQ(heardAbove->object(), opener);
     EXPECT_EQ(Modalia::DialogPresenter::defaultParent(), &window) << "other dialogs go over the window";
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Tab}) {
         QTest::keyClick(window.windowHandle(), key);

@@ -199,6 +199,10 @@ TEST_P(ScreenReaderDesktop, TheUnionsPopoversAreHeardOnTheirControlsAlone)
     const qsizetype asked = press(QStringLiteral("space"), QStringLiteral("push button"), QStringLiteral("OK"));
     ASSERT_GE(asked, 0) << "the popover is heard on its OK button";
     EXPECT_TRUE(reader.hasState(heardAt(asked), State::Focused));
+    Object popover = heardAt(asked);
+    while (!popover.isNull() && reader.role(popover) != QLatin1String("dialog"))
+        popover = reader.parent(popover);
+    EXPECT_EQ(reader.name(reader.parent(popover)), deleteName) << "the popover stands under its button";
     const qsizetype cancel = press(QStringLiteral("Tab"), QStringLiteral("push button"), QStringLiteral("Cancel"));
     ASSERT_GE(cancel, 0);
     expectHeardOnlyThere(asked, cancel, "the popover opened");
