@@ -9,8 +9,6 @@
 #include "QXUserDefaults.h"
 #include "UnionStoreFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QHostAddress>
 #include <QProcess>
 #include <QTemporaryDir>
