@@ -160,11 +160,6 @@ QAccessible::State CollectionItemStandIn::state() const
     return state;
 }
 
-void *CollectionItemStandIn::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
-}
-
 QStringList CollectionItemStandIn::actionNames() const
 {
     return {setFocusAction()};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListItemAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPointer>
@@ -32,7 +34,7 @@ private:
 
 // An item without a widget (scrolled far away): a list item named by the data source, off
 // screen, whose focus action scrolls the item into view and gives it the keyboard focus.
-class CollectionItemStandIn : public QAccessibleInterface, public QAccessibleActionInterface
+class CollectionItemStandIn : public ListItemAccessible
 {
 public:
     CollectionItemStandIn(CollectionContainerView *view, int position);
@@ -40,23 +42,14 @@ public:
     int position() const { return m_position; }
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     QPointer<CollectionContainerView> m_view;

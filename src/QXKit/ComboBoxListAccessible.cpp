@@ -118,11 +118,6 @@ QAccessible::State dragListRowAccessible::state() const
     return state;
 }
 
-void *dragListRowAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
-}
-
 QStringList dragListRowAccessible::actionNames() const
 {
     return {pressAction()};

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAccessibleActionInterface>
+#include "ListItemAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPointer>
@@ -34,29 +35,20 @@ private:
 };
 
 // One string of the list; pressing it picks it.
-class dragListRowAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class dragListRowAccessible : public ListItemAccessible
 {
 public:
     dragListRowAccessible(dragListView *list, int row);
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
     QModelIndex index() const;

@@ -98,12 +98,13 @@ bool XServer::awaitWindowManager() const
     }, kDesktopStartMs);
 }
 
-void xdotool(const QProcessEnvironment &environment, const QStringList &arguments)
+QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &arguments)
 {
     QProcess tool;
     tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral("xdotool"), arguments);
     tool.waitForFinished(kDesktopStateMs);
+    return tool.readAllStandardOutput();
 }
 
 ScreenReaderBus::~ScreenReaderBus()

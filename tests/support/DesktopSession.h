@@ -59,8 +59,8 @@ private:
     QProcessEnvironment m_environment;
 };
 
-// Runs xdotool on the environment's display and waits for it.
-void xdotool(const QProcessEnvironment &environment, const QStringList &arguments);
+// Runs xdotool on the environment's display and waits for it; what it printed.
+QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &arguments);
 
 // A private session bus and, on it, the accessibility bus, heard as a screen reader hears it: it
 // registers for the focus, window and state events a screen reader follows, tells the

@@ -269,12 +269,10 @@ TEST_P(ScreenReaderDesktop, AfterTheFilePanelTheWindowTakesTheKeyboardAndShowsHo
         orvane::test::xdotool(x.environment(), {QStringLiteral("type"), picture});
         // The panel's completion list opens under the typed path, and is open as Return comes.
         const auto windowsShown = [&] {
-            QProcess search;
-            search.setProcessEnvironment(x.environment());
-            search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                     QStringLiteral("--pid"), QString::number(program.pid())});
-            search.waitForFinished(kDesktopStateMs);
-            return QString::fromLatin1(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
+            const QByteArray windows = orvane::test::xdotool(
+                x.environment(), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                  QString::number(program.pid())});
+            return windows.count('\n');
         };
         EXPECT_TRUE(waitUntil([&] { return windowsShown() == 3; }, kDesktopStateMs))
             << "the completion list shows beside the window and the panel";
