@@ -62,16 +62,19 @@ protected:
 
     QListView *table() const { return combo->dragWC()->dragVC()->infoTable(); }
 
-    // The object a focus event named says it is focused, and the box does not: a tool that asks
-    // which object has the focus gets the one a screen reader was told of.
+    // The object a focus event named says it is focused, and neither the box nor the list
+    // around a heard row does: a tool that asks which object has the focus gets the one a screen
+    // reader was told of, and no other.
     void expectFocusedAsHeard(const orvane::test::AccessibilityEvents::Heard &heard) const
     {
-        QAccessibleInterface *named = QAccessible::queryAccessibleInterface(heard.object);
-        ASSERT_NE(named, nullptr);
-        if (heard.child >= 0)
-            named = named->child(heard.child);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(heard.object);
+        ASSERT_NE(list, nullptr);
+        QAccessibleInterface *named = heard.child >= 0 ? list->child(heard.child) : list;
         ASSERT_NE(named, nullptr);
         EXPECT_TRUE(named->state().focused) << heard.name.toStdString();
+        if (named != list) {
+            EXPECT_FALSE(list->state().focused) << "the list leaves the focus to its row";
+        }
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(combo)->state().focused);
     }
 
