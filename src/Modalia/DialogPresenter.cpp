@@ -1,5 +1,6 @@
 #include "DialogPresenter.h"
 
+#include "BlockedWindowFocus.h"
 #include "PopoverController.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ bool DialogPresenter::present(QDialog *dialog, QWidget *parent)
         dialog->show();
         return true;
     }
+    keepFocusOffBlockedWindows();
     dialog->open();
     dialog->raise();
     dialog->activateWindow();

@@ -232,14 +232,15 @@ ScreenReaderBus::Event ScreenReaderBus::lastFocusBefore(qsizetype end) const
     return {};
 }
 
-QStringList ScreenReaderBus::activatedBetween(qsizetype from, qsizetype to) const
+QStringList ScreenReaderBus::heardBetween(qsizetype from, qsizetype to, const QString &type) const
 {
-    QStringList windows;
+    QStringList heard;
     for (qsizetype index = qMax<qsizetype>(from, 0); index < qMin(to, m_events.size()); ++index) {
-        if (m_events.at(index).type == QLatin1String("window:activate"))
-            windows.append(m_events.at(index).name);
+        const Event &event = m_events.at(index);
+        if (event.type == type)
+            heard.append(event.role + QLatin1Char(' ') + event.name);
     }
-    return windows;
+    return heard;
 }
 
 QDBusMessage ScreenReaderBus::call(const Object &object, const QString &interface, const QString &method,

@@ -105,8 +105,9 @@ public:
     qsizetype waitForFocus(qsizetype from, const QString &role, const QString &name, int boundMs = kDesktopStateMs);
     // The last focus event before the index; one naming nothing when there is none.
     Event lastFocusBefore(qsizetype end) const;
-    // The names of the windows told activated from the index `from` to before `to`.
-    QStringList activatedBetween(qsizetype from, qsizetype to) const;
+    // The objects of the events of the type ("focus", "window:activate", ...) from the index
+    // `from` to before `to`, each as its role and name.
+    QStringList heardBetween(qsizetype from, qsizetype to, const QString &type) const;
 
     QString role(const Object &object) const;
     QString name(const Object &object) const;

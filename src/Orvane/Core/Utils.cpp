@@ -107,10 +107,16 @@ void Utils::showDialogWithType(DialogType type, const QString &info, std::functi
         };
     };
     dialog->setViewControllerWithType(type, info, closeWith(clickOK), closeWith(clickCancel));
+    // The block runs as the dialog goes, before the wait returns: a dialog the block opens then
+    // takes over in the same moment, and the window beneath never takes the keyboard in between.
+    auto answered = std::make_shared<bool>(false);
+    const auto answer = [clickAction = std::move(clickAction), answered](int code) {
+        if (!std::exchange(*answered, true) && clickAction)
+            clickAction(code);
+    };
+    QObject::connect(dialog, &QDialog::finished, dialog, answer);
     runDialog(dialog);
-    const int code = guard ? guard->result() : clickCancel;
-    if (clickAction)
-        clickAction(code);
+    answer(clickCancel);
 }
 
 void Utils::showInfoLater(const QString &text)

@@ -1,0 +1,133 @@
+#include "BlockedWindowFocus.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QSet>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace Modalia {
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+{
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+// Follows which windows a modal dialog blocks, as Qt tells each window, and sees the X server's
+// events before Qt does. Three of them give a window the focus: the focus itself, the window
+// manager's offer of it (WM_TAKE_FOCUS) and a request to activate the window, which the
+// application also hears of. Qt passes the offer and its own focus changes on to "the window
+// that blocks", but between two dialogs over one window that is the window beneath both, which
+// then asks to be activated itself.
+class BlockedWindowFocus : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    explicit BlockedWindowFocus(xcb_connection_t *connection)
+        : m_activeWindow(internAtom(connection, "_NET_ACTIVE_WINDOW"))
+        , m_protocols(internAtom(connection, "WM_PROTOCOLS"))
+        , m_takeFocus(internAtom(connection, "WM_TAKE_FOCUS"))
+    {
+    }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (eventType != "xcb_generic_event_t" || m_blocked.isEmpty())
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        switch (event->response_type & ~0x80) {
+        case XCB_FOCUS_IN:
+        case XCB_FOCUS_OUT: {
+            const auto *focus = static_cast<const xcb_focus_in_event_t *>(message);
+            // Qt passes over the focus that only follows the pointer; so does this.
+            if (focus->detail == XCB_NOTIFY_DETAIL_POINTER)
+                return false;
+            return heldBack(focus->event, (event->response_type & ~0x80) == XCB_FOCUS_IN);
+        }
+        case XCB_CLIENT_MESSAGE: {
+            const auto *client = static_cast<const xcb_client_message_event_t *>(message);
+            const bool activation = client->type == m_activeWindow
+                || (client->type == m_protocols && client->data.data32[0] == m_takeFocus);
+            return activation && heldBack(client->window, true);
+        }
+        default:
+            return false;
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWindowType())
+            return false;
+        auto *window = static_cast<QWindow *>(watched);
+        if (event->type() == QEvent::WindowBlocked && !m_blocked.contains(window)) {
+            m_blocked.insert(window);
+            connect(window, &QObject::destroyed, this, [this, window] { m_blocked.remove(window); });
+        } else if (event->type() == QEvent::WindowUnblocked && m_blocked.remove(window)) {
+            disconnect(window, &QObject::destroyed, this, nullptr);
+        }
+        return false;
+    }
+
+private:
+    // Whether the event about the window is kept from Qt: the window is blocked and does not
+    // have the application's focus. A window the application had focused before the dialog came
+    // still hears that it lost the focus, so that the application never holds on to a focus it
+    // no longer has. A window given the focus hands it to the modal dialog.
+    bool heldBack(xcb_window_t id, bool givesFocus) const
+    {
+        const QWindow *window = blockedWindow(id);
+        if (!window || window == QGuiApplication::focusWindow())
+            return false;
+        if (givesFocus) {
+            // The dialog's own window is asked for, not the widget: the application may still
+            // count it as active while the window manager has moved the focus away.
+            if (const QWidget *modal = QApplication::activeModalWidget(); modal && modal->windowHandle())
+                modal->windowHandle()->requestActivate();
+        }
+        return true;
+    }
+
+    QWindow *blockedWindow(xcb_window_t id) const
+    {
+        for (QWindow *window : m_blocked) {
+            if (window->handle() && window->winId() == id)
+                return window;
+        }
+        return nullptr;
+    }
+
+    const xcb_atom_t m_activeWindow;
+    const xcb_atom_t m_protocols;
+    const xcb_atom_t m_takeFocus;
+    QSet<QWindow *> m_blocked;
+};
+
+BlockedWindowFocus *installed = nullptr;
+
+} // namespace
+
+void keepFocusOffBlockedWindows()
+{
+    const auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (installed || !x11 || !x11->connection())
+        return;
+    installed = new BlockedWindowFocus(x11->connection());
+    installed->setParent(qApp);
+    qApp->installEventFilter(installed);
+    qApp->installNativeEventFilter(installed);
+}
+
+} // namespace Modalia
