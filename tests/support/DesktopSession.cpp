@@ -39,6 +39,21 @@ QString eventType(const QDBusMessage &message)
 
 } // namespace
 
+DesktopTestTime::DesktopTestTime()
+{
+    testDeadline() = QDeadlineTimer(kDesktopTestMs);
+}
+
+DesktopTestTime::~DesktopTestTime()
+{
+    testDeadline() = QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
+bool DesktopTestTime::spent()
+{
+    return testDeadline().hasExpired();
+}
+
 ChildProcess::~ChildProcess()
 {
     if (m_process.state() == QProcess::NotRunning)
@@ -54,7 +69,7 @@ bool ChildProcess::start(const QString &program, const QStringList &arguments, c
 {
     m_process.setProcessEnvironment(environment);
     m_process.start(program, arguments);
-    return m_process.waitForStarted(kDesktopStartMs);
+    return m_process.waitForStarted(within(kDesktopStartMs));
 }
 
 QByteArray ChildProcess::firstLine()
@@ -93,7 +108,7 @@ bool XServer::awaitWindowManager() const
         QProcess query;
         query.setProcessEnvironment(m_environment);
         query.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        query.waitForFinished(kDesktopStateMs);
+        query.waitForFinished(within(kDesktopStateMs));
         return query.readAllStandardOutput().contains("window id");
     }, kDesktopStartMs);
 }
@@ -103,8 +118,25 @@ QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &ar
     QProcess tool;
     tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(kDesktopStateMs);
+    if (!tool.waitForFinished(within(kDesktopStateMs)))
+        tool.kill();
     return tool.readAllStandardOutput();
+}
+
+QString describeDisplay(const QProcessEnvironment &environment, qint64 pid)
+{
+    QStringList windows;
+    const QList<QByteArray> shown = xdotool(environment, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                           QStringLiteral("--pid"), QString::number(pid)})
+                                        .split('\n');
+    for (const QByteArray &id : shown) {
+        if (!id.isEmpty())
+            windows.append(QString::fromUtf8(
+                xdotool(environment, {QStringLiteral("getwindowname"), QString::fromLatin1(id)}).trimmed()));
+    }
+    const QByteArray pointer = xdotool(environment, {QStringLiteral("getmouselocation")}).trimmed();
+    return QStringLiteral("windows shown: [%1]; pointer: %2")
+        .arg(windows.join(QStringLiteral(" | ")), QString::fromUtf8(pointer));
 }
 
 ScreenReaderBus::~ScreenReaderBus()
@@ -138,7 +170,7 @@ bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why
     const QDBusMessage address = session.call(
         QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
                                        QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
-        QDBus::Block, kDesktopStartMs);
+        QDBus::Block, qMax(1, within(kDesktopStartMs)));
     const QString accessibilityAddress = address.arguments().value(0).toString();
     if (accessibilityAddress.isEmpty()) {
         *why = QStringLiteral("no accessibility bus: ") + address.errorMessage();
@@ -149,7 +181,7 @@ bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why
                                                          kProperties, QStringLiteral("Set"));
     enable << QStringLiteral("org.a11y.Status") << QStringLiteral("ScreenReaderEnabled")
            << QVariant::fromValue(QDBusVariant(true));
-    session.call(enable, QDBus::Block, kCallMs);
+    session.call(enable, QDBus::Block, qMax(1, within(kCallMs)));
 
     QDBusConnection bus = QDBusConnection::connectToBus(accessibilityAddress, m_connectionName);
     if (!bus.isConnected()) {
@@ -158,19 +190,22 @@ bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why
     }
     // Applications send only the events that a listener registered for. The bus starts the
     // registry as it starts, and a call that comes first may start a second one, which gives way
-    // to the first without answering: such a call is made again once the registry runs.
+    // to the first without ever answering: a call that is not answered within moments is made
+    // again once the registry runs, until the bound for starting.
     const QString registry = QStringLiteral("org.a11y.atspi.Registry");
+    const QDeadlineTimer registering(within(kDesktopStartMs));
+    const auto registryRuns = [&] {
+        return waitUntil([&] { return bus.interface()->isServiceRegistered(registry).value(); },
+                         int(registering.remainingTime()));
+    };
     for (const QString &event : {QStringLiteral("focus:"), QStringLiteral("window:"), QStringLiteral("object:state-changed:")}) {
         QDBusMessage registration = QDBusMessage::createMethodCall(registry, QStringLiteral("/org/a11y/atspi/registry"),
                                                                    registry, QStringLiteral("RegisterEvent"));
         registration << event << QStringList() << QString();
         QDBusMessage reply;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            reply = bus.call(registration, QDBus::Block, kDesktopStartMs);
-            if (reply.type() != QDBusMessage::ErrorMessage)
-                break;
-            waitUntil([&] { return bus.interface()->isServiceRegistered(registry).value(); }, kDesktopStartMs);
-        }
+        do {
+            reply = bus.call(registration, QDBus::Block, qMax(1, within(kCallMs)));
+        } while (reply.type() == QDBusMessage::ErrorMessage && !registering.hasExpired() && registryRuns());
         if (reply.type() == QDBusMessage::ErrorMessage) {
             *why = QStringLiteral("the registry refuses the listener: ") + reply.errorMessage();
             return false;
@@ -201,6 +236,19 @@ void ScreenReaderBus::received(const QDBusMessage &message)
     event.role = role(event.source);
     event.name = name(event.source);
     m_events.append(event);
+}
+
+QString ScreenReaderBus::lastHeard(int count) const
+{
+    QStringList lines;
+    for (qsizetype index = qMax<qsizetype>(0, m_events.size() - count); index < m_events.size(); ++index) {
+        const Event &event = m_events.at(index);
+        lines.append(QStringLiteral("heard %1: %2 [%3 | %4] %5")
+                         .arg(index)
+                         .arg(event.type, event.role, event.name)
+                         .arg(event.detail));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 qsizetype ScreenReaderBus::waitFor(qsizetype from, const std::function<bool(const Event &)> &match, int boundMs)
@@ -248,7 +296,8 @@ QDBusMessage ScreenReaderBus::call(const Object &object, const QString &interfac
 {
     QDBusMessage message = QDBusMessage::createMethodCall(object.service, object.path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection(m_connectionName).call(message, QDBus::Block, kCallMs);
+    // A call that cannot be answered any more fails at once.
+    return QDBusConnection(m_connectionName).call(message, QDBus::Block, qMax(1, within(kCallMs)));
 }
 
 QVariant ScreenReaderBus::property(const Object &object, const QString &name) const

@@ -22,6 +22,22 @@ namespace orvane::test {
 // Generous bounds for a loaded machine: they only end a wait for a state that never comes.
 inline constexpr int kDesktopStartMs = 60000;
 inline constexpr int kDesktopStateMs = 20000;
+// All that one desktop test may take, start included: every wait ends by then (see
+// testDeadline()), so that a test that cannot go on fails by itself, long before the runner's
+// time-out ends every test of the program.
+inline constexpr int kDesktopTestMs = 120000;
+
+// Starts the running test's time; its end undoes it.
+class DesktopTestTime
+{
+public:
+    DesktopTestTime();
+    ~DesktopTestTime();
+    DesktopTestTime(const DesktopTestTime &) = delete;
+    DesktopTestTime &operator=(const DesktopTestTime &) = delete;
+    // Whether the test's time ran out.
+    static bool spent();
+};
 
 // A child process of the test, stopped with the test.
 class ChildProcess
@@ -61,6 +77,9 @@ private:
 
 // Runs xdotool on the environment's display and waits for it; what it printed.
 QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &arguments);
+// What the display shows of the process, to tell where a failed step left it: the names of its
+// windows shown and where the pointer is.
+QString describeDisplay(const QProcessEnvironment &environment, qint64 pid);
 
 // A private session bus and, on it, the accessibility bus, heard as a screen reader hears it: it
 // registers for the focus, window and state events a screen reader follows, tells the
@@ -99,6 +118,8 @@ public:
     const QProcessEnvironment &environment() const { return m_environment; }
 
     const QList<Event> &events() const { return m_events; }
+    // The last events heard, one a line, to tell where a failed step left the operator.
+    QString lastHeard(int count = 12) const;
     // Waits for an event from the index on that matches; its index, or -1 when none comes.
     qsizetype waitFor(qsizetype from, const std::function<bool(const Event &)> &match, int boundMs = kDesktopStateMs);
     // The same for a focus event on an object of the role and name.

@@ -64,17 +64,17 @@ protected:
             << "the program is heard on its menu";
     }
 
-    // What the screen reader heard last, to tell where a failed step left the operator.
+    // Where a failed step left the operator: the program's windows, the pointer and what the
+    // screen reader heard last.
     void TearDown() override
     {
         if (!HasFailure())
             return;
-        const QList<ScreenReaderBus::Event> &heard = reader.events();
-        for (qsizetype index = qMax<qsizetype>(0, heard.size() - 12); index < heard.size(); ++index) {
-            const ScreenReaderBus::Event &event = heard.at(index);
-            std::printf("heard %lld: %s [%s | %s] %d\n", qlonglong(index), qPrintable(event.type), qPrintable(event.role),
-                        qPrintable(event.name), event.detail);
-        }
+        const bool spent = orvane::test::DesktopTestTime::spent();
+        orvane::test::testDeadline() = QDeadlineTimer(orvane::test::kDesktopStateMs);
+        std::printf("%s%s\n%s\n",
+                    spent ? "the test's time ran out; " : "", qPrintable(orvane::test::describeDisplay(x.environment(), program.pid())),
+                    qPrintable(reader.lastHeard()));
     }
 
     // Switches to the union list with the pointer: the menu's rows switch screens as the keys move
@@ -150,6 +150,7 @@ protected:
         EXPECT_EQ(reader.lastFocusBefore(to).source, heardAt(from)) << step;
     }
 
+    orvane::test::DesktopTestTime time;
     orvane::test::XServer x;
     ScreenReaderBus reader;
     orvane::test::ChildProcess windowManager;
