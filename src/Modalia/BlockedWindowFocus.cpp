@@ -35,7 +35,8 @@ class BlockedWindowFocus : public QObject, public QAbstractNativeEventFilter
 {
 public:
     explicit BlockedWindowFocus(xcb_connection_t *connection)
-        : m_activeWindow(internAtom(connection, "_NET_ACTIVE_WINDOW"))
+        : m_connection(connection)
+        , m_activeWindow(internAtom(connection, "_NET_ACTIVE_WINDOW"))
         , m_protocols(internAtom(connection, "WM_PROTOCOLS"))
         , m_takeFocus(internAtom(connection, "WM_TAKE_FOCUS"))
     {
@@ -53,13 +54,14 @@ public:
             // Qt passes over the focus that only follows the pointer; so does this.
             if (focus->detail == XCB_NOTIFY_DETAIL_POINTER)
                 return false;
-            return heldBack(focus->event, (event->response_type & ~0x80) == XCB_FOCUS_IN);
+            const int type = event->response_type & ~0x80;
+            return heldBack(focus->event, type == XCB_FOCUS_IN ? Focused : Left);
         }
         case XCB_CLIENT_MESSAGE: {
             const auto *client = static_cast<const xcb_client_message_event_t *>(message);
             const bool activation = client->type == m_activeWindow
                 || (client->type == m_protocols && client->data.data32[0] == m_takeFocus);
-            return activation && heldBack(client->window, true);
+            return activation && heldBack(client->window, Offered);
         }
         default:
             return false;
@@ -82,20 +84,29 @@ protected:
     }
 
 private:
+    enum Focus { Focused, Left, Offered };
+
     // Whether the event about the window is kept from Qt: the window is blocked and does not
     // have the application's focus. A window the application had focused before the dialog came
     // still hears that it lost the focus, so that the application never holds on to a focus it
-    // no longer has. A window given the focus hands it to the modal dialog.
-    bool heldBack(xcb_window_t id, bool givesFocus) const
+    // no longer has. A window offered the focus, or given it, hands it to the modal dialog.
+    bool heldBack(xcb_window_t id, Focus focus) const
     {
         const QWindow *window = blockedWindow(id);
         if (!window || window == QGuiApplication::focusWindow())
             return false;
-        if (givesFocus) {
-            // The dialog's own window is asked for, not the widget: the application may still
-            // count it as active while the window manager has moved the focus away.
-            if (const QWidget *modal = QApplication::activeModalWidget(); modal && modal->windowHandle())
-                modal->windowHandle()->requestActivate();
+        const QWidget *modal = QApplication::activeModalWidget();
+        QWindow *dialog = modal ? modal->windowHandle() : nullptr;
+        if (focus == Left || !dialog)
+            return true;
+        // The dialog's own window is asked for, not the widget: the application may still count
+        // it as active while the window manager has moved the focus away.
+        dialog->requestActivate();
+        // The keyboard is on one of the application's own windows, which may hand it on at once;
+        // a window manager may not grant a request it takes for one that comes too late.
+        if (focus == Focused && dialog->isExposed()) {
+            xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_PARENT, xcb_window_t(dialog->winId()), XCB_CURRENT_TIME);
+            xcb_flush(m_connection);
         }
         return true;
     }
@@ -109,6 +120,7 @@ private:
         return nullptr;
     }
 
+    xcb_connection_t *const m_connection;
     const xcb_atom_t m_activeWindow;
     const xcb_atom_t m_protocols;
     const xcb_atom_t m_takeFocus;

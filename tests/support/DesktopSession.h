@@ -51,6 +51,8 @@ public:
     QProcess &process() { return m_process; }
     qint64 pid() const { return m_process.processId(); }
     bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment);
+    // Ends the process, if it runs, so that it may be started again.
+    void stop();
     bool running() const { return m_process.state() == QProcess::Running; }
     // Waits for the first line the process writes to its output; empty when none comes.
     QByteArray firstLine();
@@ -145,6 +147,7 @@ private slots:
     void received(const QDBusMessage &message);
 
 private:
+    bool startSession(const QProcessEnvironment &environment, QString *why);
     QDBusMessage call(const Object &object, const QString &interface, const QString &method,
                       const QVariantList &arguments = {}) const;
     QVariant property(const Object &object, const QString &name) const;
@@ -152,6 +155,7 @@ private:
     ChildProcess m_sessionBus;
     QProcessEnvironment m_environment;
     QString m_connectionName;
+    bool m_registryUnanswered = false;
     QList<Event> m_events;
 };
 
