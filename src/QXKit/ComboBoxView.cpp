@@ -4,6 +4,7 @@
 #include "AccessibleFocus.h"
 #include "ComboBoxAccessible.h"
 #include "ComboBoxDropDownWindow.h"
+#include "PopupKeys.h"
 #include "QXColor.h"
 #include "QXEventLoop.h"
 #include "QXLocalized.h"
@@ -290,6 +291,8 @@ void ComboBoxView::keyPressEvent(QKeyEvent *event)
     if (!m_isDragWindowShow) {
         // Return is left to the dialog around the box, whose default button it presses.
         if (key == Qt::Key_Space || key == Qt::Key_F4 || (alt && key == Qt::Key_Down)) {
+            // Held on, the key would pick a row or close the list again.
+            qxkit::holdBackKey(*event);
             showDragWindow();
             return;
         }

@@ -7,6 +7,7 @@
 #include "InputDialogViewController.h"
 #include "PopoverController.h"
 #include "PopoverSupport.h"
+#include "PopupKeys.h"
 #include "QXButton.h"
 #include "QXLocalized.h"
 #include "QXView.h"
@@ -20,6 +21,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <thread>
 
@@ -514,6 +516,57 @@ TEST(PopoverFocus, StaysInsideAnswersEnterAndClosesOnAClickOutsideWhenTransient)
     clickElsewhere();
     EXPECT_TRUE(!list || !list->isVisible());
     EXPECT_EQ(confirmed + answers, 1);
+}
+
+// A button whose click opens a popover takes Space as it goes down, as the platform delivers the
+// keys: the press opens the popover once, the key's repeats and its release reach neither the
+// popover nor the button, and Esc gives the button the focus back for the next Space. A press
+// whose release went elsewhere opens it again.
+TEST(PopoverFocus, SpaceOpensItFromItsButtonOnThePressOnce)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto *opener = new QXButton(QStringLiteral("Open"), &window);
+    qxkit::clickOnKeyPress(opener);
+    int clicks = 0;
+    QLineEdit *field = nullptr;
+    QObject::connect(opener, &QPushButton::clicked, [&] {
+        ++clicks;
+        field = new QLineEdit;
+        Dialog::showPopover(field, opener->rect(), opener, Qt::TopEdge, PopoverBehavior::transient);
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    opener->setFocus();
+    QWindow *platform = window.windowHandle();
+    const auto space = [platform](bool press, bool repeat) {
+        QTest::simulateEvent(platform, press, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+    };
+
+    for (int round = 1; round <= 2; ++round) {
+        space(true, false);
+        ASSERT_EQ(clicks, round) << "the press opens the popover";
+        ASSERT_TRUE(waitUntil([&] { return field->hasFocus(); }));
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            space(false, true);
+            space(true, true);
+        }
+        space(false, false);
+        EXPECT_EQ(clicks, round) << "neither the repeats nor the release click again";
+        EXPECT_EQ(field->text().toStdString(), "") << "the popover hears nothing of the key";
+        EXPECT_FALSE(opener->isDown());
+        QTest::keyClick(platform, Qt::Key_Escape);
+        EXPECT_TRUE(waitUntil([&] { return opener->hasFocus(); })) << "Esc gives the focus back";
+    }
+
+    space(true, false);
+    ASSERT_TRUE(waitUntil([&] { return field->hasFocus(); }));
+    QTest::keyClick(platform, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return opener->hasFocus(); }));
+    space(true, false);
+    EXPECT_EQ(clicks, 4) << "a fresh press after a lost release";
+    space(false, false);
 }
 
 } // namespace

@@ -281,6 +281,17 @@ TEST_F(ComboBoxViewTest, KeyboardOpensMovesPicksAndCancels)
     EXPECT_FALSE(combo->isDragWindowShow());
     EXPECT_EQ(delegate.picks.size(), 1u);
     EXPECT_EQ(combo->getSelectedString(), QStringLiteral("b"));
+
+    // Held, the Space that opened the list neither picks nor closes it as it repeats.
+    const auto space = [this](bool press, bool repeat) {
+        QTest::simulateEvent(combo, press, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+    };
+    space(true, false);
+    for (int repeat = 0; repeat < 3; ++repeat)
+        space(true, true);
+    space(false, false);
+    EXPECT_TRUE(combo->isDragWindowShow());
+    EXPECT_EQ(delegate.picks.size(), 1u);
 }
 
 // A screen reader hears the list open at the value the box shows, each row the keys move to,

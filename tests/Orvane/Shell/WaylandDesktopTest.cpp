@@ -27,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <optional>
 
 namespace {
@@ -184,7 +185,42 @@ public:
         xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
     }
     void key(const QString &name) { xdotool({QStringLiteral("key"), name}); }
+    // Holds the key down as a person does until a popup shows, then lets it go; the popup that
+    // showed, if one did.
+    std::optional<QRect> holdUntilPopup(const QString &name)
+    {
+        xdotool({QStringLiteral("keydown"), name});
+        const std::optional<QRect> shown = awaitPopup(true);
+        xdotool({QStringLiteral("keyup"), name});
+        return shown;
+    }
+    // Presses the keys; the index of the focus event on the object of the role and name that
+    // follows, -1 when none comes.
+    qsizetype press(const QString &keys, const QString &role, const QString &name)
+    {
+        const qsizetype from = m_reader.events().size();
+        key(keys);
+        return m_reader.waitForFocus(from, role, name);
+    }
+    // Tabs on until the focus is heard on the object of the role and name: the index of that
+    // focus event, -1 when it is not reached in a screen's worth of steps.
+    qsizetype tabTo(const QString &role, const QString &name)
+    {
+        const auto focus = [](const ScreenReaderBus::Event &event) { return event.type == QLatin1String("focus"); };
+        for (int step = 0; step < 30; ++step) {
+            const qsizetype from = m_reader.events().size();
+            key(QStringLiteral("Tab"));
+            const qsizetype heard = m_reader.waitFor(from, focus);
+            if (heard < 0)
+                return -1;
+            if (m_reader.events().at(heard).role == role && m_reader.events().at(heard).name == name)
+                return heard;
+        }
+        return -1;
+    }
 
+    // Stops the program, or lets it go on: a program too busy to read its input meanwhile.
+    void pauseProgram(bool paused) { ::kill(pid_t(m_program.pid()), paused ? SIGSTOP : SIGCONT); }
     bool programRunning() const { return m_program.running(); }
     orvane::test::ScreenReaderBus &reader() { return m_reader; }
 
@@ -221,6 +257,23 @@ private:
 QPoint centreIn(const QWidget *widget)
 {
     return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+// Space held on the focused button opens its popover as the key goes down. Let go, the popover
+// stays open and takes the keys (Tab moves to its Cancel), and Esc closes it and gives the focus
+// back to the button.
+void expectSpaceHeldOpens(WaylandDesktop &desktop, const QString &button)
+{
+    ScreenReaderBus &reader = desktop.reader();
+    ASSERT_TRUE(desktop.holdUntilPopup(QStringLiteral("space"))) << button.toStdString() << ": Space held opens no popup";
+    const qsizetype cancel = desktop.press(QStringLiteral("Tab"), QStringLiteral("push button"), qxLocalized("ov_cancel"));
+    EXPECT_GE(cancel, 0) << button.toStdString() << ": after Space is let go, Tab does not reach the popover's Cancel; "
+                         << "heard last: " << reader.lastFocusBefore(reader.events().size()).name.toStdString();
+    EXPECT_TRUE(desktop.popup()) << button.toStdString() << ": the popover closed once Space was let go";
+    ASSERT_GE(desktop.press(QStringLiteral("Escape"), QStringLiteral("push button"), button), 0)
+        << button.toStdString() << ": Esc does not give the focus back; heard last: "
+        << reader.lastFocusBefore(reader.events().size()).name.toStdString();
+    EXPECT_FALSE(desktop.awaitPopup(false)) << button.toStdString() << ": Esc leaves the popover open";
 }
 
 // The language stored for the next start, as the program wrote it.
@@ -296,9 +349,40 @@ TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClic
     EXPECT_LE(popover->right(), deletePoint.x());
     EXPECT_GE(popover->right(), deletePoint.x() - deleteButton->width());
     EXPECT_TRUE(popover->top() <= deletePoint.y() && deletePoint.y() <= popover->bottom());
-    desktop.key(QStringLiteral("Escape"));
+    const QString deleteName = deleteButton->accessibleName();
+    ASSERT_GE(desktop.press(QStringLiteral("Escape"), QStringLiteral("push button"), deleteName), 0)
+        << "Esc gives the focus back to the delete button";
     EXPECT_FALSE(desktop.awaitPopup(false)) << "Esc closes the popover";
+
+    // A known limit: a Space let go before the program has read it (the program busy, or keys
+    // sent faster than a hand) reaches Weston before the popover asks for its grab, and Weston
+    // grants a grab only for its latest key event: it closes the popover at once. What holds is
+    // that the button gets the focus back.
+    const qsizetype busy = reader.events().size();
+    desktop.pauseProgram(true);
+    desktop.key(QStringLiteral("space"));
+    // Weston has handled the key once its cursor follows a move sent after it.
+    const bool keyHandled = desktop.moveTo(QPoint(0, 0), &why);
+    desktop.pauseProgram(false);
+    ASSERT_TRUE(keyHandled) << why.toStdString();
+    EXPECT_GE(reader.waitForFocus(busy, QStringLiteral("push button"), deleteName), 0)
+        << "the popover Weston refused gives the focus back";
+    EXPECT_FALSE(desktop.awaitPopup(false)) << "no popover is left";
+
+    // Space held on the button, as a person holds it, opens the popover as it goes down; let go,
+    // the popover stays and takes the keys, and Esc gives the focus back to the button. So does
+    // the union editor's Save with its master picker.
+    ASSERT_NO_FATAL_FAILURE(expectSpaceHeldOpens(desktop, deleteName));
     EXPECT_TRUE(orvane::test::storedBytes().startsWith("hall,")) << "nothing deleted";
+    ASSERT_GE(desktop.press(QStringLiteral("shift+Tab"), QStringLiteral("push button"),
+                            unions->cell(0)->detailButton()->accessibleName()), 0);
+    ASSERT_GE(desktop.press(QStringLiteral("space"), QStringLiteral("push button"), QStringLiteral("FAN-A, row 1, column 1")), 0)
+        << "the union's screen opens";
+    ASSERT_GE(desktop.tabTo(QStringLiteral("push button"), QStringLiteral("Edit union")), 0);
+    ASSERT_GE(desktop.press(QStringLiteral("space"), QStringLiteral("text"), QStringLiteral("Union name")), 0)
+        << "the union's editor opens";
+    ASSERT_GE(desktop.tabTo(QStringLiteral("push button"), qxLocalized("ov_save")), 0);
+    ASSERT_NO_FATAL_FAILURE(expectSpaceHeldOpens(desktop, qxLocalized("ov_save")));
 
     // Back on the first screen, Down and Return in the list pick the language after the shown one.
     const qint64 shown = languageBox->selectedIndex();

@@ -6,6 +6,7 @@
 #include "Core/Utils.h"
 #include "Dialog.h"
 #include "NetworkingDevice.h"
+#include "PopupKeys.h"
 #include "QXButton.h"
 #include "QXColor.h"
 #include "QXEventLoop.h"
@@ -192,6 +193,8 @@ void UnionEditViewController::setupUI()
 
     connect(m_cancelBtn, &QPushButton::clicked, this, &UnionEditViewController::back);
     connect(m_saveBtn, &QPushButton::clicked, this, &UnionEditViewController::chooseMaster);
+    // It opens the master picker as a popover.
+    qxkit::clickOnKeyPress(m_saveBtn);
     connect(m_reverseCheckBox, &QCheckBox::clicked, this, &UnionEditViewController::toggleReverse);
     connect(m_searchBtn, &QPushButton::clicked, this, &UnionEditViewController::searchDevices);
     for (QLineEdit *field : {m_rowTF, m_colomnTF})

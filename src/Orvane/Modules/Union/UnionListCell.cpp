@@ -1,5 +1,6 @@
 #include "UnionListCell.h"
 
+#include "PopupKeys.h"
 #include "QXColor.h"
 #include "QXView.h"
 #include "StandardIcon.h"
@@ -46,6 +47,8 @@ UnionListCell::UnionListCell(QWidget *parent)
 
     connect(m_detailButton, &QToolButton::clicked, this, &UnionListCell::detailAction);
     connect(m_deleteButton, &QToolButton::clicked, this, &UnionListCell::deleteAction);
+    // It opens its confirmation as a popover.
+    qxkit::clickOnKeyPress(m_deleteButton);
 }
 
 void UnionListCell::configure(const UnionData &data, qint64 index)
