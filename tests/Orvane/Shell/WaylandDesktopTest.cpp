@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -103,7 +104,7 @@ public:
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
         debug.setProcessEnvironment(environment);
         debug.start(QStringLiteral("weston-debug"), {QStringLiteral("scene-graph")});
-        if (!debug.waitForFinished(kDesktopStateMs))
+        if (!debug.waitForFinished(orvane::test::within(kDesktopStateMs)))
             debug.kill();
         static const QRegularExpression head(QStringLiteral(R"(^\s*View \d+ \(role ([^,]+), PID (\d+),)"));
         static const QRegularExpression place(QStringLiteral(R"(^\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\))"));
@@ -219,6 +220,23 @@ public:
         return -1;
     }
 
+    // Where a failed step left the program: what Weston shows of it, where the pointer is, and
+    // what the screen reader heard last.
+    QString describe() const
+    {
+        QStringList shown;
+        for (const View &view : views()) {
+            if (view.pid == m_program.pid() || view.role == QLatin1String("wl_pointer-cursor"))
+                shown.append(QStringLiteral("%1 at (%2, %3) to (%4, %5)")
+                                 .arg(view.role)
+                                 .arg(view.rect.left())
+                                 .arg(view.rect.top())
+                                 .arg(view.rect.right())
+                                 .arg(view.rect.bottom()));
+        }
+        return QStringLiteral("Weston shows: [%1]\n%2").arg(shown.join(QStringLiteral(" | ")), m_reader.lastHeard());
+    }
+
     // Stops the program, or lets it go on: a program too busy to read its input meanwhile.
     void pauseProgram(bool paused) { ::kill(pid_t(m_program.pid()), paused ? SIGSTOP : SIGCONT); }
     bool programRunning() const { return m_program.running(); }
@@ -251,6 +269,26 @@ private:
     orvane::test::ScreenReaderBus m_reader;
     orvane::test::ChildProcess m_weston;
     orvane::test::ChildProcess m_program;
+};
+
+// Tells, once the test has failed, where it left the program.
+class ReportOnFailure
+{
+public:
+    explicit ReportOnFailure(const WaylandDesktop &desktop) : m_desktop(desktop) {}
+    ReportOnFailure(const ReportOnFailure &) = delete;
+    ReportOnFailure &operator=(const ReportOnFailure &) = delete;
+    ~ReportOnFailure()
+    {
+        if (!::testing::Test::HasFailure())
+            return;
+        const bool spent = orvane::test::DesktopTestTime::spent();
+        orvane::test::testDeadline() = QDeadlineTimer(kDesktopStateMs);
+        std::printf("%s%s\n", spent ? "the test's time ran out; " : "", qPrintable(m_desktop.describe()));
+    }
+
+private:
+    const WaylandDesktop &m_desktop;
 };
 
 // The centre of a widget in its window's coordinates.
@@ -286,7 +324,9 @@ QString storedLanguage()
 TEST(WaylandDesktop, DropDownsAndPopoversOpenAtTheirControlsAndAnswerKeysAndClicks)
 {
     orvane::test::writeStore("hall,1,2,0\nFAN-A,192.168.2.20#FAN-B,192.168.2.21");
+    const orvane::test::DesktopTestTime time;
     WaylandDesktop desktop;
+    const ReportOnFailure report(desktop);
     QString why;
     ASSERT_TRUE(desktop.start(&why)) << why.toStdString();
     const QRect window = *desktop.window();
