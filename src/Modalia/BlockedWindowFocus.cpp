@@ -50,12 +50,12 @@ public:
         switch (event->response_type & ~0x80) {
         case XCB_FOCUS_IN:
         case XCB_FOCUS_OUT: {
-            const auto *focus = static_cast<const xcb_focus_in_event_t *>(message);
+            auto *focus = static_cast<xcb_focus_in_event_t *>(message);
             // Qt passes over the focus that only follows the pointer; so does this.
             if (focus->detail == XCB_NOTIFY_DETAIL_POINTER)
                 return false;
             const int type = event->response_type & ~0x80;
-            return heldBack(focus->event, type == XCB_FOCUS_IN ? Focused : Left);
+            return heldBack(focus->event, type == XCB_FOCUS_IN ? Focused : Left, &focus->event);
         }
         case XCB_CLIENT_MESSAGE: {
             const auto *client = static_cast<const xcb_client_message_event_t *>(message);
@@ -90,7 +90,9 @@ private:
     // have the application's focus. A window the application had focused before the dialog came
     // still hears that it lost the focus, so that the application never holds on to a focus it
     // no longer has. A window offered the focus, or given it, hands it to the modal dialog.
-    bool heldBack(xcb_window_t id, Focus focus) const
+    // Given it, the window is told to Qt as the dialog itself, which then keeps the activation it
+    // had instead of losing it until the window manager has moved the keyboard on.
+    bool heldBack(xcb_window_t id, Focus focus, xcb_window_t *told = nullptr) const
     {
         const QWindow *window = blockedWindow(id);
         if (!window || window == QGuiApplication::focusWindow())
@@ -107,6 +109,8 @@ private:
         if (focus == Focused && dialog->isExposed()) {
             xcb_set_input_focus(m_connection, XCB_INPUT_FOCUS_PARENT, xcb_window_t(dialog->winId()), XCB_CURRENT_TIME);
             xcb_flush(m_connection);
+            *told = xcb_window_t(dialog->winId());
+            return false;
         }
         return true;
     }
