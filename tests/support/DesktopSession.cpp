@@ -131,6 +131,36 @@ QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &ar
     return tool.readAllStandardOutput();
 }
 
+qsizetype pressAndHear(const QProcessEnvironment &environment, ScreenReaderBus &reader, const QString &keys,
+                       const QString &role, const QString &name)
+{
+    const qsizetype from = reader.events().size();
+    xdotool(environment, {QStringLiteral("key"), keys});
+    return reader.waitForFocus(from, role, name);
+}
+
+qsizetype moveFocusTo(const QProcessEnvironment &environment, ScreenReaderBus &reader, const QString &keys,
+                      const QString &role, const QString &name)
+{
+    const auto focus = [](const ScreenReaderBus::Event &event) { return event.type == QLatin1String("focus"); };
+    for (int step = 0; step < 30; ++step) {
+        const qsizetype from = reader.events().size();
+        xdotool(environment, {QStringLiteral("key"), keys});
+        qsizetype heard = reader.waitFor(from, focus);
+        // A move into a list is heard in two steps, the list and then its row; a list without
+        // rows is heard alone.
+        for (qsizetype next = heard; next >= 0 && reader.events().at(next).role == QLatin1String("list");) {
+            next = reader.waitFor(next + 1, focus, kDesktopStateMs / 10);
+            heard = qMax(heard, next);
+        }
+        if (heard < 0)
+            return -1;
+        if (reader.events().at(heard).role == role && reader.events().at(heard).name == name)
+            return heard;
+    }
+    return -1;
+}
+
 QString describeDisplay(const QProcessEnvironment &environment, qint64 pid)
 {
     QStringList windows;
@@ -149,6 +179,11 @@ QString describeDisplay(const QProcessEnvironment &environment, qint64 pid)
 
 ScreenReaderBus::~ScreenReaderBus()
 {
+    leaveBuses();
+}
+
+void ScreenReaderBus::leaveBuses()
+{
     if (!m_connectionName.isEmpty()) {
         QDBusConnection::disconnectFromBus(m_connectionName);
         QDBusConnection::disconnectFromBus(m_connectionName + QStringLiteral("-session"));
@@ -164,8 +199,7 @@ bool ScreenReaderBus::start(const QProcessEnvironment &environment, QString *why
         if (!m_registryUnanswered || starting.hasExpired())
             return false;
         m_sessionBus.stop();
-        QDBusConnection::disconnectFromBus(m_connectionName);
-        QDBusConnection::disconnectFromBus(m_connectionName + QStringLiteral("-session"));
+        leaveBuses();
     }
     return true;
 }

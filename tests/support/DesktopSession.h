@@ -148,6 +148,7 @@ private slots:
 
 private:
     bool startSession(const QProcessEnvironment &environment, QString *why);
+    void leaveBuses();
     QDBusMessage call(const Object &object, const QString &interface, const QString &method,
                       const QVariantList &arguments = {}) const;
     QVariant property(const Object &object, const QString &name) const;
@@ -158,5 +159,14 @@ private:
     bool m_registryUnanswered = false;
     QList<Event> m_events;
 };
+
+// Presses the keys on the environment's display: the index of the focus event on the object of
+// the role and name that follows, -1 when none comes.
+qsizetype pressAndHear(const QProcessEnvironment &environment, ScreenReaderBus &reader, const QString &keys,
+                       const QString &role, const QString &name);
+// Presses the keys until the focus is heard on the object of the role and name: the index of
+// that focus event, -1 when it is not reached in a screen's worth of steps.
+qsizetype moveFocusTo(const QProcessEnvironment &environment, ScreenReaderBus &reader, const QString &keys,
+                      const QString &role, const QString &name);
 
 } // namespace orvane::test

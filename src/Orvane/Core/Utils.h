@@ -50,8 +50,8 @@ public:
     // The older dialog, over the content area of the active window. Runs a modal wait and returns
     // once the dialog is gone; the block receives clickOK or clickCancel (an information dialog
     // always clickOK; Esc or closing the window counts as Cancel) as the dialog leaves the screen,
-    // before the wait returns, with dialogWC() already showing the dialog beneath, if any. GUI thread only: called from another thread it shows
-    // nothing and answers clickCancel at once.
+    // before the wait returns, with dialogWC() already showing the dialog beneath, if any. GUI
+    // thread only: called from another thread it shows nothing and answers clickCancel at once.
     void showDialogWithType(DialogType type, const QString &info, std::function<void(int)> clickAction);
     // The information dialog with the text, shown from the GUI thread's event loop at a later
     // turn, whoever asks and from which thread; nobody waits for it.

@@ -94,9 +94,7 @@ protected:
     // follows, -1 when none comes.
     qsizetype press(const QString &keys, const QString &role, const QString &name)
     {
-        const qsizetype from = reader.events().size();
-        key(keys);
-        return reader.waitForFocus(from, role, name);
+        return orvane::test::pressAndHear(x.environment(), reader, keys, role, name);
     }
     void key(const QString &keys) { orvane::test::xdotool(x.environment(), {QStringLiteral("key"), keys}); }
     // Holds Space down past the desktop's autorepeat delay, as a person may: the index of the
@@ -115,23 +113,7 @@ protected:
     // that focus event, -1 when it is not reached in a screen's worth of steps.
     qsizetype moveTo(const QString &keys, const QString &role, const QString &name)
     {
-        const auto focus = [](const ScreenReaderBus::Event &event) { return event.type == QLatin1String("focus"); };
-        for (int step = 0; step < 30; ++step) {
-            const qsizetype from = reader.events().size();
-            key(keys);
-            qsizetype heard = reader.waitFor(from, focus);
-            // A move into a list is heard in two steps, the list and then its row; a list
-            // without rows is heard alone.
-            for (qsizetype next = heard; next >= 0 && reader.events().at(next).role == QLatin1String("list");) {
-                next = reader.waitFor(next + 1, focus, kDesktopStateMs / 10);
-                heard = qMax(heard, next);
-            }
-            if (heard < 0)
-                return -1;
-            if (reader.events().at(heard).role == role && reader.events().at(heard).name == name)
-                return heard;
-        }
-        return -1;
+        return orvane::test::moveFocusTo(x.environment(), reader, keys, role, name);
     }
 
     // The object a focus event named.

@@ -199,25 +199,11 @@ public:
     // follows, -1 when none comes.
     qsizetype press(const QString &keys, const QString &role, const QString &name)
     {
-        const qsizetype from = m_reader.events().size();
-        key(keys);
-        return m_reader.waitForFocus(from, role, name);
+        return orvane::test::pressAndHear(m_x.environment(), m_reader, keys, role, name);
     }
-    // Tabs on until the focus is heard on the object of the role and name: the index of that
-    // focus event, -1 when it is not reached in a screen's worth of steps.
     qsizetype tabTo(const QString &role, const QString &name)
     {
-        const auto focus = [](const ScreenReaderBus::Event &event) { return event.type == QLatin1String("focus"); };
-        for (int step = 0; step < 30; ++step) {
-            const qsizetype from = m_reader.events().size();
-            key(QStringLiteral("Tab"));
-            const qsizetype heard = m_reader.waitFor(from, focus);
-            if (heard < 0)
-                return -1;
-            if (m_reader.events().at(heard).role == role && m_reader.events().at(heard).name == name)
-                return heard;
-        }
-        return -1;
+        return orvane::test::moveFocusTo(m_x.environment(), m_reader, QStringLiteral("Tab"), role, name);
     }
 
     // Where a failed step left the program: what Weston shows of it, where the pointer is, and
