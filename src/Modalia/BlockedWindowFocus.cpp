@@ -3,7 +3,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QSet>
 #include <QWidget>
 #include <QWindow>
@@ -86,16 +85,14 @@ protected:
 private:
     enum Focus { Focused, Left, Offered };
 
-    // Whether the event about the window is kept from Qt: the window is blocked and does not
-    // have the application's focus. A window the application had focused before the dialog came
-    // still hears that it lost the focus, so that the application never holds on to a focus it
-    // no longer has. A window offered the focus, or given it, hands it to the modal dialog.
+    // Whether the event about the window is kept from Qt: the window is blocked. A window offered
+    // the focus, or given it, hands it to the modal dialog.
     // Given it, the window is told to Qt as the dialog itself, which then keeps the activation it
     // had instead of losing it until the window manager has moved the keyboard on.
     bool heldBack(xcb_window_t id, Focus focus, xcb_window_t *told = nullptr) const
     {
         const QWindow *window = blockedWindow(id);
-        if (!window || window == QGuiApplication::focusWindow())
+        if (!window)
             return false;
         const QWidget *modal = QApplication::activeModalWidget();
         QWindow *dialog = modal ? modal->windowHandle() : nullptr;

@@ -1,5 +1,6 @@
 #include "Core/Language.h"
 #include "AccessibilityGuard.h"
+#include "PopupKeys.h"
 #include "Shell/MasterWindowController.h"
 #include "WindowActivation.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     qxkit::guardAccessibility();
     // The window the desktop gives the keyboard takes it, also when a popup was open meanwhile.
     qxkit::keepActiveWindowInStep();
+    // A key held down answers the dialog it was pressed on, never the ones its press opens.
+    qxkit::keepKeysToTheirWindow();
 
     orvane::language::applyStartupLanguage();
     MasterWindowController window;

@@ -567,6 +567,59 @@ TEST(PopoverFocus, SpaceOpensItFromItsButtonOnThePressOnce)
     space(true, false);
     EXPECT_EQ(clicks, 4) << "a fresh press after a lost release";
     space(false, false);
+    QTest::keyClick(platform, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return opener->hasFocus(); }));
+
+    // Held on another control of the window while the focus comes to the button, the key's
+    // repeats are no press of it.
+    auto *other = new QLineEdit(&window);
+    other->show();
+    other->setFocus();
+    space(true, false);
+    opener->setFocus();
+    space(true, true);
+    space(false, false);
+    EXPECT_EQ(clicks, 4) << "the repeats click nothing";
+}
+
+// A key held down answers the window it went down on alone: Return on a button opens a prompt,
+// which hears neither the key's repeats nor its release, only the next press.
+TEST(DialogKeys, AKeyHeldDownAnswersTheWindowItWentDownOnAlone)
+{
+    qxkit::keepKeysToTheirWindow();
+    QWidget window;
+    window.resize(500, 400);
+    auto *ask = new QPushButton(QStringLiteral("Ask"), &window);
+    ask->setAutoDefault(true);
+    std::optional<QString> typed;
+    int answers = 0;
+    QObject::connect(ask, &QPushButton::clicked, [&] {
+        Dialog::showInput(QStringLiteral("Password:"), std::nullopt, std::nullopt, &window,
+                          [&](const std::optional<QString> &text) {
+                              ++answers;
+                              typed = text;
+                          });
+    });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ask->setFocus();
+    const auto returnKey = [](QWidget *to, bool press, bool repeat) {
+        QTest::simulateEvent(to->windowHandle(), press, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+    };
+    returnKey(&window, true, false);
+    QPointer<QWidget> prompt = window.findChild<Modalia::InputDialogViewController *>();
+    ASSERT_TRUE(prompt && waitUntil([&] { return QApplication::activeWindow() == prompt; })) << "the press opens it";
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        returnKey(prompt, false, true);
+        returnKey(prompt, true, true);
+        ASSERT_EQ(answers, 0) << "the prompt waits";
+    }
+    returnKey(prompt, false, false);
+    ASSERT_TRUE(prompt && prompt->isVisible());
+    returnKey(prompt, true, false);
+    EXPECT_EQ(answers, 1) << "a press on the prompt answers it";
+    EXPECT_EQ(typed, QString());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "DesktopSession.h"
 
 #include "EventLoop.h"
+#include "X11Display.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -91,10 +92,13 @@ QByteArray ChildProcess::firstLine()
 
 bool XServer::start(const QSize &size, QString *why)
 {
+    // A held key repeats as on a real keyboard set up for it (xset r rate 300 30): from 300 ms
+    // on, 30 times a second.
     if (!m_server.start(QStringLiteral("Xvfb"),
                         {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                          QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
-                         QStringLiteral("tcp")},
+                         QStringLiteral("tcp"), QStringLiteral("-ardelay"), QStringLiteral("300"), QStringLiteral("-arinterval"),
+                         QStringLiteral("33")},
                         QProcessEnvironment::systemEnvironment())) {
         *why = QStringLiteral("Xvfb does not start");
         return false;
@@ -129,6 +133,28 @@ QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &ar
     if (!tool.waitForFinished(within(kDesktopStateMs)))
         tool.kill();
     return tool.readAllStandardOutput();
+}
+
+void holdWithSplitRepeat(const QProcessEnvironment &environment, qint64 pid, quint32 symbol,
+                         const std::function<void()> &whilePressed)
+{
+    const X11Display display(environment.value(QStringLiteral("DISPLAY")).toLocal8Bit());
+    const QByteArray windows = xdotool(environment, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                     QStringLiteral("--pid"), QString::number(pid)});
+    // Any of the program's windows will do: it hands the keys to the window that has the keyboard.
+    const xcb_window_t window = windows.left(windows.indexOf('\n')).toUInt();
+    const xcb_keycode_t code = display.connected() ? display.keycode(symbol) : 0;
+    if (!window || !code)
+        return;
+    // The moments only need to tell the two halves of the repeat as one.
+    display.sendKey(window, true, code, 1);
+    whilePressed();
+    display.sendKey(window, false, code, 2);
+    // Long enough for the program to take the release as the key let go.
+    spinFor(100);
+    display.sendKey(window, true, code, 2);
+    spinFor(100);
+    display.sendKey(window, false, code, 3);
 }
 
 qsizetype pressAndHear(const QProcessEnvironment &environment, ScreenReaderBus &reader, const QString &keys,

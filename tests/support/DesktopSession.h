@@ -79,6 +79,13 @@ private:
 
 // Runs xdotool on the environment's display and waits for it; what it printed.
 QByteArray xdotool(const QProcessEnvironment &environment, const QStringList &arguments);
+// Sends the process's windows a key held down as the X server now and then delivers it: its
+// press, then one repeat split in two, the release on its own and the press of the same moment a
+// little later, then its release. The toolkit cannot tell such a repeat from a release and a
+// fresh press; a key held by hand meets one about every three seconds, here every time.
+// `whilePressed` runs once the press is sent and returns when the rest may follow.
+void holdWithSplitRepeat(const QProcessEnvironment &environment, qint64 pid, quint32 symbol,
+                         const std::function<void()> &whilePressed);
 // What the display shows of the process, to tell where a failed step left it: the names of its
 // windows shown and where the pointer is.
 QString describeDisplay(const QProcessEnvironment &environment, qint64 pid);

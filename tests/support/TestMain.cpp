@@ -7,7 +7,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +40,54 @@ bool inTestLan()
 }
 #endif
 
+#ifdef ORVANE_X11_TEST
+// An X server of the test's own for the application, on a display the server names itself, so
+// that no other X server on the machine is touched; it ends with the test.
+class OwnXServer
+{
+public:
+    OwnXServer() = default;
+    OwnXServer(const OwnXServer &) = delete;
+    OwnXServer &operator=(const OwnXServer &) = delete;
+    ~OwnXServer()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    // Starts it and points DISPLAY at it; false when it does not start.
+    bool start()
+    {
+        int named[2];
+        if (::pipe(named) != 0)
+            return false;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(named[0]);
+            const std::string fd = std::to_string(named[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                     static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        ::close(named[1]);
+        std::string display;
+        char c = 0;
+        while (m_pid > 0 && ::read(named[0], &c, 1) == 1 && c != '\n')
+            display += c;
+        ::close(named[0]);
+        if (display.empty())
+            return false;
+        ::setenv("DISPLAY", (":" + display).c_str(), 1);
+        return true;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -47,8 +98,17 @@ int main(int argc, char **argv)
         return 2;
     }
     usePrivateHome(home.path());
+#ifdef ORVANE_X11_TEST
+    OwnXServer x;
+    if (!x.start()) {
+        std::fprintf(stderr, "Xvfb does not start\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+#else
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
