@@ -19,7 +19,8 @@ endfunction()
 # orvane_add_test(NAME LABELS unit|gui|lan|x11 [threads] SOURCES ... LIBS ... [PARAMETERS ...])
 # One GoogleTest executable run by CTest. Every test runs with a private HOME and XDG folders
 # (set up by the shared test main), on Qt's offscreen platform; "x11" tests on an X server (Xvfb)
-# of their own instead. "lan" tests run inside the private network namespace of scripts/in-test-lan. In a TSan build only "threads" tests exist.
+# of their own instead. "lan" tests run inside the private network namespace of
+# scripts/in-test-lan. In a TSan build only "threads" tests exist.
 # With PARAMETERS, the tests of each value of a parameterised suite are an entry of their own,
 # NAME.VALUE, with a time-out of their own.
 function(orvane_add_test name)

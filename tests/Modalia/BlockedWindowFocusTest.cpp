@@ -196,6 +196,7 @@ protected:
             beneathFocused = beneathFocused || (focused && focused == window.windowHandle());
         });
     }
+    void TearDown() override { delete dialog; }
 
     // A window-modal dialog with a field over the window, shown as the application shows them;
     // the window manager has answered its request to be activated.
@@ -230,8 +231,6 @@ protected:
     QPointer<QDialog> dialog;
     // Whether the application ever took the window beneath for the one with the keyboard.
     bool beneathFocused = false;
-
-    void TearDown() override { delete dialog; }
 };
 
 // While the operator is in another program, what the window beneath the dialog hears asks for

@@ -281,7 +281,6 @@ TEST_F(ComboBoxViewTest, KeyboardOpensMovesPicksAndCancels)
     EXPECT_FALSE(combo->isDragWindowShow());
     EXPECT_EQ(delegate.picks.size(), 1u);
     EXPECT_EQ(combo->getSelectedString(), QStringLiteral("b"));
-
 }
 
 // Held, the Space that opens the list neither picks nor closes it as it repeats, nor opens it
